@@ -1,0 +1,177 @@
+// The main window's word list: loading and saving results.dat, choosing,
+// adding and removing words.
+#include "form1.h"
+#include "ui_form1.h"
+
+#include "apptitle.h"
+#include "resultsformat.h"
+#include "wordrules.h"
+
+namespace {
+const QString ResultsFileName = QStringLiteral("results.dat");
+const QString WordCountCaption = QStringLiteral("Words in database: ");
+} // namespace
+
+void Form1::LoadResults()
+{
+    TextFiles& files = m_services.files;
+    // A file that exists but cannot be read counts as a missing one.
+    const std::optional<QStringList> lines = files.isFile(ResultsFileName) && files.size(ResultsFileName) > 0
+                                                 ? files.readLines(ResultsFileName)
+                                                 : std::nullopt;
+    if (lines) {
+        ResultsFormat::ReadOutcome outcome;
+        {
+            const QSignalBlocker blocker(ui->Combo1);
+            ui->Combo1->clear();
+            outcome = ResultsFormat::readRecords(*lines, m_wordTable);
+            ui->Combo1->addItems(outcome.words);
+        }
+        if (ui->Combo1->count() > 0)
+            selectWord(0);
+        if (outcome.recordsDropped > 0) {
+            m_services.dialogs.message(
+                this, QStringLiteral("results.dat holds %1 words, but the list keeps only the first %2.\r\n"
+                                     "The other %3 words will be dropped the next time the list is saved.")
+                          .arg(RecordTable::Slots + outcome.recordsDropped)
+                          .arg(RecordTable::Slots)
+                          .arg(outcome.recordsDropped));
+        }
+    }
+    showWordCount();
+}
+
+bool Form1::SaveAll()
+{
+    SettingsStore& settings = m_services.settings;
+    settings.write(AppTitle, QStringLiteral("Settings"), QStringLiteral("Sounds"), QString::number(checkValue(ui->Check1)));
+    settings.write(AppTitle, QStringLiteral("Settings"), QStringLiteral("CaseSensitive"),
+                   QString::number(checkValue(ui->Check2)));
+
+    m_saveError.clear();
+    return m_services.files.writeLines(ResultsFileName, ResultsFormat::recordLines(m_wordTable, wordCount()),
+                                       &m_saveError);
+}
+
+void Form1::Command2_Click()
+{
+    LoadResults();
+}
+
+void Form1::Command4_Click()
+{
+    if (SaveAll())
+        m_services.dialogs.message(this, QStringLiteral("Saved!"));
+    else
+        m_services.dialogs.message(this, QStringLiteral("Could not save results.dat: ") + m_saveError);
+}
+
+void Form1::Combo1_Click()
+{
+    const int k = ui->Combo1->currentIndex();
+    if (!RecordTable::isSlot(k))
+        return;
+    ui->Text2->setText(m_wordTable.FastestTime[k]);
+    ui->Text3->setText(m_wordTable.RecordDate[k]);
+    ui->Text4->setText(m_wordTable.RecordName[k]);
+    showWordLength();
+}
+
+int Form1::Combo1_KeyPress(int /*keyAscii*/)
+{
+    // The list's edit field takes no typing; the arrow keys still choose.
+    return 0;
+}
+
+void Form1::Command3_Click()
+{
+    if (wordCount() >= RecordTable::Slots) {
+        m_services.dialogs.message(this, QStringLiteral("The word list is full: it holds %1 words. "
+                                                        "Remove a word before adding another.")
+                                             .arg(RecordTable::Slots));
+        return;
+    }
+
+    QStringList listed;
+    for (int i = 0; i < ui->Combo1->count(); ++i)
+        listed << ui->Combo1->itemText(i);
+
+    QString word;
+    for (;;) {
+        word = m_services.dialogs.prompt(this, QStringLiteral("Enter new word:"));
+        const WordProblem problem = checkNewWord(word, listed);
+        if (problem == WordProblem::None)
+            break;
+        if (problem == WordProblem::Empty)
+            return;
+        // A word already listed simply brings the prompt back.
+        if (problem != WordProblem::Duplicate)
+            m_services.dialogs.message(this, wordProblemMessage(problem));
+    }
+
+    const int n = wordCount();
+    m_wordTable.Words[n] = word;
+    m_wordTable.FastestTime[n] = NoRecordTime;
+    m_wordTable.RecordDate[n] = NoRecordText;
+    m_wordTable.RecordName[n] = NoRecordText;
+    {
+        const QSignalBlocker blocker(ui->Combo1);
+        ui->Combo1->addItem(word);
+    }
+    selectWord(wordCount() - 1);
+    showWordCount();
+    showWordLength();
+}
+
+void Form1::Command5_Click()
+{
+    const int k = ui->Combo1->currentIndex();
+    if (k != -1) {
+        RemoveTableSlot(k);
+        {
+            const QSignalBlocker blocker(ui->Combo1);
+            ui->Combo1->removeItem(k);
+        }
+        if (ui->Combo1->count() > 0)
+            selectWord(ui->Combo1->count() - 1);
+    }
+    showWordCount();
+    showWordLength();
+}
+
+void Form1::RemoveTableSlot(int k)
+{
+    if (!RecordTable::isSlot(k))
+        return;
+    const int n = wordCount();
+    for (int i = k + 1; i < n && RecordTable::isSlot(i); ++i) {
+        m_wordTable.Words[i - 1] = m_wordTable.Words[i];
+        m_wordTable.FastestTime[i - 1] = m_wordTable.FastestTime[i];
+        m_wordTable.RecordDate[i - 1] = m_wordTable.RecordDate[i];
+        m_wordTable.RecordName[i - 1] = m_wordTable.RecordName[i];
+    }
+}
+
+int Form1::wordCount() const
+{
+    return ui->Combo1->count();
+}
+
+void Form1::showWordCount()
+{
+    ui->Label10->setText(WordCountCaption + QString::number(wordCount()));
+}
+
+void Form1::showWordLength()
+{
+    ui->Label13->setText(QString::number(ui->Combo1->currentText().size()));
+}
+
+void Form1::selectWord(int index)
+{
+    {
+        const QSignalBlocker blocker(ui->Combo1);
+        ui->Combo1->setCurrentIndex(index);
+    }
+    Combo1_Click();
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "recordtable.h"
+
+#include <QStringList>
+
+// The records file: four lines per word, ":::" + word, fastest time, record
+// date, record name.
+namespace ResultsFormat {
+
+inline const QString Marker = QStringLiteral(":::");
+
+bool isMarkerLine(const QString& line);
+
+struct ReadOutcome {
+    bool markerFound = false;
+    // The words read into slots 0.., in file order, at most 101: the entries
+    // of the list that shows the table.
+    QStringList words;
+    // Records after the 101st, skipped whole.
+    int recordsDropped = 0;
+};
+
+// Reads lines into the table. Only the slots and columns that the lines
+// supply are written: a record with fewer than three lines after its marker
+// leaves the rest of its slot as it was, and lines before the first marker or
+// after a record's third line are ignored.
+ReadOutcome readRecords(const QStringList& lines, RecordTable& table);
+
+// The lines of slots 0 to count-1, four per slot.
+QStringList recordLines(const RecordTable& table, int count);
+
+} // namespace ResultsFormat

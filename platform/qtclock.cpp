@@ -1,0 +1,8 @@
+#include "qtclock.h"
+
+#include "datetext.h"
+
+QString QtClock::nowText() const
+{
+    return generalDateTimeText(QDateTime::currentDateTime(), QLocale::system());
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "clock.h"
+
+class QtClock final : public Clock {
+public:
+    QString nowText() const override;
+};

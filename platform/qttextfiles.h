@@ -1,0 +1,13 @@
+#pragma once
+
+#include "textfiles.h"
+
+class QtTextFiles final : public TextFiles {
+public:
+    bool isFile(const QString& path) const override;
+    qint64 size(const QString& path) const override;
+    std::optional<QStringList> readLines(const QString& path) const override;
+    std::optional<QString> readText(const QString& path) const override;
+    bool writeLines(const QString& path, const QStringList& lines, QString* error) override;
+    QString programFolder() const override;
+};

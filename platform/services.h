@@ -1,0 +1,16 @@
+#pragma once
+
+#include "clock.h"
+#include "dialogs.h"
+#include "settingsstore.h"
+#include "sound.h"
+#include "textfiles.h"
+
+// The platform services a window works with, handed in by whoever creates it.
+struct Services {
+    Sound& sound;
+    Dialogs& dialogs;
+    SettingsStore& settings;
+    Clock& clock;
+    TextFiles& files;
+};

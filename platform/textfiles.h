@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Files in the Windows-1252 code page, by path (relative paths name the
+// working folder).
+class TextFiles {
+public:
+    virtual ~TextFiles() = default;
+
+    // True for an existing regular file (not a folder).
+    virtual bool isFile(const QString& path) const = 0;
+    virtual qint64 size(const QString& path) const = 0;
+
+    // The file's lines, or nothing when it cannot be opened or read.
+    virtual std::optional<QStringList> readLines(const QString& path) const = 0;
+    // The whole file as one text, line breaks kept; nothing when unreadable.
+    virtual std::optional<QString> readText(const QString& path) const = 0;
+
+    // Replaces the file with these lines, each ended by CR LF. The old file
+    // stays whole unless the new one was written completely. On failure
+    // returns false and sets *error to a reason fit to show the user.
+    virtual bool writeLines(const QString& path, const QStringList& lines, QString* error) = 0;
+
+    // The folder that holds the program's executable.
+    virtual QString programFolder() const = 0;
+};

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "services.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QSet>
+#include <QStringList>
+
+#include <functional>
+
+// Plays nothing; remembers every call.
+class FakeSound final : public Sound {
+public:
+    struct Play {
+        QString fileName;
+        bool wait;
+    };
+    void play(const QString& fileName, bool wait) override;
+
+    QStringList fileNames() const;
+
+    QList<Play> plays;
+    // Runs inside play(), for tests that look at the state while a sound plays.
+    std::function<void(const QString& fileName, bool wait)> whilePlaying;
+};
+
+// Shows nothing; answers from scripted queues and remembers every box.
+class FakeDialogs final : public Dialogs {
+public:
+    enum class Kind { Message, Confirm, Prompt, OpenFile };
+    struct Box {
+        Kind kind;
+        QString text;
+    };
+
+    void message(QWidget* parent, const QString& text) override;
+    bool confirm(QWidget* parent, const QString& text) override;
+    QString prompt(QWidget* parent, const QString& text) override;
+    QString openFile(QWidget* parent, const QString& filter, const QString& initialFileName) override;
+
+    QStringList texts(Kind kind) const;
+    QStringList messages() const { return texts(Kind::Message); }
+    QStringList prompts() const { return texts(Kind::Prompt); }
+
+    QList<Box> boxes;
+    QStringList promptAnswers;    // "" once empty, like Cancel
+    QList<bool> confirmAnswers;   // No once empty
+    QStringList openFileAnswers;  // "" once empty, like Cancel
+    QString lastFilter;
+    QString lastInitialFileName;
+    // Runs while a box is open, the way the window thread goes on handling
+    // timer ticks inside a modal box.
+    std::function<void(const Box& box)> whileOpen;
+
+private:
+    void open(Kind kind, const QString& text);
+};
+
+// Settings in memory, by "application/section/key".
+class FakeSettingsStore final : public SettingsStore {
+public:
+    QString read(const QString& application, const QString& section, const QString& key,
+                 const QString& defaultValue) const override;
+    bool write(const QString& application, const QString& section, const QString& key,
+               const QString& value) override;
+
+    QMap<QString, QString> values;
+};
+
+class FakeClock final : public Clock {
+public:
+    QString nowText() const override { return now; }
+    QString now = QStringLiteral("05/12/2026 18:22:05");
+};
+
+// Files in memory, by absolute path; relative paths name workingFolder.
+class FakeTextFiles final : public TextFiles {
+public:
+    bool isFile(const QString& path) const override;
+    qint64 size(const QString& path) const override;
+    std::optional<QStringList> readLines(const QString& path) const override;
+    std::optional<QString> readText(const QString& path) const override;
+    bool writeLines(const QString& path, const QStringList& lines, QString* error) override;
+    QString programFolder() const override { return programFolderPath; }
+
+    QString absolute(const QString& path) const;
+    void put(const QString& path, const QByteArray& bytes) { files.insert(absolute(path), bytes); }
+    QByteArray bytes(const QString& path) const { return files.value(absolute(path)); }
+    bool has(const QString& path) const { return files.contains(absolute(path)); }
+
+    QMap<QString, QByteArray> files;
+    QSet<QString> unreadable;  // absolute paths whose open fails
+    QString failWrites;        // when set, every write fails with this reason
+    QString workingFolder = QStringLiteral("/home/typist/tapmeter");
+    QString programFolderPath = QStringLiteral("/usr/lib/tapmeter");
+    int writes = 0;
+};
+
+struct FakeServices {
+    FakeSound sound;
+    FakeDialogs dialogs;
+    FakeSettingsStore settings;
+    FakeClock clock;
+    FakeTextFiles files;
+    Services services{sound, dialogs, settings, clock, files};
+};

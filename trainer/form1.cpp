@@ -1,0 +1,229 @@
+#include "form1.h"
+#include "ui_form1.h"
+
+#include "apptitle.h"
+#include "form2.h"
+#include "form3.h"
+#include "windowstyle.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+
+const QString SettingsSection = QStringLiteral("Settings");
+const QString SoundsKey = QStringLiteral("Sounds");
+const QString CaseSensitiveKey = QStringLiteral("CaseSensitive");
+
+// The character code a key press produces, or -1 for keys that produce none.
+// Delete produces no character, although X11 reports one for it.
+int characterCode(const QKeyEvent* key)
+{
+    if (key->key() == Qt::Key_Backspace)
+        return 8;
+    if (key->key() == Qt::Key_Delete || key->text().isEmpty())
+        return -1;
+    return key->text().at(0).unicode();
+}
+
+// A stored preference: "0", "1" and "2" are check box values, anything else
+// reads as 0.
+int preferenceValue(const QString& text)
+{
+    if (text == QLatin1String("1"))
+        return 1;
+    if (text == QLatin1String("2"))
+        return 2;
+    return 0;
+}
+
+} // namespace
+
+int checkValue(const QCheckBox* box)
+{
+    switch (box->checkState()) {
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    case Qt::Unchecked:
+        break;
+    }
+    return 0;
+}
+
+void setCheckValue(QCheckBox* box, int value)
+{
+    box->setTristate(value == 2);
+    box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
+}
+
+Form1::Form1(Services& services, QWidget* parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::Form1>())
+    , Timer1(new QTimer(this))
+    , m_services(services)
+{
+    ui->setupUi(this);
+    makeFixedDialogFrame(this);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tapmeter-32.png")));
+
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    Timer1->setTimerType(Qt::PreciseTimer);
+
+    ui->Shape1->setFillColor(QColor(255, 0, 0));
+    ui->Combo1->lineEdit()->setReadOnly(true);
+    ui->Text1->setFocus();
+
+    connectHandlers();
+    Form_Load();
+
+    adjustSize();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+}
+
+Form1::~Form1()
+{
+    delete m_form2;
+    delete m_form3;
+}
+
+Form2* Form1::aboutWindow() const
+{
+    return m_form2;
+}
+
+Form3* Form1::updateWindow() const
+{
+    return m_form3;
+}
+
+void Form1::connectHandlers()
+{
+    connect(ui->mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
+    connect(ui->mnuUpdate, &QAction::triggered, this, &Form1::mnuUpdate_Click);
+    connect(ui->Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
+    connect(ui->Text5, &QLineEdit::textChanged, this, &Form1::Text5_Change);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(ui->Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(ui->Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(ui->Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(ui->Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(ui->Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(ui->Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    // The user's selections; the program's own selections call the handlers
+    // themselves, with the lists' signals blocked.
+    connect(ui->Combo1, &QComboBox::currentIndexChanged, this, &Form1::Combo1_Click);
+    connect(ui->Combo3, &QComboBox::currentIndexChanged, this, &Form1::Combo3_Click);
+    // A click on a greyed box ticks or clears it like any other.
+    for (QCheckBox* box : {ui->Check1, ui->Check2})
+        connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
+
+    ui->Text1->installEventFilter(this);
+    ui->Combo1->installEventFilter(this);
+    ui->Combo1->lineEdit()->installEventFilter(this);
+}
+
+void Form1::Form_Load()
+{
+    const QSignalBlocker blockCombo2(ui->Combo2);
+    const QSignalBlocker blockCombo3(ui->Combo3);
+    ui->Combo2->clear();
+    ui->Combo3->clear();
+    ui->Combo2->addItems({QStringLiteral("-"), QStringLiteral("Stop"), QStringLiteral("Reset")});
+    ui->Combo3->addItems({QStringLiteral("Words written"), QStringLiteral("Time passed"), QStringLiteral("Letters written")});
+    ui->Combo2->setCurrentIndex(0);
+    ui->Combo3->setCurrentIndex(0);
+    // The limits are still empty here, so the limit box starts empty.
+    Combo3_Click();
+
+    CriterionLimits = {QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")};
+    SinceLastLetter = 0.0;
+    BackspacePending = false;
+
+    SettingsStore& settings = m_services.settings;
+    setCheckValue(ui->Check1, preferenceValue(settings.read(AppTitle, SettingsSection, SoundsKey, QStringLiteral("0"))));
+    setCheckValue(ui->Check2,
+                  preferenceValue(settings.read(AppTitle, SettingsSection, CaseSensitiveKey, QStringLiteral("0"))));
+
+    LoadResults();
+}
+
+bool Form1::Form_Unload()
+{
+    if (SaveAll())
+        return true;
+    return m_services.dialogs.confirm(this, QStringLiteral("Could not save results.dat: ") + m_saveError +
+                                                QStringLiteral("\r\n\r\nClose Tapmeter anyway? The words and "
+                                                               "records changed since the last save will be lost."));
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (!Form_Unload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // The other windows go with the main window, without their own closing.
+    delete m_form2;
+    delete m_form3;
+    QCoreApplication::quit();
+}
+
+void Form1::mnuAbout_Click()
+{
+    if (!m_form2)
+        m_form2 = new Form2(m_services);
+    m_form2->show();
+    m_form2->raise();
+    m_form2->activateWindow();
+}
+
+void Form1::mnuUpdate_Click()
+{
+    if (!m_form3)
+        m_form3 = new Form3(m_services, m_source1Table, m_source2Table, this, [this] { LoadResults(); });
+    m_form3->show();
+    m_form3->raise();
+    m_form3->activateWindow();
+    setEnabled(false);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int code = characterCode(static_cast<QKeyEvent*>(event));
+        if (code >= 0 && watched == ui->Text1) {
+            Text1_KeyPress(code);
+        } else if (code >= 0 && (watched == ui->Combo1 || watched == ui->Combo1->lineEdit())) {
+            if (Combo1_KeyPress(code) == 0)
+                return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool Form1::soundsOn() const
+{
+    return checkValue(ui->Check1) == 1;
+}
+
+bool Form1::caseSensitive() const
+{
+    return checkValue(ui->Check2) == 1;
+}
+
+void Form1::playCue(const QString& fileName) const
+{
+    if (soundsOn())
+        m_services.sound.play(fileName, false);
+}

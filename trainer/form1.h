@@ -1,0 +1,107 @@
+#pragma once
+
+#include "recordtable.h"
+#include "services.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+namespace Ui {
+class Form1;
+}
+class Form2;
+class Form3;
+class QCheckBox;
+class QTimer;
+
+// The main window: the typing trainer and its word list. Closing it ends the
+// program.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit Form1(Services& services, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    Ui::Form1* controls() const { return ui.get(); }
+    QTimer* timer() const { return Timer1; }
+    WordTable& wordTable() { return m_wordTable; }
+    double sinceLastLetter() const { return SinceLastLetter; }
+    bool backspacePending() const { return BackspacePending; }
+    const std::array<QString, 3>& criterionLimits() const { return CriterionLimits; }
+    Form2* aboutWindow() const;
+    Form3* updateWindow() const;
+
+public slots:
+    // Start-up and shutdown.
+    void Form_Load();
+    bool Form_Unload();
+    void mnuAbout_Click();
+    void mnuUpdate_Click();
+
+    // The word table and the results file.
+    void LoadResults();
+    bool SaveAll();
+    void Command2_Click();
+
+    // The typing engine.
+    void Text1_Change();
+    void Text1_KeyPress(int keyAscii);
+
+    // The run clock and the automatic action.
+    void Timer1_Timer();
+    void Command1_Click();
+    void Command6_Click();
+    void Combo3_Click();
+    void Text5_Change();
+
+    // Word completion.
+    void CheckWordFinished();
+
+    // Word list editing.
+    void Combo1_Click();
+    int Combo1_KeyPress(int keyAscii);
+    void Command3_Click();
+    void Command5_Click();
+    void Command4_Click();
+    void RemoveTableSlot(int k);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool runAutomaticActionAfterChange();
+    void playCue(const QString& fileName) const;
+    bool soundsOn() const;
+    bool caseSensitive() const;
+    int wordCount() const;
+    void showWordCount();
+    void showWordLength();
+    void selectWord(int index);
+    void connectHandlers();
+
+    std::unique_ptr<Ui::Form1> ui;
+    QTimer* Timer1;
+
+    Services& m_services;
+    WordTable m_wordTable;
+    SourceTable m_source1Table;
+    SourceTable m_source2Table;
+    QPointer<Form2> m_form2;
+    QPointer<Form3> m_form3;
+
+    double SinceLastLetter = 0.0;
+    bool BackspacePending = false;
+    std::array<QString, 3> CriterionLimits;
+    // Why the last SaveAll failed, for the message that reports it.
+    QString m_saveError;
+};
+
+// A check box's value as the program counts it: 0 not ticked, 1 ticked,
+// 2 greyed.
+int checkValue(const QCheckBox* box);
+void setCheckValue(QCheckBox* box, int value);

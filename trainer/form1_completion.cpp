@@ -1,0 +1,44 @@
+// Word completion: a finished word becomes the last score and, when it is
+// fast enough, the word's record.
+#include "form1.h"
+#include "ui_form1.h"
+
+#include "ansitext.h"
+#include "recordtime.h"
+#include "wordrules.h"
+
+void Form1::CheckWordFinished()
+{
+    const QString typed = ui->Text1->text();
+    const QString target = ui->Combo1->currentText();
+    const bool finished = caseSensitive() ? typed == target : typed.toUpper() == target.toUpper();
+    if (!finished)
+        return;
+
+    // Runs the change handling once more, on the empty box.
+    ui->Text1->setText(QString());
+
+    // With no word selected there is no slot to hold a record.
+    const int slot = ui->Combo1->currentIndex();
+    if (RecordTable::isSlot(slot)) {
+        const QString stored = ui->Text2->text();
+        const bool newRecord =
+            stored == NoRecordTime || leadingNumber(stored) > leadingNumber(ui->Label3->text());
+        if (newRecord) {
+            ui->Text2->setText(ui->Label3->text());
+            ui->Text3->setText(AnsiText::toStorableLine(m_services.clock.nowText()));
+            if (soundsOn())
+                m_services.sound.play(QStringLiteral("newrecord.wav"), true);
+            const QString name = m_services.dialogs.prompt(
+                this, QStringLiteral("YOU BROKE THE RECORD!!!! ") + ui->Label3->text() +
+                          QStringLiteral(" seconds! Please enter your name:"));
+            ui->Text4->setText(storableName(name));
+            m_wordTable.FastestTime[slot] = ui->Text2->text();
+            m_wordTable.RecordDate[slot] = ui->Text3->text();
+            m_wordTable.RecordName[slot] = ui->Text4->text();
+        }
+    }
+
+    ui->Label9->setText(ui->Label3->text());
+    Command1_Click();
+}

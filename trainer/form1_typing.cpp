@@ -1,0 +1,54 @@
+// The typing engine: what every change of the typing box and every key
+// pressed in it does.
+#include "form1.h"
+#include "ui_form1.h"
+
+#include "numbertext.h"
+
+#include <QTimer>
+
+namespace {
+const QColor Green(0, 255, 0);
+const QColor Red(255, 0, 0);
+} // namespace
+
+void Form1::Text1_Change()
+{
+    // Enabling a running clock would restart its tick schedule.
+    if (!Timer1->isActive())
+        Timer1->start();
+    playCue(QStringLiteral("type.wav"));
+
+    ui->Label3->setText(numberText(roundHalfEven(numberFromText(ui->Label3->text()) + SinceLastLetter, 1)));
+    ui->Label4->setText(numberText(numberFromText(ui->Label4->text()) + 1));
+    const double perLetter = numberFromText(ui->Label3->text()) / numberFromText(ui->Label4->text());
+    ui->Label2->setText(numberText(roundHalfEven(perLetter, 3)));
+    ui->Label2->setText(ui->Label2->text().left(6));
+    SinceLastLetter = 0.0;
+    ui->Label14->setText(numberText(CountWords(ui->Text1->text())));
+
+    CheckWordFinished();
+    if (runAutomaticActionAfterChange())
+        return;
+
+    const QString typed = ui->Text1->text();
+    const QString head = ui->Combo1->currentText().left(typed.size());
+    const bool correct = caseSensitive() ? head == typed : head.toUpper() == typed.toUpper();
+    if (correct) {
+        ui->Shape1->setFillColor(Green);
+    } else {
+        ui->Shape1->setFillColor(Red);
+        playCue(QStringLiteral("mistake.wav"));
+    }
+}
+
+void Form1::Text1_KeyPress(int keyAscii)
+{
+    // A fix is counted when typing goes on after one or more Backspaces.
+    if (keyAscii == 8) {
+        BackspacePending = true;
+    } else if (BackspacePending) {
+        ui->Label18->setText(numberText(numberFromText(ui->Label18->text()) + 1));
+        BackspacePending = false;
+    }
+}
