@@ -7,8 +7,7 @@
 
 #include <QApplication>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tapmeter"));
     QApplication::setApplicationName(QStringLiteral("Tapmeter"));

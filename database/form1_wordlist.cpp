@@ -12,8 +12,7 @@ const QString ResultsFileName = QStringLiteral("results.dat");
 const QString WordCountCaption = QStringLiteral("Words in database: ");
 } // namespace
 
-void Form1::LoadResults()
-{
+void Form1::LoadResults() {
     TextFiles& files = m_services.files;
     // A file that exists but cannot be read counts as a missing one.
     const std::optional<QStringList> lines = files.isFile(ResultsFileName) && files.size(ResultsFileName) > 0
@@ -41,10 +40,10 @@ void Form1::LoadResults()
     showWordCount();
 }
 
-bool Form1::SaveAll()
-{
+bool Form1::SaveAll() {
     SettingsStore& settings = m_services.settings;
-    settings.write(AppTitle, QStringLiteral("Settings"), QStringLiteral("Sounds"), QString::number(checkValue(ui->Check1)));
+    settings.write(AppTitle, QStringLiteral("Settings"), QStringLiteral("Sounds"),
+                   QString::number(checkValue(ui->Check1)));
     settings.write(AppTitle, QStringLiteral("Settings"), QStringLiteral("CaseSensitive"),
                    QString::number(checkValue(ui->Check2)));
 
@@ -53,21 +52,18 @@ bool Form1::SaveAll()
                                        &m_saveError);
 }
 
-void Form1::Command2_Click()
-{
+void Form1::Command2_Click() {
     LoadResults();
 }
 
-void Form1::Command4_Click()
-{
+void Form1::Command4_Click() {
     if (SaveAll())
         m_services.dialogs.message(this, QStringLiteral("Saved!"));
     else
         m_services.dialogs.message(this, QStringLiteral("Could not save results.dat: ") + m_saveError);
 }
 
-void Form1::Combo1_Click()
-{
+void Form1::Combo1_Click() {
     const int k = ui->Combo1->currentIndex();
     if (!RecordTable::isSlot(k))
         return;
@@ -77,14 +73,12 @@ void Form1::Combo1_Click()
     showWordLength();
 }
 
-int Form1::Combo1_KeyPress(int /*keyAscii*/)
-{
+int Form1::Combo1_KeyPress(int /*keyAscii*/) {
     // The list's edit field takes no typing; the arrow keys still choose.
     return 0;
 }
 
-void Form1::Command3_Click()
-{
+void Form1::Command3_Click() {
     if (wordCount() >= RecordTable::Slots) {
         m_services.dialogs.message(this, QStringLiteral("The word list is full: it holds %1 words. "
                                                         "Remove a word before adding another.")
@@ -123,8 +117,7 @@ void Form1::Command3_Click()
     showWordLength();
 }
 
-void Form1::Command5_Click()
-{
+void Form1::Command5_Click() {
     const int k = ui->Combo1->currentIndex();
     if (k != -1) {
         RemoveTableSlot(k);
@@ -139,8 +132,7 @@ void Form1::Command5_Click()
     showWordLength();
 }
 
-void Form1::RemoveTableSlot(int k)
-{
+void Form1::RemoveTableSlot(int k) {
     if (!RecordTable::isSlot(k))
         return;
     const int n = wordCount();
@@ -152,23 +144,19 @@ void Form1::RemoveTableSlot(int k)
     }
 }
 
-int Form1::wordCount() const
-{
+int Form1::wordCount() const {
     return ui->Combo1->count();
 }
 
-void Form1::showWordCount()
-{
+void Form1::showWordCount() {
     ui->Label10->setText(WordCountCaption + QString::number(wordCount()));
 }
 
-void Form1::showWordLength()
-{
+void Form1::showWordLength() {
     ui->Label13->setText(QString::number(ui->Combo1->currentText().size()));
 }
 
-void Form1::selectWord(int index)
-{
+void Form1::selectWord(int index) {
     {
         const QSignalBlocker blocker(ui->Combo1);
         ui->Combo1->setCurrentIndex(index);

@@ -7,13 +7,11 @@
 
 namespace {
 
-bool isSkipped(QChar c)
-{
+bool isSkipped(QChar c) {
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
-bool isDigit(QChar c)
-{
+bool isDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
@@ -21,12 +19,9 @@ bool isDigit(QChar c)
 class Cursor {
 public:
     explicit Cursor(QStringView text)
-        : m_text(text)
-    {
-    }
+        : m_text(text) {}
 
-    QChar peek()
-    {
+    QChar peek() {
         while (m_pos < m_text.size() && isSkipped(m_text[m_pos]))
             ++m_pos;
         return m_pos < m_text.size() ? m_text[m_pos] : QChar();
@@ -43,8 +38,7 @@ private:
 
 } // namespace
 
-double leadingNumber(QStringView text)
-{
+double leadingNumber(QStringView text) {
     Cursor cursor(text);
     std::string number;
     bool negative = false;

@@ -2,13 +2,11 @@
 
 namespace ResultsFormat {
 
-bool isMarkerLine(const QString& line)
-{
+bool isMarkerLine(const QString& line) {
     return line.startsWith(Marker);
 }
 
-ReadOutcome readRecords(const QStringList& lines, RecordTable& table)
-{
+ReadOutcome readRecords(const QStringList& lines, RecordTable& table) {
     ReadOutcome outcome;
     int index = -1;
     int lineNumber = 0;
@@ -49,8 +47,7 @@ ReadOutcome readRecords(const QStringList& lines, RecordTable& table)
     return outcome;
 }
 
-QStringList recordLines(const RecordTable& table, int count)
-{
+QStringList recordLines(const RecordTable& table, int count) {
     QStringList lines;
     for (int i = 0; i < count && RecordTable::isSlot(i); ++i) {
         lines << Marker + table.Words[i] << table.FastestTime[i] << table.RecordDate[i] << table.RecordName[i];

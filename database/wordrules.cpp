@@ -2,8 +2,7 @@
 
 #include "ansitext.h"
 
-WordProblem checkNewWord(const QString& word, const QStringList& listed)
-{
+WordProblem checkNewWord(const QString& word, const QStringList& listed) {
     if (word.isEmpty())
         return WordProblem::Empty;
     if (word.contains(u'\r') || word.contains(u'\n'))
@@ -15,8 +14,7 @@ WordProblem checkNewWord(const QString& word, const QStringList& listed)
     return WordProblem::None;
 }
 
-QString wordProblemMessage(WordProblem problem)
-{
+QString wordProblemMessage(WordProblem problem) {
     switch (problem) {
     case WordProblem::LineBreak:
         return QStringLiteral("A word cannot contain a line break. Please enter the word on one line.");
@@ -31,7 +29,6 @@ QString wordProblemMessage(WordProblem problem)
     return QString();
 }
 
-QString storableName(const QString& name)
-{
+QString storableName(const QString& name) {
     return AnsiText::toStorableLine(name);
 }

@@ -7,9 +7,9 @@
 enum class WordProblem {
     None,
     Empty,
-    Duplicate,    // the list holds the same characters already
-    LineBreak,    // a CR or LF would split its record in the file
-    NotStorable,  // a character the file's code page cannot hold
+    Duplicate,   // the list holds the same characters already
+    LineBreak,   // a CR or LF would split its record in the file
+    NotStorable, // a character the file's code page cannot hold
 };
 
 // Words are compared exactly: letter case counts and nothing is trimmed.

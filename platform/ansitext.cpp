@@ -12,8 +12,7 @@ constexpr const char* CodePage = "windows-1252";
 
 // Which UTF-16 code units the code page has a byte for: the decoded form of
 // all 256 byte values.
-const std::bitset<65536>& heldCharacters()
-{
+const std::bitset<65536>& heldCharacters() {
     static const std::bitset<65536> held = [] {
         QByteArray bytes(256, '\0');
         for (int i = 0; i < 256; ++i)
@@ -28,8 +27,7 @@ const std::bitset<65536>& heldCharacters()
     return held;
 }
 
-bool isHeld(QChar c)
-{
+bool isHeld(QChar c) {
     return heldCharacters().test(c.unicode());
 }
 
@@ -37,14 +35,12 @@ bool isHeld(QChar c)
 
 namespace AnsiText {
 
-QString decode(const QByteArray& bytes)
-{
+QString decode(const QByteArray& bytes) {
     QStringDecoder decoder(CodePage);
     return decoder(bytes);
 }
 
-QStringList decodeLines(const QByteArray& bytes)
-{
+QStringList decodeLines(const QByteArray& bytes) {
     const QString text = decode(bytes);
     QStringList lines;
     qsizetype start = 0;
@@ -66,8 +62,7 @@ QStringList decodeLines(const QByteArray& bytes)
     return lines;
 }
 
-QByteArray encodeLines(const QStringList& lines)
-{
+QByteArray encodeLines(const QStringList& lines) {
     QString text;
     for (const QString& line : lines) {
         text.reserve(text.size() + line.size() + 2);
@@ -85,13 +80,11 @@ QByteArray encodeLines(const QStringList& lines)
     return encoder(text);
 }
 
-bool canHold(const QString& text)
-{
+bool canHold(const QString& text) {
     return std::all_of(text.begin(), text.end(), isHeld);
 }
 
-QString toStorableLine(const QString& text)
-{
+QString toStorableLine(const QString& text) {
     QString result;
     result.reserve(text.size());
     for (QChar c : text) {

@@ -1,7 +1,6 @@
 #include "datetext.h"
 
-QString generalDateTimeText(const QDateTime& moment, const QLocale& locale)
-{
+QString generalDateTimeText(const QDateTime& moment, const QLocale& locale) {
     const QString date = locale.toString(moment.date(), QLocale::ShortFormat);
     if (moment.time() == QTime(0, 0, 0))
         return date;

@@ -2,7 +2,6 @@
 
 #include "datetext.h"
 
-QString QtClock::nowText() const
-{
+QString QtClock::nowText() const {
     return generalDateTimeText(QDateTime::currentDateTime(), QLocale::system());
 }

@@ -6,21 +6,18 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
-void QtDialogs::message(QWidget* parent, const QString& text)
-{
+void QtDialogs::message(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, AppTitle, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-bool QtDialogs::confirm(QWidget* parent, const QString& text)
-{
+bool QtDialogs::confirm(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, AppTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
-QString QtDialogs::prompt(QWidget* parent, const QString& text)
-{
+QString QtDialogs::prompt(QWidget* parent, const QString& text) {
     QInputDialog dialog(parent);
     dialog.setWindowTitle(AppTitle);
     dialog.setLabelText(text);
@@ -30,7 +27,6 @@ QString QtDialogs::prompt(QWidget* parent, const QString& text)
     return dialog.textValue();
 }
 
-QString QtDialogs::openFile(QWidget* parent, const QString& filter, const QString& initialFileName)
-{
+QString QtDialogs::openFile(QWidget* parent, const QString& filter, const QString& initialFileName) {
     return QFileDialog::getOpenFileName(parent, QString(), initialFileName, filter);
 }

@@ -8,6 +8,5 @@ class QtSettingsStore final : public SettingsStore {
 public:
     QString read(const QString& application, const QString& section, const QString& key,
                  const QString& defaultValue) const override;
-    bool write(const QString& application, const QString& section, const QString& key,
-               const QString& value) override;
+    bool write(const QString& application, const QString& section, const QString& key, const QString& value) override;
 };

@@ -18,8 +18,7 @@ constexpr int LongestWaitMs = 10000;
 // Lives on the sound thread; owns one QSoundEffect per file.
 class SoundWorker : public QObject {
 public:
-    void play(const QString& path, const std::shared_ptr<QSemaphore>& done)
-    {
+    void play(const QString& path, const std::shared_ptr<QSemaphore>& done) {
         // The new sound cuts off the one still playing, and so ends its wait.
         for (QSoundEffect* effect : std::as_const(m_effects))
             effect->stop();
@@ -40,8 +39,7 @@ public:
     }
 
 private:
-    QSoundEffect* effectFor(const QString& path)
-    {
+    QSoundEffect* effectFor(const QString& path) {
         QSoundEffect*& effect = m_effects[path];
         if (!effect) {
             effect = new QSoundEffect(this);
@@ -56,15 +54,13 @@ private:
         return effect;
     }
 
-    void releaseWaiting()
-    {
+    void releaseWaiting() {
         release(m_waiting);
         m_waiting.reset();
         m_waitingEffect = nullptr;
     }
 
-    static void release(const std::shared_ptr<QSemaphore>& done)
-    {
+    static void release(const std::shared_ptr<QSemaphore>& done) {
         if (done)
             done->release();
     }
@@ -75,21 +71,18 @@ private:
 };
 
 QtSound::QtSound()
-    : m_worker(new SoundWorker)
-{
+    : m_worker(new SoundWorker) {
     m_worker->moveToThread(&m_thread);
     QObject::connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread.start();
 }
 
-QtSound::~QtSound()
-{
+QtSound::~QtSound() {
     m_thread.quit();
     m_thread.wait();
 }
 
-void QtSound::play(const QString& fileName, bool wait)
-{
+void QtSound::play(const QString& fileName, bool wait) {
     const QString path = QFileInfo(fileName).absoluteFilePath();
     std::shared_ptr<QSemaphore> done = wait ? std::make_shared<QSemaphore>() : nullptr;
     QMetaObject::invokeMethod(m_worker, [worker = m_worker, path, done] { worker->play(path, done); });

@@ -9,8 +9,7 @@
 #include <QSaveFile>
 
 namespace {
-std::optional<QByteArray> readBytes(const QString& path)
-{
+std::optional<QByteArray> readBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -21,34 +20,29 @@ std::optional<QByteArray> readBytes(const QString& path)
 }
 } // namespace
 
-bool QtTextFiles::isFile(const QString& path) const
-{
+bool QtTextFiles::isFile(const QString& path) const {
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
-qint64 QtTextFiles::size(const QString& path) const
-{
+qint64 QtTextFiles::size(const QString& path) const {
     return QFileInfo(path).size();
 }
 
-std::optional<QStringList> QtTextFiles::readLines(const QString& path) const
-{
+std::optional<QStringList> QtTextFiles::readLines(const QString& path) const {
     const std::optional<QByteArray> bytes = readBytes(path);
     if (!bytes)
         return std::nullopt;
     return AnsiText::decodeLines(*bytes);
 }
 
-std::optional<QString> QtTextFiles::readText(const QString& path) const
-{
+std::optional<QString> QtTextFiles::readText(const QString& path) const {
     const std::optional<QByteArray> bytes = readBytes(path);
     if (!bytes)
         return std::nullopt;
     return AnsiText::decode(*bytes);
 }
 
-bool QtTextFiles::writeLines(const QString& path, const QStringList& lines, QString* error)
-{
+bool QtTextFiles::writeLines(const QString& path, const QStringList& lines, QString* error) {
     // QSaveFile writes a temporary file beside the target and renames it over
     // the target only once everything is on disk.
     QSaveFile file(path);
@@ -60,7 +54,6 @@ bool QtTextFiles::writeLines(const QString& path, const QStringList& lines, QStr
     return false;
 }
 
-QString QtTextFiles::programFolder() const
-{
+QString QtTextFiles::programFolder() const {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
 }

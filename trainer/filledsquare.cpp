@@ -4,20 +4,16 @@
 
 FilledSquare::FilledSquare(QWidget* parent)
     : QWidget(parent)
-    , m_fillColor(Qt::red)
-{
-}
+    , m_fillColor(Qt::red) {}
 
-void FilledSquare::setFillColor(const QColor& color)
-{
+void FilledSquare::setFillColor(const QColor& color) {
     if (color == m_fillColor)
         return;
     m_fillColor = color;
     update();
 }
 
-void FilledSquare::paintEvent(QPaintEvent*)
-{
+void FilledSquare::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(Qt::black);
     painter.setBrush(m_fillColor);

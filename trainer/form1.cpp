@@ -22,8 +22,7 @@ const QString CaseSensitiveKey = QStringLiteral("CaseSensitive");
 
 // The character code a key press produces, or -1 for keys that produce none.
 // Delete produces no character, although X11 reports one for it.
-int characterCode(const QKeyEvent* key)
-{
+int characterCode(const QKeyEvent* key) {
     if (key->key() == Qt::Key_Backspace)
         return 8;
     if (key->key() == Qt::Key_Delete || key->text().isEmpty())
@@ -33,8 +32,7 @@ int characterCode(const QKeyEvent* key)
 
 // A stored preference: "0", "1" and "2" are check box values, anything else
 // reads as 0.
-int preferenceValue(const QString& text)
-{
+int preferenceValue(const QString& text) {
     if (text == QLatin1String("1"))
         return 1;
     if (text == QLatin1String("2"))
@@ -44,8 +42,7 @@ int preferenceValue(const QString& text)
 
 } // namespace
 
-int checkValue(const QCheckBox* box)
-{
+int checkValue(const QCheckBox* box) {
     switch (box->checkState()) {
     case Qt::Checked:
         return 1;
@@ -57,8 +54,7 @@ int checkValue(const QCheckBox* box)
     return 0;
 }
 
-void setCheckValue(QCheckBox* box, int value)
-{
+void setCheckValue(QCheckBox* box, int value) {
     box->setTristate(value == 2);
     box->setCheckState(value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked);
 }
@@ -67,8 +63,7 @@ Form1::Form1(Services& services, QWidget* parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::Form1>())
     , Timer1(new QTimer(this))
-    , m_services(services)
-{
+    , m_services(services) {
     ui->setupUi(this);
     makeFixedDialogFrame(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -90,24 +85,20 @@ Form1::Form1(Services& services, QWidget* parent)
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
 }
 
-Form1::~Form1()
-{
+Form1::~Form1() {
     delete m_form2;
     delete m_form3;
 }
 
-Form2* Form1::aboutWindow() const
-{
+Form2* Form1::aboutWindow() const {
     return m_form2;
 }
 
-Form3* Form1::updateWindow() const
-{
+Form3* Form1::updateWindow() const {
     return m_form3;
 }
 
-void Form1::connectHandlers()
-{
+void Form1::connectHandlers() {
     connect(ui->mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
     connect(ui->mnuUpdate, &QAction::triggered, this, &Form1::mnuUpdate_Click);
     connect(ui->Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
@@ -132,14 +123,14 @@ void Form1::connectHandlers()
     ui->Combo1->lineEdit()->installEventFilter(this);
 }
 
-void Form1::Form_Load()
-{
+void Form1::Form_Load() {
     const QSignalBlocker blockCombo2(ui->Combo2);
     const QSignalBlocker blockCombo3(ui->Combo3);
     ui->Combo2->clear();
     ui->Combo3->clear();
     ui->Combo2->addItems({QStringLiteral("-"), QStringLiteral("Stop"), QStringLiteral("Reset")});
-    ui->Combo3->addItems({QStringLiteral("Words written"), QStringLiteral("Time passed"), QStringLiteral("Letters written")});
+    ui->Combo3->addItems(
+        {QStringLiteral("Words written"), QStringLiteral("Time passed"), QStringLiteral("Letters written")});
     ui->Combo2->setCurrentIndex(0);
     ui->Combo3->setCurrentIndex(0);
     // The limits are still empty here, so the limit box starts empty.
@@ -150,15 +141,15 @@ void Form1::Form_Load()
     BackspacePending = false;
 
     SettingsStore& settings = m_services.settings;
-    setCheckValue(ui->Check1, preferenceValue(settings.read(AppTitle, SettingsSection, SoundsKey, QStringLiteral("0"))));
+    setCheckValue(ui->Check1,
+                  preferenceValue(settings.read(AppTitle, SettingsSection, SoundsKey, QStringLiteral("0"))));
     setCheckValue(ui->Check2,
                   preferenceValue(settings.read(AppTitle, SettingsSection, CaseSensitiveKey, QStringLiteral("0"))));
 
     LoadResults();
 }
 
-bool Form1::Form_Unload()
-{
+bool Form1::Form_Unload() {
     if (SaveAll())
         return true;
     return m_services.dialogs.confirm(this, QStringLiteral("Could not save results.dat: ") + m_saveError +
@@ -166,8 +157,7 @@ bool Form1::Form_Unload()
                                                                "records changed since the last save will be lost."));
 }
 
-void Form1::closeEvent(QCloseEvent* event)
-{
+void Form1::closeEvent(QCloseEvent* event) {
     if (!Form_Unload()) {
         event->ignore();
         return;
@@ -179,8 +169,7 @@ void Form1::closeEvent(QCloseEvent* event)
     QCoreApplication::quit();
 }
 
-void Form1::mnuAbout_Click()
-{
+void Form1::mnuAbout_Click() {
     if (!m_form2)
         m_form2 = new Form2(m_services);
     m_form2->show();
@@ -188,8 +177,7 @@ void Form1::mnuAbout_Click()
     m_form2->activateWindow();
 }
 
-void Form1::mnuUpdate_Click()
-{
+void Form1::mnuUpdate_Click() {
     if (!m_form3)
         m_form3 = new Form3(m_services, m_source1Table, m_source2Table, this, [this] { LoadResults(); });
     m_form3->show();
@@ -198,8 +186,7 @@ void Form1::mnuUpdate_Click()
     setEnabled(false);
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event)
-{
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const int code = characterCode(static_cast<QKeyEvent*>(event));
         if (code >= 0 && watched == ui->Text1) {
@@ -212,18 +199,15 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool Form1::soundsOn() const
-{
+bool Form1::soundsOn() const {
     return checkValue(ui->Check1) == 1;
 }
 
-bool Form1::caseSensitive() const
-{
+bool Form1::caseSensitive() const {
     return checkValue(ui->Check2) == 1;
 }
 
-void Form1::playCue(const QString& fileName) const
-{
+void Form1::playCue(const QString& fileName) const {
     if (soundsOn())
         m_services.sound.play(fileName, false);
 }

@@ -13,8 +13,7 @@ enum Action { NoAction = 0, StopAction = 1 };
 enum Criterion { WordsWritten = 0, TimePassed = 1, LettersWritten = 2 };
 } // namespace
 
-void Form1::Timer1_Timer()
-{
+void Form1::Timer1_Timer() {
     SinceLastLetter += 0.1;
     ui->Label1->setText(numberText(roundHalfEven(SinceLastLetter, 1)));
     ui->Label17->setText(numberText(roundHalfEven(numberFromText(ui->Label17->text()) + 0.1, 1)));
@@ -34,8 +33,7 @@ void Form1::Timer1_Timer()
 }
 
 // Returns true when it reset the run: the change handling then ends at once.
-bool Form1::runAutomaticActionAfterChange()
-{
+bool Form1::runAutomaticActionAfterChange() {
     const int action = ui->Combo2->currentIndex();
     if (action == NoAction)
         return false;
@@ -62,8 +60,7 @@ bool Form1::runAutomaticActionAfterChange()
     return true;
 }
 
-void Form1::Command1_Click()
-{
+void Form1::Command1_Click() {
     // Emptying a box that holds text runs the change handling once more; it
     // sets the word count and the indicator, the steps below the rest.
     ui->Text1->setText(QString());
@@ -79,20 +76,17 @@ void Form1::Command1_Click()
     ui->Label4->setText(QStringLiteral("0"));
 }
 
-void Form1::Command6_Click()
-{
+void Form1::Command6_Click() {
     Command1_Click();
 }
 
-void Form1::Combo3_Click()
-{
+void Form1::Combo3_Click() {
     const int criterion = ui->Combo3->currentIndex();
     if (criterion >= 0 && criterion < int(CriterionLimits.size()))
         ui->Text5->setText(CriterionLimits[criterion]);
 }
 
-void Form1::Text5_Change()
-{
+void Form1::Text5_Change() {
     const int criterion = ui->Combo3->currentIndex();
     if (criterion >= 0 && criterion < int(CriterionLimits.size()))
         CriterionLimits[criterion] = ui->Text5->text();

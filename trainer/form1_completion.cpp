@@ -7,8 +7,7 @@
 #include "recordtime.h"
 #include "wordrules.h"
 
-void Form1::CheckWordFinished()
-{
+void Form1::CheckWordFinished() {
     const QString typed = ui->Text1->text();
     const QString target = ui->Combo1->currentText();
     const bool finished = caseSensitive() ? typed == target : typed.toUpper() == target.toUpper();
@@ -22,16 +21,15 @@ void Form1::CheckWordFinished()
     const int slot = ui->Combo1->currentIndex();
     if (RecordTable::isSlot(slot)) {
         const QString stored = ui->Text2->text();
-        const bool newRecord =
-            stored == NoRecordTime || leadingNumber(stored) > leadingNumber(ui->Label3->text());
+        const bool newRecord = stored == NoRecordTime || leadingNumber(stored) > leadingNumber(ui->Label3->text());
         if (newRecord) {
             ui->Text2->setText(ui->Label3->text());
             ui->Text3->setText(AnsiText::toStorableLine(m_services.clock.nowText()));
             if (soundsOn())
                 m_services.sound.play(QStringLiteral("newrecord.wav"), true);
-            const QString name = m_services.dialogs.prompt(
-                this, QStringLiteral("YOU BROKE THE RECORD!!!! ") + ui->Label3->text() +
-                          QStringLiteral(" seconds! Please enter your name:"));
+            const QString name =
+                m_services.dialogs.prompt(this, QStringLiteral("YOU BROKE THE RECORD!!!! ") + ui->Label3->text() +
+                                                    QStringLiteral(" seconds! Please enter your name:"));
             ui->Text4->setText(storableName(name));
             m_wordTable.FastestTime[slot] = ui->Text2->text();
             m_wordTable.RecordDate[slot] = ui->Text3->text();

@@ -12,8 +12,7 @@ const QColor Green(0, 255, 0);
 const QColor Red(255, 0, 0);
 } // namespace
 
-void Form1::Text1_Change()
-{
+void Form1::Text1_Change() {
     // Enabling a running clock would restart its tick schedule.
     if (!Timer1->isActive())
         Timer1->start();
@@ -42,8 +41,7 @@ void Form1::Text1_Change()
     }
 }
 
-void Form1::Text1_KeyPress(int keyAscii)
-{
+void Form1::Text1_KeyPress(int keyAscii) {
     // A fix is counted when typing goes on after one or more Backspaces.
     if (keyAscii == 8) {
         BackspacePending = true;

@@ -5,8 +5,7 @@
 #include <cmath>
 #include <cstdio>
 
-QString numberText(double value)
-{
+QString numberText(double value) {
     if (value == 0.0 || std::isnan(value))
         return QStringLiteral("0");
     char buffer[64];
@@ -17,20 +16,17 @@ QString numberText(double value)
     return text;
 }
 
-double numberFromText(const QString& text)
-{
+double numberFromText(const QString& text) {
     return leadingNumber(text);
 }
 
-double roundHalfEven(double value, int decimals)
-{
+double roundHalfEven(double value, int decimals) {
     const double scale = std::pow(10.0, decimals);
     // nearbyint rounds halves to even in the default rounding mode.
     return std::nearbyint(value * scale) / scale;
 }
 
-int CountWords(const QString& text)
-{
+int CountWords(const QString& text) {
     int count = 0;
     bool inWord = false;
     for (QChar c : text) {

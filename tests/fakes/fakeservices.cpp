@@ -4,55 +4,47 @@
 
 #include <QDir>
 
-void FakeSound::play(const QString& fileName, bool wait)
-{
+void FakeSound::play(const QString& fileName, bool wait) {
     plays.append({fileName, wait});
     if (whilePlaying)
         whilePlaying(fileName, wait);
 }
 
-QStringList FakeSound::fileNames() const
-{
+QStringList FakeSound::fileNames() const {
     QStringList names;
     for (const Play& p : plays)
         names << p.fileName;
     return names;
 }
 
-void FakeDialogs::open(Kind kind, const QString& text)
-{
+void FakeDialogs::open(Kind kind, const QString& text) {
     boxes.append({kind, text});
     if (whileOpen)
         whileOpen(boxes.last());
 }
 
-void FakeDialogs::message(QWidget*, const QString& text)
-{
+void FakeDialogs::message(QWidget*, const QString& text) {
     open(Kind::Message, text);
 }
 
-bool FakeDialogs::confirm(QWidget*, const QString& text)
-{
+bool FakeDialogs::confirm(QWidget*, const QString& text) {
     open(Kind::Confirm, text);
     return confirmAnswers.isEmpty() ? false : confirmAnswers.takeFirst();
 }
 
-QString FakeDialogs::prompt(QWidget*, const QString& text)
-{
+QString FakeDialogs::prompt(QWidget*, const QString& text) {
     open(Kind::Prompt, text);
     return promptAnswers.isEmpty() ? QString() : promptAnswers.takeFirst();
 }
 
-QString FakeDialogs::openFile(QWidget*, const QString& filter, const QString& initialFileName)
-{
+QString FakeDialogs::openFile(QWidget*, const QString& filter, const QString& initialFileName) {
     lastFilter = filter;
     lastInitialFileName = initialFileName;
     open(Kind::OpenFile, initialFileName);
     return openFileAnswers.isEmpty() ? QString() : openFileAnswers.takeFirst();
 }
 
-QStringList FakeDialogs::texts(Kind kind) const
-{
+QStringList FakeDialogs::texts(Kind kind) const {
     QStringList result;
     for (const Box& box : boxes) {
         if (box.kind == kind)
@@ -62,56 +54,47 @@ QStringList FakeDialogs::texts(Kind kind) const
 }
 
 namespace {
-QString settingsKey(const QString& application, const QString& section, const QString& key)
-{
+QString settingsKey(const QString& application, const QString& section, const QString& key) {
     return application + QLatin1Char('/') + section + QLatin1Char('/') + key;
 }
 } // namespace
 
 QString FakeSettingsStore::read(const QString& application, const QString& section, const QString& key,
-                                const QString& defaultValue) const
-{
+                                const QString& defaultValue) const {
     return values.value(settingsKey(application, section, key), defaultValue);
 }
 
 bool FakeSettingsStore::write(const QString& application, const QString& section, const QString& key,
-                              const QString& value)
-{
+                              const QString& value) {
     values.insert(settingsKey(application, section, key), value);
     return true;
 }
 
-QString FakeTextFiles::absolute(const QString& path) const
-{
+QString FakeTextFiles::absolute(const QString& path) const {
     return QDir::cleanPath(QDir(workingFolder).absoluteFilePath(path));
 }
 
-bool FakeTextFiles::isFile(const QString& path) const
-{
+bool FakeTextFiles::isFile(const QString& path) const {
     return !path.isEmpty() && files.contains(absolute(path));
 }
 
-qint64 FakeTextFiles::size(const QString& path) const
-{
+qint64 FakeTextFiles::size(const QString& path) const {
     return files.value(absolute(path)).size();
 }
 
-std::optional<QStringList> FakeTextFiles::readLines(const QString& path) const
-{
+std::optional<QStringList> FakeTextFiles::readLines(const QString& path) const {
     if (!isFile(path) || unreadable.contains(absolute(path)))
         return std::nullopt;
     return AnsiText::decodeLines(files.value(absolute(path)));
 }
 
-std::optional<QString> FakeTextFiles::readText(const QString& path) const
-{
+std::optional<QString> FakeTextFiles::readText(const QString& path) const {
     if (!isFile(path) || unreadable.contains(absolute(path)))
         return std::nullopt;
     return AnsiText::decode(files.value(absolute(path)));
 }
 
-bool FakeTextFiles::writeLines(const QString& path, const QStringList& lines, QString* error)
-{
+bool FakeTextFiles::writeLines(const QString& path, const QStringList& lines, QString* error) {
     ++writes;
     if (!failWrites.isEmpty()) {
         if (error)

@@ -45,9 +45,9 @@ public:
     QStringList prompts() const { return texts(Kind::Prompt); }
 
     QList<Box> boxes;
-    QStringList promptAnswers;    // "" once empty, like Cancel
-    QList<bool> confirmAnswers;   // No once empty
-    QStringList openFileAnswers;  // "" once empty, like Cancel
+    QStringList promptAnswers;   // "" once empty, like Cancel
+    QList<bool> confirmAnswers;  // No once empty
+    QStringList openFileAnswers; // "" once empty, like Cancel
     QString lastFilter;
     QString lastInitialFileName;
     // Runs while a box is open, the way the window thread goes on handling
@@ -63,8 +63,7 @@ class FakeSettingsStore final : public SettingsStore {
 public:
     QString read(const QString& application, const QString& section, const QString& key,
                  const QString& defaultValue) const override;
-    bool write(const QString& application, const QString& section, const QString& key,
-               const QString& value) override;
+    bool write(const QString& application, const QString& section, const QString& key, const QString& value) override;
 
     QMap<QString, QString> values;
 };
@@ -91,8 +90,8 @@ public:
     bool has(const QString& path) const { return files.contains(absolute(path)); }
 
     QMap<QString, QByteArray> files;
-    QSet<QString> unreadable;  // absolute paths whose open fails
-    QString failWrites;        // when set, every write fails with this reason
+    QSet<QString> unreadable; // absolute paths whose open fails
+    QString failWrites;       // when set, every write fails with this reason
     QString workingFolder = QStringLiteral("/home/typist/tapmeter");
     QString programFolderPath = QStringLiteral("/usr/lib/tapmeter");
     int writes = 0;
