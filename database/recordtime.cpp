@@ -1,5 +1,6 @@
 #include "recordtime.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -35,6 +36,45 @@ private:
     QStringView m_text;
     qsizetype m_pos = 0;
 };
+
+// For a number too far from 1 for a double: whether it lies towards 0
+// rather than towards infinity. The decimal place of its first significant
+// digit, moved by the exponent, decides; "0.000...1" without an exponent is
+// as tiny as "1e-400", and "1000...0e-5" as huge as "1e400".
+bool liesTowardsZero(const std::string& number) {
+    int integerDigits = 0;
+    int zerosAfterPoint = 0;
+    bool significant = false;
+    bool point = false;
+    std::size_t i = 0;
+    for (; i < number.size() && number[i] != 'e'; ++i) {
+        const char c = number[i];
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        significant = significant || c != '0';
+        if (!point && significant)
+            ++integerDigits;
+        else if (point && !significant)
+            ++zerosAfterPoint;
+    }
+    long place = integerDigits > 0 ? integerDigits - 1 : -(zerosAfterPoint + 1);
+
+    long exponent = 0;
+    bool negativeExponent = false;
+    if (i < number.size()) {
+        ++i;
+        if (i < number.size() && (number[i] == '+' || number[i] == '-'))
+            negativeExponent = number[i++] == '-';
+        // Far beyond the range of a double either way; stop before long overflows.
+        constexpr long Saturated = 100'000'000;
+        for (; i < number.size(); ++i)
+            exponent = std::min(Saturated, exponent * 10 + (number[i] - '0'));
+    }
+    place += negativeExponent ? -exponent : exponent;
+    return place < 0;
+}
 
 } // namespace
 
@@ -85,8 +125,7 @@ double leadingNumber(QStringView text) {
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error == std::errc::result_out_of_range) {
         // Too large or too small for a double: the limit it overshoots.
-        const bool tiny = number.find("e-") != std::string::npos;
-        value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        value = liesTowardsZero(number) ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return negative ? -value : value;
 }

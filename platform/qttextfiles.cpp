@@ -18,6 +18,23 @@ std::optional<QByteArray> readBytes(const QString& path) {
         return std::nullopt;
     return bytes;
 }
+
+// Writes straight through to the disk, without the device's buffer: a
+// buffered write that a full disk or a file size limit cuts short only fails
+// in the flush inside QSaveFile::commit(), which then still replaces the old
+// file with the cut one. A short write is tried again for the rest, so that
+// the failing call leaves its reason ("No space left on device") behind.
+bool writeAll(QSaveFile& file, const QByteArray& bytes) {
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            return false;
+        written += count;
+    }
+    return true;
+}
+
 } // namespace
 
 bool QtTextFiles::isFile(const QString& path) const {
@@ -47,7 +64,7 @@ bool QtTextFiles::writeLines(const QString& path, const QStringList& lines, QStr
     // the target only once everything is on disk.
     QSaveFile file(path);
     const QByteArray bytes = AnsiText::encodeLines(lines);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, bytes) && file.commit())
         return true;
     if (error)
         *error = file.errorString();
