@@ -67,9 +67,9 @@ void Form1::Combo1_Click() {
     const int k = ui->Combo1->currentIndex();
     if (!RecordTable::isSlot(k))
         return;
-    ui->Text2->setText(m_wordTable.FastestTime[k]);
-    ui->Text3->setText(m_wordTable.RecordDate[k]);
-    ui->Text4->setText(m_wordTable.RecordName[k]);
+    showRecordText(ui->Text2, m_wordTable.FastestTime[k]);
+    showRecordText(ui->Text3, m_wordTable.RecordDate[k]);
+    showRecordText(ui->Text4, m_wordTable.RecordName[k]);
     showWordLength();
 }
 

@@ -1,18 +1,52 @@
 #include "qtsound.h"
 
+#include <QAudioDevice>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMediaDevices>
 #include <QMetaObject>
 #include <QSemaphore>
 #include <QSoundEffect>
 #include <QUrl>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
-// A waiting play never blocks the window for longer than this, even when the
-// audio system never reports the end of the clip.
+
+// A waiting play never blocks the window for longer than the clip plus this
+// margin, even when the audio system never reports the end of the clip.
+constexpr int WaitMarginMs = 500;
 constexpr int LongestWaitMs = 10000;
+
+quint32 littleEndian32(const QByteArray& bytes, qsizetype at) {
+    const auto* p = reinterpret_cast<const uchar*>(bytes.constData() + at);
+    return quint32(p[0]) | quint32(p[1]) << 8 | quint32(p[2]) << 16 | quint32(p[3]) << 24;
+}
+
+// The length of a PCM wave file from its header; 0 when it is not one.
+int clipDurationMs(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray header = file.read(4096);
+    if (header.size() < 12 || !header.startsWith("RIFF") || header.mid(8, 4) != "WAVE")
+        return 0;
+    quint32 byteRate = 0;
+    qsizetype at = 12;
+    while (at + 8 <= header.size()) {
+        const QByteArray id = header.mid(at, 4);
+        const quint32 size = littleEndian32(header, at + 4);
+        if (id == "fmt " && at + 20 <= header.size())
+            byteRate = littleEndian32(header, at + 16);
+        if (id == "data")
+            return byteRate == 0 ? 0 : int(std::min<quint64>(quint64(size) * 1000 / byteRate, LongestWaitMs));
+        at += 8 + size + (size & 1);
+    }
+    return 0;
+}
+
 } // namespace
 
 // Lives on the sound thread; owns one QSoundEffect per file.
@@ -24,7 +58,7 @@ public:
             effect->stop();
         releaseWaiting();
 
-        if (!QFileInfo(path).isFile()) {
+        if (!QFileInfo(path).isFile() || QMediaDevices::defaultAudioOutput().isNull()) {
             release(done);
             return;
         }
@@ -87,5 +121,5 @@ void QtSound::play(const QString& fileName, bool wait) {
     std::shared_ptr<QSemaphore> done = wait ? std::make_shared<QSemaphore>() : nullptr;
     QMetaObject::invokeMethod(m_worker, [worker = m_worker, path, done] { worker->play(path, done); });
     if (done)
-        done->tryAcquire(1, LongestWaitMs);
+        done->tryAcquire(1, std::min(clipDurationMs(path) + WaitMarginMs, LongestWaitMs));
 }

@@ -1,6 +1,7 @@
 #include "form1.h"
 #include "ui_form1.h"
 
+#include "accessibility.h"
 #include "apptitle.h"
 #include "form2.h"
 #include "form3.h"
@@ -74,6 +75,9 @@ Form1::Form1(Services& services, QWidget* parent)
     Timer1->setTimerType(Qt::PreciseTimer);
 
     ui->Shape1->setFillColor(QColor(255, 0, 0));
+    // The small reset button overlaps the word panel's edge; keep it on top
+    // so that it can be seen and clicked.
+    ui->Command6->raise();
     ui->Combo1->lineEdit()->setReadOnly(true);
     ui->Text1->setFocus();
 
@@ -83,6 +87,7 @@ Form1::Form1(Services& services, QWidget* parent)
     adjustSize();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+    setAccessibleNames(this);
 }
 
 Form1::~Form1() {
@@ -197,6 +202,12 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void Form1::showRecordText(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    // Long dates and names show their beginning, not their end.
+    box->setCursorPosition(0);
 }
 
 bool Form1::soundsOn() const {
