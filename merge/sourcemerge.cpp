@@ -1,0 +1,48 @@
+#include "sourcemerge.h"
+
+#include "comparison.h"
+
+namespace {
+void copyRecord(const SourceTable& from, int fromSlot, SourceTable& to, int toSlot) {
+    to.RecordDate[toSlot] = from.RecordDate[fromSlot];
+    to.FastestTime[toSlot] = from.FastestTime[fromSlot];
+    to.RecordName[toSlot] = from.RecordName[fromSlot];
+}
+} // namespace
+
+MergeOutcome mergeSources(const QStringList& source1Words, const SourceTable& source1Table, QStringList& source2Words,
+                          SourceTable& source2Table) {
+    MergeOutcome outcome;
+    for (int i = 0; i < source1Words.size() && RecordTable::isSlot(i); ++i) {
+        const QString& word = source1Words[i];
+        const int j = source2Words.indexOf(word);
+        if (j >= 0) {
+            if (RecordTable::isSlot(j) &&
+                CompareTimes(source1Table.FastestTime[i], source2Table.FastestTime[j]) == TimeOrder::Faster) {
+                copyRecord(source1Table, i, source2Table, j);
+                ++outcome.updated;
+            }
+            continue;
+        }
+
+        const int n = source2Words.size();
+        if (!RecordTable::isSlot(n)) {
+            if (!outcome.notAdded.contains(word))
+                outcome.notAdded.append(word);
+            continue;
+        }
+        copyRecord(source1Table, i, source2Table, n);
+        source2Table.Words[n] = word;
+        source2Words.append(word);
+        ++outcome.added;
+    }
+    return outcome;
+}
+
+QString mergeReport(const MergeOutcome& outcome) {
+    QString text = QStringLiteral("Done!\r\n\r\nUpdated: ") + QString::number(outcome.updated) +
+                   QStringLiteral("\r\nAdded: ") + QString::number(outcome.added);
+    if (!outcome.notAdded.isEmpty())
+        text += QStringLiteral("\r\nNot added (no room): ") + QString::number(outcome.notAdded.size());
+    return text;
+}
