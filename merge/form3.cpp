@@ -1,15 +1,233 @@
 #include "form3.h"
+#include "ui_form3.h"
+
+#include "comparison.h"
+#include "sourcemerge.h"
+#include "windowstyle.h"
+
+#include <QCloseEvent>
+
+namespace {
+
+const QString FileFilter = QStringLiteral("*.dat (*.dat)");
+const QString WordCountCaption = QStringLiteral("Words in database: ");
+const QString NoSourceEntry = QStringLiteral("-");
+
+QStringList entryTexts(const QComboBox* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    return texts;
+}
+
+} // namespace
 
 Form3::Form3(Services& services, SourceTable& source1Table, SourceTable& source2Table, QWidget* mainWindow,
              std::function<void()> loadResults, QWidget* parent)
     : QWidget(parent)
+    , ui(std::make_unique<Ui::Form3>())
     , m_services(services)
     , Source1Table(source1Table)
     , Source2Table(source2Table)
     , m_mainWindow(mainWindow)
-    , m_loadResults(std::move(loadResults))
-{
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Update Results"));
+    , m_loadResults(std::move(loadResults)) {
+    ui->setupUi(this);
+    makeFixedDialogFrame(this);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tapmeter-32.png")));
     setAttribute(Qt::WA_DeleteOnClose);
+    Image1 = {ui->Image1_0, ui->Image1_1, ui->Image1_2, ui->Image1_3};
+    ui->Command1->setFocus();
+
+    connectHandlers();
+    Form_Load();
+}
+
+Form3::~Form3() = default;
+
+void Form3::connectHandlers() {
+    connect(ui->Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    connect(ui->Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    connect(ui->Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
+    connect(ui->Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
+    connect(ui->Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
+    // The user's selections; the program's own selections call the handlers
+    // themselves, with the lists' signals blocked.
+    connect(ui->ImageCombo1, &QComboBox::currentIndexChanged, this, &Form3::ImageCombo1_Click);
+    connect(ui->ImageCombo2, &QComboBox::currentIndexChanged, this, &Form3::ImageCombo2_Click);
+}
+
+void Form3::Form_Load() {
+    m_dialogFileName = m_services.files.programFolder();
+    // Until the first "Open" each list holds a single "-", selected without
+    // its handler: the record panels start empty even when the tables still
+    // hold the files of an earlier visit.
+    for (QComboBox* list : {ui->ImageCombo1, ui->ImageCombo2}) {
+        const QSignalBlocker blocker(list);
+        list->clear();
+        list->addItem(NoSourceEntry);
+        list->setCurrentIndex(0);
+    }
+    for (int k = MarkFaster; k <= MarkSlower; ++k) {
+        QLabel* legend = Image1[k - 1];
+        legend->setPixmap(ImageList1.picture(k).pixmap(legend->size(), devicePixelRatioF()));
+    }
+}
+
+void Form3::Command1_Click() {
+    close();
+}
+
+void Form3::closeEvent(QCloseEvent* event) {
+    // "Back!" and the close box alike give the main window back.
+    if (m_mainWindow)
+        m_mainWindow->setEnabled(true);
+    event->accept();
+}
+
+void Form3::Command2_Click() {
+    ui->Text1->setText(browse());
+}
+
+void Form3::Command3_Click() {
+    ui->Text2->setText(browse());
+}
+
+QString Form3::browse() {
+    const QString chosen = m_services.dialogs.openFile(this, FileFilter, m_dialogFileName);
+    // A cancelled dialog keeps the name it held, and the box receives that.
+    if (!chosen.isEmpty())
+        m_dialogFileName = chosen;
+    return m_dialogFileName;
+}
+
+bool Form3::isSourceFile(const QString& path) const {
+    // A name with wildcards stands for a pattern, not for one file.
+    if (path.contains(u'*') || path.contains(u'?'))
+        return false;
+    return m_services.files.isFile(path);
+}
+
+void Form3::Command4_Click() {
+    const QString path1 = ui->Text1->text();
+    const QString path2 = ui->Text2->text();
+    TextFiles& files = m_services.files;
+    if (!isSourceFile(path1) || !isSourceFile(path2))
+        return;
+    if (files.size(path1) <= 0 || files.size(path2) <= 0)
+        return;
+    const std::optional<QStringList> lines1 = files.readLines(path1);
+    const std::optional<QStringList> lines2 = lines1 ? files.readLines(path2) : std::nullopt;
+    if (!lines1 || !lines2)
+        return;
+
+    ReadSourceFile(*lines1, Source1Table, ui->ImageCombo1);
+    const ResultsFormat::ReadOutcome outcome2 = ReadSourceFile(*lines2, Source2Table, ui->ImageCombo2);
+    m_opened = OpenedSources{path1, path2, outcome2.recordsDropped};
+
+    ImageCombo1_Click();
+    ImageCombo2_Click();
+    ui->Label3->setText(WordCountCaption + QString::number(ui->ImageCombo1->count()));
+    ui->Label4->setText(WordCountCaption + QString::number(ui->ImageCombo2->count()));
+
+    const QStringList words1 = entryTexts(ui->ImageCombo1);
+    const QStringList words2 = entryTexts(ui->ImageCombo2);
+    const QList<CompareMark> marks1 = markEntries(words1, Source1Table, words2, Source2Table);
+    const QList<CompareMark> marks2 = markEntries(words2, Source2Table, words1, Source1Table);
+    // Once enabled, the merge stays available until the window closes.
+    if (offersRecords(marks1))
+        ui->Command5->setEnabled(true);
+    for (int i = 0; i < marks1.size(); ++i)
+        setPicture(ui->ImageCombo1, i, marks1[i]);
+    for (int i = 0; i < marks2.size(); ++i)
+        setPicture(ui->ImageCombo2, i, marks2[i]);
+}
+
+ResultsFormat::ReadOutcome Form3::ReadSourceFile(const QStringList& lines, SourceTable& table, QComboBox* list) {
+    const QSignalBlocker blocker(list);
+    list->clear();
+    const ResultsFormat::ReadOutcome outcome = ResultsFormat::readRecords(lines, table);
+    list->addItems(outcome.words);
+    // The first entry is selected, if there is one.
+    list->setCurrentIndex(list->count() > 0 ? 0 : -1);
+    return outcome;
+}
+
+void Form3::ImageCombo1_Click() {
+    showRecord(ui->ImageCombo1, Source1Table, ui->Text3, ui->Text4, ui->Text5);
+}
+
+void Form3::ImageCombo2_Click() {
+    showRecord(ui->ImageCombo2, Source2Table, ui->Text6, ui->Text7, ui->Text8);
+}
+
+void Form3::showRecord(const QComboBox* list, const SourceTable& table, QLineEdit* time, QLineEdit* date,
+                       QLineEdit* name) {
+    // An empty list selects nothing, and the panel keeps what it showed.
+    const int k = list->currentIndex();
+    if (!RecordTable::isSlot(k))
+        return;
+    // The boxes are narrower than a date and time: show each text from its
+    // beginning rather than its end.
+    const auto show = [](QLineEdit* box, const QString& text) {
+        box->setText(text);
+        box->setCursorPosition(0);
+    };
+    show(time, table.FastestTime[k]);
+    show(date, table.RecordDate[k]);
+    show(name, table.RecordName[k]);
+}
+
+void Form3::setPicture(QComboBox* list, int entry, int picture) {
+    list->setItemIcon(entry, ImageList1.picture(picture));
+    list->setItemData(entry, picture, PictureRole);
+}
+
+QString Form3::mergeRefusal() const {
+    if (!m_opened || m_opened->source1 != ui->Text1->text() || m_opened->source2 != ui->Text2->text()) {
+        return QStringLiteral("The lists do not show the files named above. "
+                              "Please press \"Open\" first. Nothing was merged.");
+    }
+    if (m_opened->source2RecordsLeftOut > 0) {
+        return QStringLiteral("%1 holds %2 records, but only the first %3 can be read. Writing it back would lose "
+                              "the other %4, so nothing was merged.")
+            .arg(m_opened->source2)
+            .arg(RecordTable::Slots + m_opened->source2RecordsLeftOut)
+            .arg(RecordTable::Slots)
+            .arg(m_opened->source2RecordsLeftOut);
+    }
+    return QString();
+}
+
+void Form3::Command5_Click() {
+    if (const QString refusal = mergeRefusal(); !refusal.isEmpty()) {
+        m_services.dialogs.message(this, refusal);
+        return;
+    }
+
+    // The merge works on copies, so that a file that cannot be written
+    // leaves the tables and the lists as the last "Open" showed them.
+    QStringList words2 = entryTexts(ui->ImageCombo2);
+    const int listed = words2.size();
+    SourceTable merged = Source2Table;
+    const MergeOutcome outcome = mergeSources(entryTexts(ui->ImageCombo1), Source1Table, words2, merged);
+
+    const QString path = ui->Text2->text();
+    QString error;
+    if (!m_services.files.writeLines(path, ResultsFormat::recordLines(merged, words2.size()), &error)) {
+        m_services.dialogs.message(this, QStringLiteral("Could not write ") + path + QStringLiteral(": ") + error);
+        return;
+    }
+
+    Source2Table = merged;
+    {
+        const QSignalBlocker blocker(ui->ImageCombo2);
+        for (int i = listed; i < words2.size(); ++i) {
+            ui->ImageCombo2->addItem(words2[i]);
+            setPicture(ui->ImageCombo2, i, MarkSimilar);
+        }
+    }
+    Command4_Click();
+    if (m_loadResults)
+        m_loadResults();
+    m_services.dialogs.message(this, mergeReport(outcome));
 }

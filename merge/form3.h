@@ -1,11 +1,24 @@
 #pragma once
 
+#include "markpictures.h"
 #include "recordtable.h"
+#include "resultsformat.h"
 #include "services.h"
 
+#include <QPointer>
 #include <QWidget>
 
+#include <array>
 #include <functional>
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class Form3;
+}
+class QComboBox;
+class QLabel;
+class QLineEdit;
 
 // The Update Results window: compares two results files and merges the
 // faster and the missing records of Source 1 into Source 2.
@@ -13,15 +26,66 @@ class Form3 : public QWidget {
     Q_OBJECT
 
 public:
+    // Where an entry of ImageCombo1 or ImageCombo2 keeps the number of its
+    // picture, which is its comparison mark.
+    static constexpr int PictureRole = Qt::UserRole;
+
     // The two tables outlive the window. mainWindow is made available again
     // when this window is left; loadResults reloads the main window's words.
     Form3(Services& services, SourceTable& source1Table, SourceTable& source2Table, QWidget* mainWindow,
           std::function<void()> loadResults, QWidget* parent = nullptr);
+    ~Form3() override;
+
+    Ui::Form3* controls() const { return ui.get(); }
+    QLabel* legendPicture(int index) const { return Image1.at(index); }
+
+public slots:
+    void Form_Load();
+
+    // Choosing the sources and leaving the window.
+    void Command2_Click();
+    void Command3_Click();
+    void Command1_Click();
+
+    // The comparison.
+    void Command4_Click();
+    void ImageCombo1_Click();
+    void ImageCombo2_Click();
+
+    // The merge.
+    void Command5_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What the last "Open" read: the merge writes these tables back only to
+    // the files they came from.
+    struct OpenedSources {
+        QString source1;
+        QString source2;
+        int source2RecordsLeftOut;
+    };
+
+    QString browse();
+    bool isSourceFile(const QString& path) const;
+    ResultsFormat::ReadOutcome ReadSourceFile(const QStringList& lines, SourceTable& table, QComboBox* list);
+    void showRecord(const QComboBox* list, const SourceTable& table, QLineEdit* time, QLineEdit* date, QLineEdit* name);
+    void setPicture(QComboBox* list, int entry, int picture);
+    QString mergeRefusal() const;
+    void connectHandlers();
+
+    std::unique_ptr<Ui::Form3> ui;
+    std::array<QLabel*, 4> Image1;
+    MarkPictures ImageList1;
+
     Services& m_services;
     SourceTable& Source1Table;
     SourceTable& Source2Table;
-    QWidget* m_mainWindow;
+    QPointer<QWidget> m_mainWindow;
     std::function<void()> m_loadResults;
+    // The open-file dialog's file name: where it starts, and what it still
+    // holds after a cancel. Both browse buttons share it.
+    QString m_dialogFileName;
+    std::optional<OpenedSources> m_opened;
 };
