@@ -1,10 +1,44 @@
 #include "form2.h"
+#include "ui_form2.h"
+
+#include "accessibility.h"
+#include "windowstyle.h"
+
+namespace {
+const QString WhatsNewFileName = QStringLiteral("whatsnew.txt");
+const QString InformationFileName = QStringLiteral("information.txt");
+} // namespace
 
 Form2::Form2(Services& services, QWidget* parent)
     : QWidget(parent)
-    , m_services(services)
-{
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("About"));
+    , ui(std::make_unique<Ui::Form2>())
+    , m_services(services) {
+    ui->setupUi(this);
+    makeFixedDialogFrame(this);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tapmeter-32.png")));
+    // Each "About" from the main window makes a new window, which reads the
+    // texts afresh; "&Back!" and the close box both end it.
     setAttribute(Qt::WA_DeleteOnClose);
+
+    connect(ui->Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    setAccessibleNames(this);
+
+    Form_Load();
+    ui->Command1->setFocus();
+}
+
+Form2::~Form2() = default;
+
+void Form2::Form_Load() {
+    // A text that is missing or cannot be read leaves its box empty, without a
+    // word to the user: the window is worth opening all the same.
+    TextFiles& files = m_services.files;
+    if (const std::optional<QString> text = files.readText(WhatsNewFileName))
+        ui->Text1->setPlainText(*text);
+    if (const std::optional<QString> text = files.readText(InformationFileName))
+        ui->Text2->setPlainText(*text);
+}
+
+void Form2::Command1_Click() {
+    close();
 }

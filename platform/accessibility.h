@@ -1,0 +1,16 @@
+#pragma once
+
+class QString;
+class QWidget;
+
+// Gives every control of a window that has no accessible name yet the name a
+// screen reader should announce: a button, check box or frame its own caption;
+// a text box, list or other captionless control the caption of the label
+// beside it (on its left, else just above it), else that of its frame. Labels
+// keep their own text, which the screen reader reads as it changes. Names
+// already set in the window's design are kept.
+void setAccessibleNames(QWidget* window);
+
+// A caption as it reads aloud: without the access-key marker "&" ("&&" stands
+// for a real "&"), the surrounding blanks or a closing colon.
+QString spokenCaption(const QString& caption);
