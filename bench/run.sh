@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks and prints their figures as one table.
+#   bench/run.sh [build folder]      (default: build, as scripts/dev.sh makes it)
+# The start-up is measured from outside: the process is started ten times
+# (after one run to warm the disk cache) in a working folder with a full
+# 101-word results.dat, offscreen.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+runs=10
+
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --build "$build" -j"$(nproc)" --target tapmeter_bench tapmeter_startup > /dev/null
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$work/run" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+echo "Running the benchmarks (about a minute)..." >&2
+"$build/bench/tapmeter_bench" --benchmark_out="$work/bench.json" --benchmark_out_format=json >&2
+
+cp "$build"/run/*.wav "$build"/run/*.txt "$work/run/"
+awk 'BEGIN { for (i = 0; i < 101; i++)
+    printf ":::word%d\r\n%d.%d\r\n05/12/2026 18:22:05\r\nTypist\r\n", i, 2 + i % 9, i % 10 }' > "$work/run/results.dat"
+startup() {
+    (cd "$work/run" && export TAPMETER_BENCH_START_NS=$(date +%s%N) && exec "$OLDPWD/$build/bench/tapmeter_startup")
+}
+startup > /dev/null
+for _ in $(seq "$runs"); do startup; done > "$work/startup.txt"
+grep -q "words 101$" "$work/startup.txt" || { echo "the start-up did not load the 101 words" >&2; exit 1; }
+
+figure() { jq -r --arg name "$1" --arg field "$2" \
+    '.benchmarks[] | select(.name | startswith($name)) | .[$field]' "$work/bench.json"; }
+startupMs=$(awk '{ print $2 }' "$work/startup.txt" | sort -n)
+peakMib=$(awk '{ print $4 }' "$work/startup.txt" | sort -n | tail -1)
+
+row() { printf '| %-58s | %-24s | %-16s |\n' "$1" "$2" "$3"; }
+row "Figure" "Measured" "Goal"
+row "$(printf -- '-%.0s' {1..58})" "$(printf -- '-%.0s' {1..24})" "$(printf -- '-%.0s' {1..16})"
+row "Clock drift, Label17 against QElapsedTimer" \
+    "$(printf '%+.3f %% over %.1f s' "$(figure clockDrift drift_pct)" "$(figure clockDrift elapsed_s)")" "below 0.5 %"
+row "Keystroke, 5-letter word: median / p99" \
+    "$(printf '%.1f / %.1f us' "$(figure keystroke/box:4/ median_us)" "$(figure keystroke/box:4/ p99_us)")" \
+    "median < 50 us"
+row "Keystroke, 30,000-character box: median / p99" \
+    "$(printf '%.0f / %.0f us' "$(figure keystroke/box:30000/ median_us)" "$(figure keystroke/box:30000/ p99_us)")" "-"
+row "  of which Text1_Change itself: median / p99" \
+    "$(printf '%.0f / %.0f us' "$(figure changeHandlerOnly median_us)" "$(figure changeHandlerOnly p99_us)")" "-"
+row "Start-up to main window shown: median / slowest of $runs" \
+    "$(printf '%.0f / %.0f ms' "$(echo "$startupMs" | sed -n "$(( (runs + 1) / 2 ))p")" "$(echo "$startupMs" | tail -1)")" \
+    "below 300 ms"
+row "Start-up peak memory (largest of $runs)" "$(printf '%.1f MiB' "$peakMib")" "below 60 MB"
+row "Load: full 101-word file into a table" "$(printf '%.0f us' "$(figure loadFile real_time)")" "-"
+row "Load: \"Load\" button, file into table and list" "$(printf '%.0f us' "$(figure loadResults real_time)")" "-"
+row "Save: SaveAll, settings and results.dat" "$(printf '%.0f us' "$(figure saveAll real_time)")" "-"
+row "Merge: two full files read, merged, Source 2 rewritten" "$(printf '%.0f us' "$(figure mergeFiles real_time)")" "-"
