@@ -1,6 +1,7 @@
 #include "form3.h"
 #include "ui_form3.h"
 
+#include "accessibility.h"
 #include "comparison.h"
 #include "sourcemerge.h"
 #include "windowstyle.h"
@@ -39,6 +40,7 @@ Form3::Form3(Services& services, SourceTable& source1Table, SourceTable& source2
     ui->Command1->setFocus();
 
     connectHandlers();
+    setAccessibleNames(this);
     Form_Load();
 }
 
