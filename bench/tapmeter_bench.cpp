@@ -3,15 +3,14 @@
 #include "fakeservices.h"
 #include "form1.h"
 #include "qttextfiles.h"
+#include "realfiles.h"
 #include "resultsformat.h"
 #include "sourcemerge.h"
 #include "ui_form1.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -43,9 +42,8 @@ QByteArray fullResults(bool faster = false) {
     return bytes;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+void putFile(const QString& path, const QByteArray& bytes) {
+    if (!writeFile(path, bytes))
         std::abort();
 }
 
@@ -168,7 +166,7 @@ BENCHMARK(changeHandlerOnly)->ArgName("box")->Arg(30000)->UseManualTime()->Unit(
 static void loadFile(benchmark::State& state) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("results.dat"));
-    writeFile(path, fullResults());
+    putFile(path, fullResults());
     QtTextFiles files;
     for (auto _ : state) {
         RecordTable table;
@@ -178,32 +176,11 @@ static void loadFile(benchmark::State& state) {
 }
 BENCHMARK(loadFile)->Unit(benchmark::kMicrosecond);
 
-// The main window working on real files in a folder of its own.
-struct FileWindow {
-    QTemporaryDir folder;
-    QString previousFolder = QDir::currentPath();
-    FakeSound sound;
-    FakeDialogs dialogs;
-    FakeSettingsStore settings;
-    FakeClock clock;
-    QtTextFiles files;
-    Services services{sound, dialogs, settings, clock, files};
-    std::unique_ptr<Form1> form;
-
-    FileWindow() {
-        QDir::setCurrent(folder.path());
-        writeFile(QStringLiteral("results.dat"), fullResults());
-        form = std::make_unique<Form1>(services);
-    }
-    ~FileWindow() {
-        form.reset();
-        QDir::setCurrent(previousFolder);
-    }
-};
-
 // The "Load" button: results.dat into the word table and the list.
 static void loadResults(benchmark::State& state) {
-    FileWindow window;
+    RealFilesForm1 window;
+    putFile(window.resultsPath(), fullResults());
+    window.start();
     for (auto _ : state)
         window.form->LoadResults();
     if (window.form->controls()->Combo1->count() != RecordTable::Slots)
@@ -213,7 +190,9 @@ BENCHMARK(loadResults)->Unit(benchmark::kMicrosecond);
 
 // SaveAll: the settings and results.dat, written safely to disk.
 static void saveAll(benchmark::State& state) {
-    FileWindow window;
+    RealFilesForm1 window;
+    putFile(window.resultsPath(), fullResults());
+    window.start();
     for (auto _ : state) {
         if (!window.form->SaveAll())
             state.SkipWithError("the save failed");
@@ -227,12 +206,12 @@ static void mergeFiles(benchmark::State& state) {
     QTemporaryDir folder;
     const QString source1 = folder.filePath(QStringLiteral("source1.dat"));
     const QString source2 = folder.filePath(QStringLiteral("source2.dat"));
-    writeFile(source1, fullResults(true));
+    putFile(source1, fullResults(true));
     QtTextFiles files;
     int updated = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        writeFile(source2, fullResults());
+        putFile(source2, fullResults());
         state.ResumeTiming();
         SourceTable table1;
         SourceTable table2;
