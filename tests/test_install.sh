@@ -8,7 +8,19 @@ set -eu
 
 build=$1 bindir=$2 libexecdir=$3 datadir=$4 app_id=$5
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# An install writes its list of files into the build folder; the list of the
+# user's own install, which tells what to remove, must survive this one.
+manifest=$build/install_manifest.txt
+[ ! -f "$manifest" ] || cp "$manifest" "$work/manifest.before"
+restore() {
+    if [ -f "$work/manifest.before" ]; then
+        cp "$work/manifest.before" "$manifest"
+    else
+        rm -f "$manifest"
+    fi
+    rm -rf "$work"
+}
+trap restore EXIT
 prefix=$work/prefix
 failures=0
 
