@@ -50,7 +50,9 @@ QLabel* besideLabel(const QWidget* control) {
             return label;
         const QRect g = sibling->geometry();
         const bool sameRow = g.top() <= box.center().y() && box.center().y() <= g.bottom();
-        if (sameRow && g.right() < box.left() && (!left || g.right() > left->geometry().right()))
+        // Designed layouts let a label run a pixel or two into its box.
+        const bool onTheLeft = g.left() < box.left() && g.right() < box.center().x();
+        if (sameRow && onTheLeft && (!left || g.right() > left->geometry().right()))
             left = sibling;
         const bool overlapsSideways = g.left() <= box.right() && box.left() <= g.right();
         const bool justAbove = g.center().y() < box.top() && box.top() - g.bottom() <= box.height();

@@ -142,7 +142,7 @@ void TestAccessibility::labelsSpeakTheirChangingText() {
 void TestAccessibility::nearestCaptionWins() {
     // A made-up window: a frame holding a box with a label on its left and
     // one above, a box with only a label above, one whose left neighbour has
-    // no letters, and a box with nothing beside it.
+    // no letters, a box with nothing beside it, and one its label runs into.
     QWidget window;
     auto* frame = new QGroupBox(QStringLiteral("&Limits:"), &window);
     frame->setGeometry(0, 0, 400, 200);
@@ -160,6 +160,8 @@ void TestAccessibility::nearestCaptionWins() {
     make(new QLabel(QStringLiteral("="), frame), "sign", QRect(0, 60, 10, 17));
     make(new QLineEdit(frame), "afterSign", QRect(20, 60, 80, 19));
     make(new QLineEdit(frame), "alone", QRect(300, 150, 80, 19));
+    make(new QLabel(QStringLiteral("Source 1:"), frame), "overlapping", QRect(0, 100, 49, 17));
+    make(new QLineEdit(frame), "overlapped", QRect(48, 100, 89, 19));
 
     setAccessibleNames(&window);
 
@@ -168,6 +170,7 @@ void TestAccessibility::nearestCaptionWins() {
     QCOMPARE(announcedName(&window, "belowCounter"), QStringLiteral("Count"));
     QCOMPARE(announcedName(&window, "afterSign"), QStringLiteral("Limits"));
     QCOMPARE(announcedName(&window, "alone"), QStringLiteral("Limits"));
+    QCOMPARE(announcedName(&window, "overlapped"), QStringLiteral("Source 1"));
 }
 
 void TestAccessibility::namesGivenInTheDesignAreKept() {
