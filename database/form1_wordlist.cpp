@@ -9,7 +9,6 @@
 
 namespace {
 const QString ResultsFileName = QStringLiteral("results.dat");
-const QString WordCountCaption = QStringLiteral("Words in database: ");
 } // namespace
 
 void Form1::LoadResults() {
@@ -149,7 +148,7 @@ int Form1::wordCount() const {
 }
 
 void Form1::showWordCount() {
-    ui->Label10->setText(WordCountCaption + QString::number(wordCount()));
+    ui->Label10->setText(wordCountCaption(wordCount()));
 }
 
 void Form1::showWordLength() {

@@ -25,6 +25,12 @@ using WordTable = RecordTable;
 // One source file of the Update Results window.
 using SourceTable = RecordTable;
 
+// The caption of a word count label.
+inline QString wordCountCaption(int count)
+{
+    return QStringLiteral("Words in database: ") + QString::number(count);
+}
+
 // The texts a newly added word starts with.
 inline const QString NoRecordTime = QStringLiteral("-");
 inline const QString NoRecordText = QStringLiteral("na");

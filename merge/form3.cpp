@@ -11,7 +11,6 @@
 namespace {
 
 const QString FileFilter = QStringLiteral("*.dat (*.dat)");
-const QString WordCountCaption = QStringLiteral("Words in database: ");
 const QString NoSourceEntry = QStringLiteral("-");
 
 QStringList entryTexts(const QComboBox* list) {
@@ -128,8 +127,8 @@ void Form3::Command4_Click() {
 
     ImageCombo1_Click();
     ImageCombo2_Click();
-    ui->Label3->setText(WordCountCaption + QString::number(ui->ImageCombo1->count()));
-    ui->Label4->setText(WordCountCaption + QString::number(ui->ImageCombo2->count()));
+    ui->Label3->setText(wordCountCaption(ui->ImageCombo1->count()));
+    ui->Label4->setText(wordCountCaption(ui->ImageCombo2->count()));
 
     const QStringList words1 = entryTexts(ui->ImageCombo1);
     const QStringList words2 = entryTexts(ui->ImageCombo2);
