@@ -1,9 +1,8 @@
 #pragma once
 
 #include "fakeservices.h"
-#include "form1.h"
+#include "form3harness.h"
 #include "qttextfiles.h"
-#include "ui_form1.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,11 +46,17 @@ struct RealFilesForm1 {
         ui = form->controls();
     }
 
-    QStringList listed() const {
-        QStringList words;
-        for (int i = 0; i < ui->Combo1->count(); ++i)
-            words << ui->Combo1->itemText(i);
-        return words;
+    QStringList listed() const { return entries(ui->Combo1); }
+
+    // The Update Results window with both sources chosen and opened.
+    Form3* openSources(const QString& source1, const QString& source2) {
+        ui->mnuUpdate->trigger();
+        Form3* window = form->updateWindow();
+        dialogs.openFileAnswers << source1 << source2;
+        window->Command2_Click();
+        window->Command3_Click();
+        window->Command4_Click();
+        return window;
     }
 };
 

@@ -97,17 +97,30 @@ class TestHostileFiles : public QObject {
 private slots:
     void mainWindowLoadsWhatTheRulesSay_data();
     void mainWindowLoadsWhatTheRulesSay();
+    void mergeSourcesLoadWhatTheRulesSay_data();
+    void mergeSourcesLoadWhatTheRulesSay();
 };
+
+namespace {
+
+const std::pair<const char*, Hostile> HostileFiles[] = {
+    {"100 MB of garbage", Hostile::Garbage},
+    {"only CRs", Hostile::OnlyCarriageReturns},
+    {"NUL bytes", Hostile::NulBytes},
+    {"10 MB line", Hostile::LongLine},
+    {"UTF-8 outside the code page", Hostile::Utf8},
+    {"LF-only line ends", Hostile::LineFeedsOnly},
+    {"10,000 records", Hostile::TenThousandRecords},
+};
+
+const QByteArray PlainSource = ":::house\r\n4.3\r\nD\r\nN\r\n";
+
+} // namespace
 
 void TestHostileFiles::mainWindowLoadsWhatTheRulesSay_data() {
     QTest::addColumn<Hostile>("hostile");
-    QTest::newRow("100 MB of garbage") << Hostile::Garbage;
-    QTest::newRow("only CRs") << Hostile::OnlyCarriageReturns;
-    QTest::newRow("NUL bytes") << Hostile::NulBytes;
-    QTest::newRow("10 MB line") << Hostile::LongLine;
-    QTest::newRow("UTF-8 outside the code page") << Hostile::Utf8;
-    QTest::newRow("LF-only line ends") << Hostile::LineFeedsOnly;
-    QTest::newRow("10,000 records") << Hostile::TenThousandRecords;
+    for (const auto& [name, hostile] : HostileFiles)
+        QTest::newRow(name) << hostile;
 }
 
 void TestHostileFiles::mainWindowLoadsWhatTheRulesSay() {
@@ -127,6 +140,59 @@ void TestHostileFiles::mainWindowLoadsWhatTheRulesSay() {
     window.form->Command4_Click();
     QCOMPARE(window.dialogs.messages().last(), "Saved!");
     QCOMPARE(readFile(window.resultsPath()).toPercentEncoding(), expected.saved.toPercentEncoding());
+}
+
+void TestHostileFiles::mergeSourcesLoadWhatTheRulesSay_data() {
+    QTest::addColumn<Hostile>("hostile");
+    QTest::addColumn<bool>("asSource1");
+    for (const auto& [name, hostile] : HostileFiles) {
+        QTest::addRow("%s as Source 1", name) << hostile << true;
+        QTest::addRow("%s as Source 2", name) << hostile << false;
+    }
+}
+
+// The hostile file is one source of the Update Results window, a plain file
+// with one record the other. "Open" lists what the rules read, and a merge
+// rewrites Source 2 with exactly four lines per record.
+void TestHostileFiles::mergeSourcesLoadWhatTheRulesSay() {
+    QFETCH(Hostile, hostile);
+    QFETCH(bool, asSource1);
+    RealFilesForm1 window;
+    const QString hostilePath = window.root.filePath(QStringLiteral("hostile.dat"));
+    const QString plainPath = window.root.filePath(QStringLiteral("plain.dat"));
+    {
+        const Case c = hostileCase(hostile);
+        QVERIFY(writeFile(hostilePath, c.file));
+    }
+    QVERIFY(writeFile(plainPath, PlainSource));
+    const Case expected = hostileCase(hostile);
+    window.start();
+
+    Form3* merge = asSource1 ? window.openSources(hostilePath, plainPath) : window.openSources(plainPath, hostilePath);
+    const Ui::Form3* w = merge->controls();
+    QCOMPARE(entries(asSource1 ? w->ImageCombo1 : w->ImageCombo2), expected.words);
+    QCOMPARE((asSource1 ? w->Label3 : w->Label4)->text(),
+             QStringLiteral("Words in database: %1").arg(expected.words.size()));
+    QCOMPARE(entries(asSource1 ? w->ImageCombo2 : w->ImageCombo1), QStringList{"house"});
+
+    if (asSource1) {
+        // Every word of the hostile file is new to the plain one, as far as
+        // there is room.
+        QCOMPARE(w->Command5->isEnabled(), !expected.words.isEmpty());
+        merge->Command5_Click();
+        QVERIFY(window.dialogs.messages().last().startsWith("Done!"));
+        QCOMPARE(entries(w->ImageCombo2), (QStringList{"house"} + expected.words).mid(0, RecordTable::Slots));
+    } else if (hostile == Hostile::TenThousandRecords) {
+        // Writing back 101 of 10,000 records would lose the rest.
+        merge->Command5_Click();
+        QVERIFY(window.dialogs.messages().last().endsWith("nothing was merged."));
+        QVERIFY(readFile(hostilePath) == expected.file);
+    } else {
+        merge->Command5_Click();
+        QCOMPARE(window.dialogs.messages().last(), "Done!\r\n\r\nUpdated: 0\r\nAdded: 1");
+        QCOMPARE(readFile(hostilePath).toPercentEncoding(), (expected.saved + PlainSource).toPercentEncoding());
+        QCOMPARE(entries(w->ImageCombo2), expected.words + QStringList{"house"});
+    }
 }
 
 QTEST_MAIN(TestHostileFiles)

@@ -21,6 +21,13 @@ const QString AddedWord = QStringLiteral("kitchen table");
 const QString LongName = QString(4000, u'n');
 const QByteArray NewResults = OldResults + ":::kitchen table\r\n-\r\nna\r\n" + LongName.toLatin1() + "\r\n";
 const QString SaveFailure = QStringLiteral("Could not save results.dat: ");
+// A friend's file with a faster house and a new word: merged into
+// results.dat it no longer fits where the old results.dat did.
+const QByteArray FriendResults =
+    ":::house\r\n3.1\r\nD1\r\nFriend\r\n:::kitchen table\r\n2.2\r\nD1\r\n" + LongName.toLatin1() + "\r\n";
+const QByteArray MergedResults = ":::house\r\n3.1\r\nD1\r\nFriend\r\n:::garden\r\n-\r\nna\r\nna\r\n"
+                                 ":::kitchen table\r\n2.2\r\nD1\r\n" +
+                                 LongName.toLatin1() + "\r\n";
 
 enum class Fault { PathIsFolder, FolderRemoved, DiskFull, ReadOnlyFolder };
 
@@ -133,7 +140,43 @@ class TestSaveFailures : public QObject {
 private slots:
     void failedSaveLosesNothing_data();
     void failedSaveLosesNothing();
+    void failedMergeLosesNothing_data();
+    void failedMergeLosesNothing();
 };
+
+namespace {
+
+// What the Update Results window shows of its two sources.
+struct MergeWindowState {
+    QStringList source1;
+    QStringList source2;
+    QList<int> marks1;
+    QList<int> marks2;
+    QStringList panel2;
+    QStringList mainList;
+
+    static MergeWindowState of(RealFilesForm1& window, Form3* merge) {
+        const Ui::Form3* w = merge->controls();
+        return {entries(w->ImageCombo1),
+                entries(w->ImageCombo2),
+                marks(w->ImageCombo1),
+                marks(w->ImageCombo2),
+                {w->Text6->text(), w->Text7->text(), w->Text8->text()},
+                window.listed()};
+    }
+    bool operator==(const MergeWindowState&) const = default;
+};
+
+// Why a fault cannot be brought about here, if it cannot.
+const char* noFaultHere(Fault fault) {
+    if (fault == Fault::ReadOnlyFolder && geteuid() == 0)
+        return "Running as root: folder permissions do not stop root from writing, so there is no fault to test";
+    if (fault == Fault::FolderRemoved && QFileInfo::exists(QStringLiteral("/results.dat")))
+        return "/results.dat exists already; a stray write there could not be told apart";
+    return nullptr;
+}
+
+} // namespace
 
 void TestSaveFailures::failedSaveLosesNothing_data() {
     QTest::addColumn<Fault>("fault");
@@ -153,11 +196,9 @@ void TestSaveFailures::failedSaveLosesNothing_data() {
 void TestSaveFailures::failedSaveLosesNothing() {
     QFETCH(Fault, fault);
     QFETCH(bool, closing);
-    if (fault == Fault::ReadOnlyFolder && geteuid() == 0)
-        QSKIP("Running as root: folder permissions do not stop root from writing, so there is no fault to test");
+    if (const char* reason = noFaultHere(fault))
+        QSKIP(reason);
     const bool rootHadResults = QFileInfo::exists(QStringLiteral("/results.dat"));
-    if (fault == Fault::FolderRemoved && rootHadResults)
-        QSKIP("/results.dat exists already; a stray write there could not be told apart");
 
     RealFilesForm1 window;
     QVERIFY(writeFile(window.resultsPath(), OldResults));
@@ -201,6 +242,55 @@ void TestSaveFailures::failedSaveLosesNothing() {
     }
     QCOMPARE(readFile(window.resultsPath()), NewResults);
     QCOMPARE(filesInWorkFolder(window), QStringList{"results.dat"});
+    QCOMPARE(QFileInfo::exists(QStringLiteral("/results.dat")), rootHadResults);
+}
+
+void TestSaveFailures::failedMergeLosesNothing_data() {
+    QTest::addColumn<Fault>("fault");
+    QTest::newRow("path is a folder") << Fault::PathIsFolder;
+    QTest::newRow("working folder removed") << Fault::FolderRemoved;
+    QTest::newRow("disk full") << Fault::DiskFull;
+    QTest::newRow("read-only folder") << Fault::ReadOnlyFolder;
+}
+
+// The merge rewrites Source 2, here the program's own results.dat, which the
+// main window reloads after a merge.
+void TestSaveFailures::failedMergeLosesNothing() {
+    QFETCH(Fault, fault);
+    if (const char* reason = noFaultHere(fault))
+        QSKIP(reason);
+    const bool rootHadResults = QFileInfo::exists(QStringLiteral("/results.dat"));
+
+    RealFilesForm1 window;
+    const QString friendPath = window.root.filePath(QStringLiteral("friend.dat"));
+    QVERIFY(writeFile(friendPath, FriendResults));
+    QVERIFY(writeFile(window.resultsPath(), OldResults));
+    window.start();
+    Form3* merge = window.openSources(friendPath, window.resultsPath());
+    QCOMPARE(entries(merge->controls()->ImageCombo2), (QStringList{"house", "garden"}));
+    QVERIFY(merge->controls()->Command5->isEnabled());
+    const MergeWindowState before = MergeWindowState::of(window, merge);
+
+    DiskFault diskFault(fault, window);
+    QVERIFY(diskFault.apply());
+    merge->Command5_Click();
+    QCOMPARE(window.dialogs.messages().size(), 1);
+    const QString told = window.dialogs.messages()[0];
+    const QString prefix = QStringLiteral("Could not write ") + window.resultsPath() + QStringLiteral(": ");
+    QVERIFY2(told.startsWith(prefix) && told.size() > prefix.size() + 2, qPrintable(told));
+    QVERIFY(diskFault.oldStateKept());
+    if (fault != Fault::FolderRemoved) {
+        const QStringList expected = fault == Fault::PathIsFolder ? QStringList() : QStringList{"results.dat"};
+        QCOMPARE(filesInWorkFolder(window), expected);
+    }
+    QVERIFY(MergeWindowState::of(window, merge) == before);
+
+    diskFault.clear();
+    merge->Command5_Click();
+    QCOMPARE(window.dialogs.messages().last(), "Done!\r\n\r\nUpdated: 1\r\nAdded: 1");
+    QCOMPARE(readFile(window.resultsPath()), MergedResults);
+    QCOMPARE(entries(merge->controls()->ImageCombo2), (QStringList{"house", "garden", "kitchen table"}));
+    QCOMPARE(window.listed(), (QStringList{"house", "garden", "kitchen table"}));
     QCOMPARE(QFileInfo::exists(QStringLiteral("/results.dat")), rootHadResults);
 }
 
