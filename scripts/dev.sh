@@ -14,6 +14,9 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libgl-dev
     fonts-liberation2
     desktop-file-utils
+    # The test suite's second build, with sanitizers and fuzz targets; the
+    # benchmarks (bench/run.sh).
+    clang-14 libclang-rt-14-dev libbenchmark-dev jq
 )
 missing=()
 for package in "${packages[@]}"; do
@@ -38,7 +41,14 @@ run)
     exec ./tapmeter
     ;;
 test)
-    cd build
+    (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)")
+    # The same tests again, built with AddressSanitizer and
+    # UndefinedBehaviorSanitizer, and a short run of each fuzz target (label
+    # "fuzz").
+    CC=clang-14 CXX=clang++-14 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DTAPMETER_SANITIZE=ON -DTAPMETER_FUZZ=ON
+    cmake --build build-sanitize -j"$(nproc)"
+    cd build-sanitize
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
     ;;
 esac
