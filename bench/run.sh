@@ -23,21 +23,30 @@ echo "Running the benchmarks (about a minute)..." >&2
 cp "$build"/run/*.wav "$build"/run/*.txt "$work/run/"
 awk 'BEGIN { for (i = 0; i < 101; i++)
     printf ":::word%d\r\n%d.%d\r\n05/12/2026 18:22:05\r\nTypist\r\n", i, 2 + i % 9, i % 10 }' > "$work/run/results.dat"
+probe="$PWD/$build/bench/tapmeter_startup"
 startup() {
-    (cd "$work/run" && export TAPMETER_BENCH_START_NS=$(date +%s%N) && exec "$OLDPWD/$build/bench/tapmeter_startup")
+    (cd "$1" && export TAPMETER_BENCH_START_NS=$(date +%s%N) && exec "$probe")
 }
-startup > /dev/null
-for _ in $(seq "$runs"); do startup; done > "$work/startup.txt"
+startup "$work/run" > /dev/null
+for _ in $(seq "$runs"); do startup "$work/run"; done > "$work/startup.txt"
 grep -q "words 101$" "$work/startup.txt" || { echo "the start-up did not load the 101 words" >&2; exit 1; }
+
+# Once each with a hostile results.dat: how long and how much memory the
+# load of such a file takes.
+mkdir -p "$work/garbage" "$work/crs"
+head -c 100M /dev/urandom | tr ':' ';' > "$work/garbage/results.dat"
+head -c 10M /dev/zero | tr '\0' '\r' > "$work/crs/results.dat"
+startup "$work/garbage" > "$work/garbage.txt"
+startup "$work/crs" > "$work/crs.txt"
 
 figure() { jq -r --arg name "$1" --arg field "$2" \
     '.benchmarks[] | select(.name | startswith($name)) | .[$field]' "$work/bench.json"; }
 startupMs=$(awk '{ print $2 }' "$work/startup.txt" | sort -n)
 peakMib=$(awk '{ print $4 }' "$work/startup.txt" | sort -n | tail -1)
 
-row() { printf '| %-58s | %-24s | %-16s |\n' "$1" "$2" "$3"; }
+row() { printf '| %-60s | %-24s | %-16s |\n' "$1" "$2" "$3"; }
 row "Figure" "Measured" "Goal"
-row "$(printf -- '-%.0s' {1..58})" "$(printf -- '-%.0s' {1..24})" "$(printf -- '-%.0s' {1..16})"
+row "$(printf -- '-%.0s' {1..60})" "$(printf -- '-%.0s' {1..24})" "$(printf -- '-%.0s' {1..16})"
 row "Clock drift, Label17 against QElapsedTimer" \
     "$(printf '%+.3f %% over %.1f s' "$(figure clockDrift drift_pct)" "$(figure clockDrift elapsed_s)")" "below 0.5 %"
 row "Keystroke, 5-letter word: median / p99" \
@@ -51,6 +60,9 @@ row "Start-up to main window shown: median / slowest of $runs" \
     "$(printf '%.0f / %.0f ms' "$(echo "$startupMs" | sed -n "$(( (runs + 1) / 2 ))p")" "$(echo "$startupMs" | tail -1)")" \
     "below 300 ms"
 row "Start-up peak memory (largest of $runs)" "$(printf '%.1f MiB' "$peakMib")" "below 60 MB"
+hostile() { awk '{ printf "%.0f ms, %.0f MiB", $2, $4 }' "$1"; }
+row "Start-up with 100 MB of garbage as results.dat: time, peak" "$(hostile "$work/garbage.txt")" "-"
+row "Start-up with 10 MB of CRs only as results.dat: time, peak" "$(hostile "$work/crs.txt")" "-"
 row "Load: full 101-word file into a table" "$(printf '%.0f us' "$(figure loadFile real_time)")" "-"
 row "Load: \"Load\" button, file into table and list" "$(printf '%.0f us' "$(figure loadResults real_time)")" "-"
 row "Save: SaveAll, settings and results.dat" "$(printf '%.0f us' "$(figure saveAll real_time)")" "-"

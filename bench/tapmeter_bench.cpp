@@ -90,7 +90,7 @@ static void clockDrift(benchmark::State& state) {
         monotonic.start();
         window.ui->Text1->setText(QStringLiteral("h"));
         QEventLoop loop;
-        QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+        QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec();
 
         const double shown = window.ui->Label17->text().toDouble();
