@@ -90,8 +90,10 @@ void TestAccessibility::mainWindowControls_data() {
         {"Text4", "Name"},
         {"Text1", "Write the selected word from the list"},
         {"Combo1", "Words in database"},
-        {"Combo2", "Automatically"},
-        {"Text5", "Automatically"},
+        // Named in the form: the frame's caption would name all three alike.
+        {"Combo2", "Automatic action"},
+        {"Combo3", "Criterion of the automatic action"},
+        {"Text5", "Limit of the automatic action"},
     });
 }
 

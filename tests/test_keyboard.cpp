@@ -55,7 +55,6 @@ void TestKeyboard::tabVisitsEveryControlInOrder() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << focused();
     }
-    QEXPECT_FAIL("", "the word list's key filter swallows Tab, so the focus cannot leave the list", Abort);
     QCOMPARE(visited, order);
     // Passing through leaves everything as it was.
     QCOMPARE(h.ui->Combo1->currentIndex(), 0);
@@ -101,7 +100,6 @@ void TestKeyboard::aWordIsChosenTypedAndFinishedFromTheKeyboard() {
     QCOMPARE(h.ui->Combo1->currentText(), QStringLiteral("two"));
     for (int i = 0; i < 8; ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QEXPECT_FAIL("", "the word list's key filter swallows Tab, so the focus cannot leave the list", Continue);
     QCOMPARE(focused(), QStringLiteral("Text1"));
     h.ui->Text1->setFocus();
 
@@ -133,7 +131,6 @@ void TestKeyboard::leavingTheTypingBoxCountsNoFix() {
     QTest::keyClick(h.ui->Text1, Qt::Key_Tab);
     QCOMPARE(focused(), QStringLiteral("Command1"));
     // Tab types nothing, so it resumes no typing.
-    QEXPECT_FAIL("", "the typing box's key watch counts Tab as a typed key", Continue);
     QCOMPARE(h.ui->Label18->text(), QStringLiteral("0"));
 }
 

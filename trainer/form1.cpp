@@ -22,13 +22,19 @@ const QString SoundsKey = QStringLiteral("Sounds");
 const QString CaseSensitiveKey = QStringLiteral("CaseSensitive");
 
 // The character code a key press produces, or -1 for keys that produce none.
-// Delete produces no character, although X11 reports one for it.
+// Tab only moves the focus, and Delete produces no character, although X11
+// reports one for each.
 int characterCode(const QKeyEvent* key) {
-    if (key->key() == Qt::Key_Backspace)
+    switch (key->key()) {
+    case Qt::Key_Backspace:
         return 8;
-    if (key->key() == Qt::Key_Delete || key->text().isEmpty())
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
         return -1;
-    return key->text().at(0).unicode();
+    default:
+        return key->text().isEmpty() ? -1 : key->text().at(0).unicode();
+    }
 }
 
 // A stored preference: "0", "1" and "2" are check box values, anything else
