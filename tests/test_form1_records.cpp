@@ -10,168 +10,139 @@ class TestForm1Records : public QObject {
 private slots:
     void recordTest_data();
     void recordTest();
-    void firstRecordIsStoredWithDateAndName();
-    void cancelledPromptStoresAnEmptyName();
     void recordSoundEndsBeforeThePrompt();
     void ticksAndAnAutomaticResetWhileThePromptIsOpen();
-    void caseBlindFinish();
-    void caseSensitiveFinishNeedsTheSameCase();
-    void finishingAfterBackspacingToTheWord();
+    void finishing_data();
+    void finishing();
     void finishingWithNoWordSelectedStoresNothing();
-    void namesAreStoredAsShown();
-    void stopOnTheEmptyBoxComesBeforeTheRecordTest();
-    void recordReachesTheFileOnlyBySaving();
+    void stopOnTheEmptiedBoxComesBeforeTheRecordTest();
 };
 
 namespace {
-// One word with the given stored time; the word is typed so that its time is
-// typedTenths tenths of a second.
-void finishWord(Form1Harness& h, const QString& word, int typedTenths) {
+// Types the word so that its time is the given number of tenths.
+void finishWord(Form1Harness& h, const QString& word, int tenths) {
     h.type(word.left(1));
-    h.ticks(typedTenths);
+    h.ticks(tenths);
     h.type(word.mid(1));
-}
-
-void startWithRecord(Form1Harness& h, const QString& word, const QString& time, bool sounds = false) {
-    h.setResults(crlf({":::" + word, time, "old date", "old name"}));
-    h.setSetting("Sounds", sounds ? "1" : "0");
-    h.start();
 }
 } // namespace
 
 void TestForm1Records::recordTest_data() {
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("typedTenths");
-    QTest::addColumn<bool>("record");
-    QTest::newRow("no record yet") << "-" << 50 << true;
-    QTest::newRow("no record yet, time 0") << "-" << 0 << true;
-    QTest::newRow("equal time") << "4.3" << 43 << false;
-    QTest::newRow("a tenth faster") << "4.3" << 42 << true;
-    QTest::newRow("slower") << "4.3" << 44 << false;
-    QTest::newRow("numbers decide, not texts") << "10.2" << 95 << true;
-    QTest::newRow("stored 0 is never beaten") << "0" << 0 << false;
-    QTest::newRow("empty stored time counts as 0") << "" << 0 << false;
-    QTest::newRow("decimal comma reads as whole part") << "4,7" << 45 << false;
+    QTest::addColumn<int>("tenths");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("name"); // empty: no record
+    QTest::newRow("no record yet") << "-" << 50 << "Typist"
+                                   << "Typist";
+    QTest::newRow("no record yet, time 0") << "-" << 0 << "Ann"
+                                           << "Ann";
+    QTest::newRow("equal time") << "4.3" << 43 << "Ann"
+                                << "";
+    QTest::newRow("a tenth faster") << "4.3" << 42 << "Ann"
+                                    << "Ann";
+    QTest::newRow("numbers decide, not texts") << "10.2" << 95 << "Ann"
+                                               << "Ann";
+    QTest::newRow("stored 0 is never beaten") << "0" << 0 << "Ann"
+                                              << "";
+    QTest::newRow("empty stored time counts as 0") << "" << 0 << "Ann"
+                                                   << "";
+    QTest::newRow("decimal comma reads as its whole part") << "4,7" << 45 << "Ann"
+                                                           << "";
+    QTest::newRow("cancelled prompt: empty name") << "-" << 10 << ""
+                                                  << "";
+    QTest::newRow("name kept to one storable line") << "-" << 10 << QString::fromUtf8("Ann\nΩ Lee") << "Ann ? Lee";
 }
 
 void TestForm1Records::recordTest() {
     QFETCH(QString, stored);
-    QFETCH(int, typedTenths);
-    QFETCH(bool, record);
+    QFETCH(int, tenths);
+    QFETCH(QString, answer);
+    QFETCH(QString, name);
     Form1Harness h;
-    startWithRecord(h, "cat", stored);
-    h.fakes.dialogs.promptAnswers << "Ann";
-    finishWord(h, "cat", typedTenths);
-    const QString time = typedTenths == 0 ? "0" : QString::number(typedTenths / 10.0);
-    QCOMPARE(h.ui->Label9->text(), time);
-    QCOMPARE(h.fakes.dialogs.prompts().size(), record ? 1 : 0);
-    QCOMPARE(h.form->wordTable().FastestTime[0], record ? time : stored);
-    QCOMPARE(h.ui->Text2->text(), record ? time : stored);
-    // Every finished word resets the run.
-    QCOMPARE(h.ui->Text1->text(), "");
-    QCOMPARE(h.ui->Label3->text(), "0");
-    QVERIFY(!h.clockRunning());
-    QCOMPARE(h.ui->Combo1->currentIndex(), 0);
-}
-
-void TestForm1Records::firstRecordIsStoredWithDateAndName() {
-    Form1Harness h;
-    startWithRecord(h, "cat", "-");
+    h.start({":::cat", stored, "old date", "old name"});
     h.fakes.clock.now = "06/12/2026 09:15:00";
-    h.fakes.dialogs.promptAnswers << "Typist";
-    finishWord(h, "cat", 23);
-    QCOMPARE(h.fakes.dialogs.prompts(), QStringList{"YOU BROKE THE RECORD!!!! 2.3 seconds! Please enter your name:"});
-    QCOMPARE(h.ui->Text2->text(), "2.3");
-    QCOMPARE(h.ui->Text3->text(), "06/12/2026 09:15:00");
-    QCOMPARE(h.ui->Text4->text(), "Typist");
+    h.fakes.dialogs.promptAnswers << answer;
+    finishWord(h, "cat", tenths);
+    const QString time = QString::number(tenths / 10.0);
+    const bool record = !h.fakes.dialogs.prompts().isEmpty();
+    QCOMPARE(record, !name.isEmpty() || answer.isEmpty());
+    if (record)
+        QCOMPARE(h.fakes.dialogs.prompts()[0],
+                 "YOU BROKE THE RECORD!!!! " + time + " seconds! Please enter your name:");
+    const QStringList expected =
+        record ? QStringList{time, "06/12/2026 09:15:00", name} : QStringList{stored, "old date", "old name"};
     const WordTable& table = h.form->wordTable();
-    QCOMPARE(table.FastestTime[0], "2.3");
-    QCOMPARE(table.RecordDate[0], "06/12/2026 09:15:00");
-    QCOMPARE(table.RecordName[0], "Typist");
-}
-
-void TestForm1Records::cancelledPromptStoresAnEmptyName() {
-    Form1Harness h;
-    startWithRecord(h, "cat", "-");
-    finishWord(h, "cat", 10);
-    QCOMPARE(h.ui->Text4->text(), "");
-    QCOMPARE(h.form->wordTable().RecordName[0], "");
-    QCOMPARE(h.form->wordTable().FastestTime[0], "1");
-    QCOMPARE(h.form->wordTable().RecordDate[0], h.fakes.clock.now);
+    QCOMPARE((QStringList{table.FastestTime[0], table.RecordDate[0], table.RecordName[0]}), expected);
+    QCOMPARE((QStringList{h.ui->Text2->text(), h.ui->Text3->text(), h.ui->Text4->text()}), expected);
+    QCOMPARE(h.ui->Label9->text(), time);
+    // Every finished word resets the run; nothing reaches the file before a save.
+    QCOMPARE(h.counters(), QStringList(7, "0"));
+    QVERIFY(!h.clockRunning());
+    QCOMPARE(h.results(), crlf({":::cat", stored, "old date", "old name"}));
 }
 
 void TestForm1Records::recordSoundEndsBeforeThePrompt() {
     Form1Harness h;
-    startWithRecord(h, "cat", "-", true);
+    h.setSetting("Sounds", "1");
+    h.start({":::cat", "-"});
     QStringList events;
-    h.fakes.sound.whilePlaying = [&](const QString& file, bool wait) { events << file + (wait ? " (waited)" : ""); };
+    h.fakes.sound.whilePlaying = [&](const QString& file, bool wait) { events << file + (wait ? " waited" : ""); };
     h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box& box) { events << box.text.left(9); };
     finishWord(h, "cat", 5);
-    const int sound = events.indexOf("newrecord.wav (waited)");
+    const int sound = events.indexOf("newrecord.wav waited");
     QVERIFY(sound >= 0);
-    QCOMPARE(events.value(sound + 1), "YOU BROKE");
-    QCOMPARE(events.last(), "reset.wav");
+    QCOMPARE(events.mid(sound + 1), (QStringList{"YOU BROKE", "reset.wav"}));
 }
 
 void TestForm1Records::ticksAndAnAutomaticResetWhileThePromptIsOpen() {
     Form1Harness h;
-    startWithRecord(h, "cat", "-");
-    h.ui->Combo2->setCurrentIndex(2);
-    h.ui->Combo3->setCurrentIndex(1);
-    h.ui->Text5->setText("1");
+    h.start({":::cat", "-"});
+    h.setAutomatic(2, 1, "1");
     h.fakes.dialogs.promptAnswers << "Bo";
-    h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box& box) {
-        if (box.kind != FakeDialogs::Kind::Prompt)
-            return;
-        // The clock still runs while the name is asked for; its automatic
-        // reset may strike meanwhile.
+    h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box&) {
         QVERIFY(h.clockRunning());
         h.ticks(10);
     };
     finishWord(h, "cat", 3);
-    QCOMPARE(h.fakes.dialogs.prompts().size(), 1);
     QCOMPARE(h.form->wordTable().FastestTime[0], "0.3");
     QCOMPARE(h.form->wordTable().RecordName[0], "Bo");
-    QCOMPARE(h.ui->Text2->text(), "0.3");
     // The automatic reset cleared the typing time before the last score was set.
     QCOMPARE(h.ui->Label9->text(), "0");
     QVERIFY(!h.clockRunning());
 }
 
-void TestForm1Records::caseBlindFinish() {
-    Form1Harness h;
-    startWithRecord(h, "cat", "9");
-    h.type("CAT");
-    QCOMPARE(h.ui->Text1->text(), "");
-    QCOMPARE(h.ui->Label9->text(), "0");
-    QCOMPARE(h.fakes.dialogs.prompts().size(), 1);
+void TestForm1Records::finishing_data() {
+    QTest::addColumn<QString>("caseSensitive");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("finished");
+    QTest::newRow("capitals, case blind") << "0"
+                                          << "CAT" << true;
+    QTest::newRow("capitals, case sensitive") << "1"
+                                              << "CAT" << false;
+    QTest::newRow("exact, case sensitive") << "1"
+                                           << "cat" << true;
 }
 
-void TestForm1Records::caseSensitiveFinishNeedsTheSameCase() {
+void TestForm1Records::finishing() {
+    QFETCH(QString, caseSensitive);
+    QFETCH(QString, typed);
+    QFETCH(bool, finished);
     Form1Harness h;
-    h.setSetting("CaseSensitive", "1");
-    startWithRecord(h, "cat", "9");
-    h.type("CAT");
-    QCOMPARE(h.ui->Text1->text(), "CAT");
-    QVERIFY(h.fakes.dialogs.prompts().isEmpty());
-}
-
-void TestForm1Records::finishingAfterBackspacingToTheWord() {
-    Form1Harness h;
-    startWithRecord(h, "cat", "9");
-    // Pasted past the end of the word, then deleted back to it.
+    h.setSetting("CaseSensitive", caseSensitive);
+    h.start({":::cat", "9"});
+    h.type(typed);
+    QCOMPARE(h.ui->Text1->text(), finished ? "" : typed);
+    QCOMPARE(h.fakes.dialogs.prompts().size(), finished ? 1 : 0);
+    // Pasted past the word's end, then deleted back to it.
     h.ui->Text1->setText("cats");
-    QCOMPARE(h.indicator(), IndicatorRed);
     QTest::keyClick(h.ui->Text1, Qt::Key_Backspace);
     QCOMPARE(h.ui->Text1->text(), "");
-    QCOMPARE(h.fakes.dialogs.prompts().size(), 1);
 }
 
 void TestForm1Records::finishingWithNoWordSelectedStoresNothing() {
     Form1Harness h;
-    startWithRecord(h, "cat", "-");
+    h.start({":::cat", "-"});
     h.form->Command5_Click();
-    QCOMPARE(h.ui->Combo1->currentIndex(), -1);
     h.ui->Combo1->setEditText("dog");
     finishWord(h, "dog", 12);
     QVERIFY(h.fakes.dialogs.prompts().isEmpty());
@@ -180,38 +151,17 @@ void TestForm1Records::finishingWithNoWordSelectedStoresNothing() {
     QVERIFY(!h.clockRunning());
 }
 
-void TestForm1Records::namesAreStoredAsShown() {
+void TestForm1Records::stopOnTheEmptiedBoxComesBeforeTheRecordTest() {
     Form1Harness h;
-    startWithRecord(h, "cat", "-");
-    h.fakes.dialogs.promptAnswers << QString::fromUtf8("Ann\nΩ Lee");
-    finishWord(h, "cat", 5);
-    QCOMPARE(h.ui->Text4->text(), "Ann ? Lee");
-    QCOMPARE(h.form->wordTable().RecordName[0], "Ann ? Lee");
-}
-
-void TestForm1Records::stopOnTheEmptyBoxComesBeforeTheRecordTest() {
-    Form1Harness h;
-    startWithRecord(h, "cat", "-");
-    h.ui->Combo2->setCurrentIndex(1);
-    h.ui->Text5->setText("0");
+    h.start({":::cat", "-"});
+    h.setAutomatic(1, 0, "0");
     finishWord(h, "cat", 5);
     // The nested pass on the emptied box stops first; the outer change sees
     // the word count at 0 again after the reset.
-    QCOMPARE(h.fakes.dialogs.boxes.size(), 3);
-    QCOMPARE(h.fakes.dialogs.boxes[0].text, "- STOPPED -");
-    QVERIFY(h.fakes.dialogs.boxes[1].text.startsWith("YOU BROKE THE RECORD!!!! 0.5 seconds!"));
-    QCOMPARE(h.fakes.dialogs.boxes[2].text, "- STOPPED -");
-}
-
-void TestForm1Records::recordReachesTheFileOnlyBySaving() {
-    Form1Harness h;
-    startWithRecord(h, "cat", "-");
-    const QByteArray before = h.results();
-    h.fakes.dialogs.promptAnswers << "Ann";
-    finishWord(h, "cat", 5);
-    QCOMPARE(h.results(), before);
-    QVERIFY(h.form->close());
-    QCOMPARE(h.results(), crlf({":::cat", "0.5", h.fakes.clock.now, "Ann"}));
+    QStringList texts;
+    for (const auto& box : h.fakes.dialogs.boxes)
+        texts << box.text.left(9);
+    QCOMPARE(texts, (QStringList{"- STOPPED", "YOU BROKE", "- STOPPED"}));
 }
 
 QTEST_MAIN(TestForm1Records)

@@ -1,0 +1,140 @@
+#include "ansitext.h"
+#include "resultsformat.h"
+
+#include <QFile>
+#include <QTest>
+
+// The results file on bytes: the code page, the line rules, and the records.
+class TestResultsFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lineRules_data();
+    void lineRules();
+    void writingKeepsEveryByteAndNeverSplitsALine();
+    void exampleFileReadsAndWritesByteForByte();
+    void roundTripOfAFullTable();
+    void reading_data();
+    void reading();
+    void partialRecordKeepsEarlierColumns();
+};
+
+namespace {
+using Lines = QStringList;
+
+ResultsFormat::ReadOutcome readBytes(const QByteArray& bytes, RecordTable& table) {
+    return ResultsFormat::readRecords(AnsiText::decodeLines(bytes), table);
+}
+} // namespace
+
+void TestResultsFile::lineRules_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Lines>("lines");
+    QTest::newRow("empty file") << QByteArray() << Lines();
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << Lines{"a", "b"};
+    QTest::newRow("CR alone ends a line") << QByteArray("a\rb\r") << Lines{"a", "b"};
+    QTest::newRow("LF alone stays in the line") << QByteArray("a\nb\n") << Lines{"a\nb\n"};
+    QTest::newRow("no final line end") << QByteArray("a\r\nb") << Lines{"a", "b"};
+    QTest::newRow("only CRs") << QByteArray("\r\r\r") << Lines{"", "", ""};
+    QTest::newRow("CR LF LF") << QByteArray("a\r\n\nb") << Lines{"a", "\nb"};
+    QTest::newRow("NUL is a character") << QByteArray("a\0b", 3) << Lines{QString("a") + QChar(0) + "b"};
+    QTest::newRow("Windows-1252") << QByteArray("\xf8\x80\xe9") << Lines{QString::fromUtf8("ø€é")};
+}
+
+void TestResultsFile::lineRules() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(Lines, lines);
+    QCOMPARE(AnsiText::decodeLines(bytes), lines);
+}
+
+void TestResultsFile::writingKeepsEveryByteAndNeverSplitsALine() {
+    QByteArray line;
+    for (int b = 0; b < 256; ++b) {
+        if (b != '\r')
+            line.append(char(b));
+    }
+    QCOMPARE(AnsiText::encodeLines(AnsiText::decodeLines(line + "\r\n")), line + "\r\n");
+    // What the code page cannot hold becomes '?'; a CR would split the record.
+    QCOMPARE(AnsiText::encodeLines({QString::fromUtf8("aΩ😀"), "a\rb"}), QByteArray("a???\r\na b\r\n"));
+    QVERIFY(AnsiText::canHold(QString::fromUtf8("Zoë Ærø €5")));
+    QVERIFY(!AnsiText::canHold(QString::fromUtf8("Ωmega")));
+    QCOMPARE(AnsiText::toStorableLine(QString::fromUtf8("Ann\r\nΩ")), "Ann  ?");
+}
+
+void TestResultsFile::exampleFileReadsAndWritesByteForByte() {
+    QFile file(TAPMETER_TEST_DATA "/two-words.dat");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    RecordTable table;
+    table.Words[2] = "leftover";
+    const auto outcome = readBytes(bytes, table);
+    QCOMPARE(outcome.words, (Lines{"house", "garden"}));
+    QCOMPARE(table.RecordDate[0], "05/12/2026 18:22:05");
+    QCOMPARE(table.RecordName[1], "na");
+    // Slots past the listed words are leftovers that nothing writes.
+    QCOMPARE(AnsiText::encodeLines(ResultsFormat::recordLines(table, 2)), bytes);
+}
+
+void TestResultsFile::roundTripOfAFullTable() {
+    RecordTable written;
+    for (int i = 0; i < RecordTable::Slots; ++i) {
+        written.Words[i] = QString::fromUtf8("wörd %1").arg(i);
+        written.FastestTime[i] = QString::number(i / 10.0);
+        written.RecordDate[i] = QString("1/%1/2026").arg(i);
+        written.RecordName[i] = i == RecordTable::LastSlot ? QString() : QString("name %1").arg(i);
+    }
+    RecordTable read;
+    readBytes(AnsiText::encodeLines(ResultsFormat::recordLines(written, RecordTable::Slots)), read);
+    QVERIFY(read.Words == written.Words && read.FastestTime == written.FastestTime);
+    QVERIFY(read.RecordDate == written.RecordDate && read.RecordName == written.RecordName);
+}
+
+void TestResultsFile::reading_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Lines>("words");
+    QTest::addColumn<QString>("firstTime");
+    QTest::addColumn<int>("dropped");
+    QByteArray records;
+    for (int i = 0; i < 103; ++i)
+        records += ":::w" + QByteArray::number(i) + "\r\n" + QByteArray::number(i) + "\r\n";
+    Lines first101;
+    for (int i = 0; i < 101; ++i)
+        first101 << QString("w%1").arg(i);
+    QTest::newRow("lines before the first marker")
+        << QByteArray("x\r\n4\r\n:::cat\r\n2\r\n") << Lines{"cat"} << "2" << 0;
+    QTest::newRow("no marker") << QByteArray("no\r\nmarker\r\n") << Lines() << "" << 0;
+    QTest::newRow("three colons alone") << QByteArray(":::\r\n1\r\n") << Lines{""} << "1" << 0;
+    QTest::newRow("blank before the colons") << QByteArray(":::x\r\n :::y\r\n") << Lines{"x"} << " :::y" << 0;
+    QTest::newRow("two colons") << QByteArray(":::x\r\n::y\r\n") << Lines{"x"} << "::y" << 0;
+    QTest::newRow("duplicates load twice") << QByteArray(":::a\r\n:::a\r\n") << Lines{"a", "a"} << "" << 0;
+    QTest::newRow("lines past the third ignored")
+        << QByteArray(":::a\r\n1\r\nD\r\nN\r\nx\r\n:::b\r\n") << Lines{"a", "b"} << "1" << 0;
+    QTest::newRow("LF-only file is one line") << QByteArray(":::a\n1\n:::b\n") << Lines{"a\n1\n:::b\n"} << "" << 0;
+    QTest::newRow("first 101 of 103") << records << first101 << "0" << 2;
+}
+
+void TestResultsFile::reading() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(Lines, words);
+    QFETCH(QString, firstTime);
+    QFETCH(int, dropped);
+    RecordTable table;
+    const auto outcome = readBytes(bytes, table);
+    QCOMPARE(outcome.words, words);
+    QCOMPARE(table.FastestTime[0], firstTime);
+    QCOMPARE(outcome.recordsDropped, dropped);
+}
+
+void TestResultsFile::partialRecordKeepsEarlierColumns() {
+    RecordTable table;
+    table.RecordName[0] = "earlier 0";
+    table.RecordDate[1] = "earlier 1";
+    readBytes(":::a\r\n1.5\r\nD\r\n:::b\r\n2\r\n", table);
+    QCOMPARE(table.RecordDate[0], "D");
+    QCOMPARE(table.RecordName[0], "earlier 0");
+    QCOMPARE(table.FastestTime[1], "2");
+    QCOMPARE(table.RecordDate[1], "earlier 1");
+}
+
+QTEST_GUILESS_MAIN(TestResultsFile)
+#include "test_resultsfile.moc"
