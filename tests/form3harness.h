@@ -2,15 +2,13 @@
 
 #include "form1harness.h"
 #include "form3.h"
+#include "sourcerecords.h"
 #include "ui_form3.h"
 
-#include <QPointer>
-
-// The Update Results window, opened from the main window's menu on fake
-// platform services.
+// The Update Results window, opened from the main window's menu on fakes.
 struct Form3Harness : Form1Harness {
-    inline static const QString Source1Path = QStringLiteral("/home/typist/friend.dat");
-    inline static const QString Source2Path = QStringLiteral("/home/typist/mine.dat");
+    QString source1Path = QStringLiteral("/home/typist/friend.dat");
+    QString source2Path = QStringLiteral("/home/typist/mine.dat");
 
     QPointer<Form3> window;
     Ui::Form3* w = nullptr;
@@ -30,11 +28,14 @@ struct Form3Harness : Form1Harness {
         window->Command3_Click();
     }
 
-    // Puts the two files in place, chooses them and presses "Open".
-    void openSources(const QByteArray& source1, const QByteArray& source2) {
-        fakes.files.put(Source1Path, source1);
-        fakes.files.put(Source2Path, source2);
-        choose(Source1Path, Source2Path);
+    // Writes the two files (records as resultLines() takes them), chooses
+    // them and presses "Open".
+    void openRecords(const QString& records1, const QString& records2) {
+        if (!window)
+            openWindow();
+        fakes.files.put(source1Path, crlf(resultLines(records1)));
+        fakes.files.put(source2Path, crlf(resultLines(records2)));
+        choose(source1Path, source2Path);
         window->Command4_Click();
     }
 };
@@ -46,13 +47,10 @@ inline QStringList entries(const QComboBox* list) {
     return texts;
 }
 
-// The picture number of every entry; 0 for an entry without a picture.
+// The picture number of every entry; 0 where it shows no picture.
 inline QList<int> marks(const QComboBox* list) {
     QList<int> result;
-    for (int i = 0; i < list->count(); ++i) {
-        result << list->itemData(i, Form3::PictureRole).toInt();
-        if (result.last() != 0 && list->itemIcon(i).isNull())
-            result.last() = -1;
-    }
+    for (int i = 0; i < list->count(); ++i)
+        result << (list->itemIcon(i).isNull() ? 0 : list->itemData(i, Form3::PictureRole).toInt());
     return result;
 }

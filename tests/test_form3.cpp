@@ -1,270 +1,188 @@
 #include "form3harness.h"
-#include "markpictures.h"
 
 #include <QTest>
+
+#include <tuple>
+
+namespace {
+
+QStringList panels(const Ui::Form3* w) {
+    return {w->Text3->text(), w->Text4->text(), w->Text5->text(), w->Text6->text(), w->Text7->text(), w->Text8->text()};
+}
+
+QString manyRecords(int count) {
+    QStringList records;
+    for (int i = 0; i < count; ++i)
+        records << QStringLiteral("w%1 10 d n").arg(i);
+    return records.join(u';');
+}
+
+} // namespace
 
 class TestForm3 : public QObject {
     Q_OBJECT
 
 private slots:
-    void opensFromTheMenuInItsCreationState();
-    void legendPairsEachDotWithItsText();
-    void leavingGivesTheMainWindowBack_data();
     void leavingGivesTheMainWindowBack();
-    void reopenedWindowStartsAfresh();
-    void browseButtonsShareOneDialog();
+    void browseCancelKeepsTheDialogsName();
     void marksEveryEntry_data();
     void marksEveryEntry();
-    void mergeStaysAvailableOnceOffered();
-    void openShowsFirstRecordsAndFollowsTheSelection();
-    void openDoesNotClearTheTables();
-    void sourceWithoutMarkersGivesAnEmptyList();
-    void openDoesNothing_data();
-    void openDoesNothing();
+    void recordPanelsFollowTheSelection();
+    void openIgnoresWhatIsNoFile();
+    void mergeRewritesSource2AndReports();
+    void fullSource2TakesNoNewWords();
+    void mergeIntoResultsDatReloadsTheMainWindow();
+    void refusesPathChangedSinceOpen();
+    void refusesSource2WithMoreRecordsThanFit();
+    void failedWriteChangesNothing();
 };
 
-void TestForm3::opensFromTheMenuInItsCreationState() {
-    Form3Harness h;
-    h.openWindow();
-    QCOMPARE(h.window->objectName(), "Form3");
-    QCOMPARE(h.window->windowTitle(), "Update Results");
-    QVERIFY(!h.form->isEnabled());
-    for (QComboBox* list : {h.w->ImageCombo1, h.w->ImageCombo2}) {
-        QCOMPARE(entries(list), QStringList{"-"});
-        QCOMPARE(marks(list), QList<int>{0});
-        QCOMPARE(list->currentIndex(), 0);
-    }
-    QCOMPARE(h.w->Label3->text(), "Words in database: 0");
-    QCOMPARE(h.w->Label4->text(), "Words in database: 0");
-    QVERIFY(!h.w->Command5->isEnabled());
-    QCOMPARE(h.w->Command1->text(), "&Back!");
-    QCOMPARE(h.w->Command5->text(), "Source 1->Source 2");
-    QVERIFY(h.w->Text1->isReadOnly());
-    QVERIFY(h.w->Text2->isReadOnly());
-    QVERIFY(!h.w->Text3->isReadOnly());
-    QVERIFY(QTest::qWaitForWindowExposed(h.window.data()));
-    QCOMPARE(QApplication::focusWidget(), h.w->Command1);
-}
-
-void TestForm3::legendPairsEachDotWithItsText() {
-    Form3Harness h;
-    h.openWindow();
-    const QMap<int, QString> legend{
-        {MarkFaster, "A word with a faster record"},
-        {MarkSimilar, "The word exists in both of the sources and the record is similar."},
-        {MarkNew, "New word that doesn't exist in the other source"},
-        {MarkSlower, "A word with a slower record"},
-    };
-    for (int mark = MarkFaster; mark <= MarkSlower; ++mark) {
-        QLabel* picture = h.window->legendPicture(mark - 1);
-        const QImage image = picture->pixmap().toImage();
-        QCOMPARE(image.pixelColor(image.rect().center()), MarkPictures::colour(CompareMark(mark)));
-        // The text beside the picture, on the same row.
-        QString beside;
-        for (QLabel* label : h.window->findChildren<QLabel*>()) {
-            if (label != picture && label->y() == picture->y())
-                beside = label->text();
-        }
-        QCOMPARE(beside, legend[mark]);
-    }
-}
-
-void TestForm3::leavingGivesTheMainWindowBack_data() {
-    QTest::addColumn<bool>("closeBox");
-    QTest::newRow("Back!") << false;
-    QTest::newRow("close box") << true;
-}
-
 void TestForm3::leavingGivesTheMainWindowBack() {
-    QFETCH(bool, closeBox);
     Form3Harness h;
-    h.openWindow();
-    if (closeBox)
-        h.window->close();
-    else
-        h.w->Command1->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(h.window.isNull());
-    QVERIFY(h.form->isEnabled());
-    QVERIFY(h.fakes.dialogs.boxes.isEmpty());
-}
-
-void TestForm3::reopenedWindowStartsAfresh() {
-    Form3Harness h;
-    h.openWindow();
-    h.openSources(crlf({":::house", "4.3", "D1", "N1"}), crlf({":::garden", "5", "D2", "N2"}));
-    QVERIFY(h.w->Command5->isEnabled());
+    h.openRecords("house 4.3 D1 N1", "garden 5");
     h.w->Command1->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(h.window.isNull() && h.form->isEnabled());
 
+    // Opened again, it starts afresh although the tables still hold the files.
     h.openWindow();
-    QCOMPARE(entries(h.w->ImageCombo1), QStringList{"-"});
-    QCOMPARE(entries(h.w->ImageCombo2), QStringList{"-"});
-    QCOMPARE(h.w->Text1->text(), "");
-    QCOMPARE(h.w->Text2->text(), "");
-    // The tables still hold the last files, but the panels start empty.
-    QCOMPARE(h.w->Text3->text(), "");
-    QCOMPARE(h.w->Text8->text(), "");
-    QVERIFY(!h.w->Command5->isEnabled());
+    QCOMPARE(entries(h.w->ImageCombo1) + entries(h.w->ImageCombo2), (QStringList{"-", "-"}));
+    QCOMPARE(panels(h.w).join(""), "");
+    QVERIFY(!h.w->Command5->isEnabled() && !h.form->isEnabled());
+    h.window->close();
+    QVERIFY(h.form->isEnabled());
 }
 
-void TestForm3::browseButtonsShareOneDialog() {
+void TestForm3::browseCancelKeepsTheDialogsName() {
     Form3Harness h;
     h.openWindow();
-
-    // Cancelled at once: the program's folder, which "Open" then ignores.
     h.choose("", "");
-    QCOMPARE(h.fakes.dialogs.lastFilter, "*.dat (*.dat)");
-    QCOMPARE(h.fakes.dialogs.lastInitialFileName, "/usr/lib/tapmeter");
-    QCOMPARE(h.w->Text1->text(), "/usr/lib/tapmeter");
-    QCOMPARE(h.w->Text2->text(), "/usr/lib/tapmeter");
-    h.window->Command4_Click();
-    QCOMPARE(entries(h.w->ImageCombo1), QStringList{"-"});
-
-    // A file chosen for Source 1, then Source 2 cancelled: both name it.
-    h.choose(Form3Harness::Source1Path, "");
-    QCOMPARE(h.fakes.dialogs.lastInitialFileName, Form3Harness::Source1Path);
-    QCOMPARE(h.w->Text1->text(), Form3Harness::Source1Path);
-    QCOMPARE(h.w->Text2->text(), Form3Harness::Source1Path);
-    QCOMPARE(entries(h.w->ImageCombo1), QStringList{"-"});
+    QCOMPARE(QStringList({h.w->Text1->text(), h.w->Text2->text()}), QStringList(2, "/usr/lib/tapmeter"));
+    h.choose(h.source1Path, "");
+    QCOMPARE(h.fakes.dialogs.lastInitialFileName, h.source1Path);
+    QCOMPARE(h.w->Text2->text(), h.source1Path);
 }
 
 void TestForm3::marksEveryEntry_data() {
-    QTest::addColumn<QStringList>("source1");
-    QTest::addColumn<QStringList>("source2");
+    QTest::addColumn<QString>("source1");
+    QTest::addColumn<QString>("source2");
     QTest::addColumn<QList<int>>("marks1");
     QTest::addColumn<QList<int>>("marks2");
     QTest::addColumn<bool>("mergeOffered");
-
-    QTest::newRow("faster against slower")
-        << QStringList{":::house", "4.3", "d", "n"} << QStringList{":::house", "5", "d", "n"} << QList<int>{MarkFaster}
-        << QList<int>{MarkSlower} << true;
-    QTest::newRow("equal times, written differently")
-        << QStringList{":::house", "4.3", ":::garden", "-"} << QStringList{":::garden", "-", ":::house", "4.30"}
-        << QList<int>{MarkSimilar, MarkSimilar} << QList<int>{MarkSimilar, MarkSimilar} << false;
-    QTest::newRow("word only in Source 1")
-        << QStringList{":::house", "1", ":::zebra", "2"} << QStringList{":::house", "1"}
-        << QList<int>{MarkSimilar, MarkNew} << QList<int>{MarkSimilar} << true;
-    QTest::newRow("word only in Source 2 offers nothing")
-        << QStringList{":::house", "1"} << QStringList{":::house", "1", ":::zebra", "2"} << QList<int>{MarkSimilar}
-        << QList<int>{MarkSimilar, MarkNew} << false;
-    QTest::newRow("word twice in Source 2: the second decides")
-        << QStringList{":::house", "5"} << QStringList{":::house", "9", ":::house", "3"} << QList<int>{MarkSlower}
-        << QList<int>{MarkSlower, MarkFaster} << false;
+    const std::tuple<const char*, const char*, const char*, QList<int>, QList<int>, bool> rows[] = {
+        {"faster against slower", "house 4.3", "house 5", {MarkFaster}, {MarkSlower}, true},
+        {"equal times", "a 4.3; b -", "b -; a 4.30", {MarkSimilar, MarkSimilar}, {MarkSimilar, MarkSimilar}, false},
+        {"letter case makes another word", "House 1", "house 1", {MarkNew}, {MarkNew}, true},
+        {"twice in Source 2: the last decides", "a 5", "a 9; a 3", {MarkSlower}, {MarkSlower, MarkFaster}, false},
+    };
+    for (const auto& [name, source1, source2, marks1, marks2, offered] : rows)
+        QTest::newRow(name) << QString(source1) << QString(source2) << marks1 << marks2 << offered;
 }
 
 void TestForm3::marksEveryEntry() {
-    QFETCH(QStringList, source1);
-    QFETCH(QStringList, source2);
+    QFETCH(QString, source1);
+    QFETCH(QString, source2);
     QFETCH(QList<int>, marks1);
     QFETCH(QList<int>, marks2);
     QFETCH(bool, mergeOffered);
-
     Form3Harness h;
-    h.openWindow();
-    h.openSources(crlf(source1), crlf(source2));
+    h.openRecords(source1, source2);
     QCOMPARE(marks(h.w->ImageCombo1), marks1);
     QCOMPARE(marks(h.w->ImageCombo2), marks2);
     QCOMPARE(h.w->Command5->isEnabled(), mergeOffered);
 }
 
-void TestForm3::mergeStaysAvailableOnceOffered() {
+void TestForm3::recordPanelsFollowTheSelection() {
     Form3Harness h;
-    h.openWindow();
-    h.openSources(crlf({":::house", "4.3"}), crlf({":::house", "5"}));
-    QVERIFY(h.w->Command5->isEnabled());
-    // The same file as both sources: every entry similar.
-    h.choose(Form3Harness::Source2Path, Form3Harness::Source2Path);
-    h.window->Command4_Click();
-    QCOMPARE(marks(h.w->ImageCombo1), QList<int>{MarkSimilar});
-    QCOMPARE(marks(h.w->ImageCombo2), QList<int>{MarkSimilar});
-    QVERIFY(h.w->Command5->isEnabled());
+    h.openRecords("house 4.3 D1 N1", "a 1 Da Na; c 3 Dc Nc");
+    QCOMPARE(panels(h.w), (QStringList{"4.3", "D1", "N1", "1", "Da", "Na"}));
+    h.w->ImageCombo2->setCurrentIndex(1);
+    QCOMPARE(panels(h.w), (QStringList{"4.3", "D1", "N1", "3", "Dc", "Nc"}));
 }
 
-void TestForm3::openShowsFirstRecordsAndFollowsTheSelection() {
+void TestForm3::openIgnoresWhatIsNoFile() {
     Form3Harness h;
-    h.openWindow();
-    h.openSources(crlf({"notes before", ":::house", "4.3", "D1", "N1"}),
-                  crlf({":::a", "1", "Da", "Na", ":::b", "-", "na", "na", ":::c", "3", "Dc", "Last"}));
-    QCOMPARE(entries(h.w->ImageCombo1), QStringList{"house"});
-    QCOMPARE(entries(h.w->ImageCombo2), (QStringList{"a", "b", "c"}));
-    QCOMPARE(h.w->Label3->text(), "Words in database: 1");
-    QCOMPARE(h.w->Label4->text(), "Words in database: 3");
-    QCOMPARE(h.w->Text3->text(), "4.3");
-    QCOMPARE(h.w->Text4->text(), "D1");
-    QCOMPARE(h.w->Text5->text(), "N1");
-    QCOMPARE(h.w->Text6->text(), "1");
-
-    h.w->ImageCombo2->setCurrentIndex(2);
-    QCOMPARE(h.w->Text6->text(), "3");
-    QCOMPARE(h.w->Text7->text(), "Dc");
-    QCOMPARE(h.w->Text8->text(), "Last");
-    QCOMPARE(h.w->Text3->text(), "4.3");
-}
-
-void TestForm3::openDoesNotClearTheTables() {
-    Form3Harness h;
-    h.openWindow();
-    h.openSources(crlf({":::house", "4.3"}), crlf({":::house", "5", "D2", "N2"}));
-    // A record without date and name keeps those of the slot's earlier load.
-    h.fakes.files.put(Form3Harness::Source2Path, crlf({":::garden", "6"}));
-    h.window->Command4_Click();
-    QCOMPARE(entries(h.w->ImageCombo2), QStringList{"garden"});
-    QCOMPARE(h.w->Text6->text(), "6");
-    QCOMPARE(h.w->Text7->text(), "D2");
-    QCOMPARE(h.w->Text8->text(), "N2");
-}
-
-void TestForm3::sourceWithoutMarkersGivesAnEmptyList() {
-    Form3Harness h;
-    h.openWindow();
-    h.openSources(crlf({":::house", "4.3", "D1", "N1"}), crlf({":::house", "5"}));
-    h.fakes.files.put(Form3Harness::Source1Path, crlf({"no words here", "house"}));
-    h.window->Command4_Click();
-    QCOMPARE(h.w->ImageCombo1->count(), 0);
-    QCOMPARE(h.w->ImageCombo1->currentIndex(), -1);
-    QCOMPARE(h.w->Label3->text(), "Words in database: 0");
-    QCOMPARE(h.w->Text3->text(), "4.3");
-    QCOMPARE(marks(h.w->ImageCombo2), QList<int>{MarkNew});
-}
-
-void TestForm3::openDoesNothing_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("unreadable");
-
-    const QByteArray records = crlf({":::zebra", "1"});
-    QTest::newRow("empty path") << "" << QByteArray() << false;
-    QTest::newRow("missing file") << "/home/typist/gone.dat" << QByteArray() << false;
-    QTest::newRow("zero bytes") << "/home/typist/empty.dat" << QByteArray("") << false;
-    QTest::newRow("cannot be read") << "/home/typist/locked.dat" << records << true;
-    QTest::newRow("wildcards") << "/home/typist/*.dat" << records << false;
-    QTest::newRow("question mark") << "/home/typist/?.dat" << records << false;
-}
-
-void TestForm3::openDoesNothing() {
-    QFETCH(QString, path);
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, unreadable);
-
-    Form3Harness h;
-    h.openWindow();
-    h.openSources(crlf({":::house", "4.3", "D1", "N1"}), crlf({":::house", "5", "D2", "N2"}));
-    if (!bytes.isNull())
-        h.fakes.files.put(path, bytes);
-    if (unreadable)
-        h.fakes.files.unreadable.insert(h.fakes.files.absolute(path));
-
-    for (bool asSource1 : {true, false}) {
-        h.w->Text1->setText(asSource1 ? path : Form3Harness::Source1Path);
-        h.w->Text2->setText(asSource1 ? Form3Harness::Source2Path : path);
+    h.openRecords("house 4.3", "house 5");
+    h.fakes.files.put("/home/typist/empty.dat", "");
+    h.fakes.files.put("/home/typist/*.dat", crlf(resultLines("zebra 1")));
+    for (const char* path : {"/home/typist/gone.dat", "/home/typist/empty.dat", "/home/typist/*.dat"}) {
+        h.w->Text1->setText(path);
         h.window->Command4_Click();
         QCOMPARE(entries(h.w->ImageCombo1), QStringList{"house"});
-        QCOMPARE(entries(h.w->ImageCombo2), QStringList{"house"});
-        QCOMPARE(marks(h.w->ImageCombo1), QList<int>{MarkFaster});
-        QCOMPARE(h.w->Label4->text(), "Words in database: 1");
     }
-    QVERIFY(h.fakes.dialogs.messages().isEmpty());
+}
+
+void TestForm3::mergeRewritesSource2AndReports() {
+    Form3Harness h;
+    h.openRecords("house 4.3 D1 N1; zebra 2 DZ NZ; apple - na na", "garden 1 DG NG; house 5 D2 N2");
+    h.w->Command5->click();
+    QCOMPARE(h.fakes.files.bytes(h.source2Path),
+             crlf(resultLines("garden 1 DG NG; house 4.3 D1 N1; zebra 2 DZ NZ; apple - na na")));
+    QCOMPARE(h.fakes.files.writes, 1);
+    QCOMPARE(h.fakes.dialogs.messages(), QStringList{"Done!\r\n\r\nUpdated: 1\r\nAdded: 2"});
+    // "Open" ran again on the new file; the merge, once offered, stays so.
+    QCOMPARE(marks(h.w->ImageCombo1), (QList<int>{MarkSimilar, MarkSimilar, MarkSimilar}));
+    QVERIFY(h.w->Command5->isEnabled());
+}
+
+void TestForm3::fullSource2TakesNoNewWords() {
+    Form3Harness h;
+    h.openRecords("new 1; w100 2 D N; new 0.5", manyRecords(101));
+    h.w->Command5->click();
+    // No slot beyond the 101st; a word left out twice counts once.
+    QCOMPARE(h.fakes.files.bytes(h.source2Path), crlf(resultLines(manyRecords(100) + ";w100 2 D N")));
+    QCOMPARE(h.fakes.dialogs.messages(), QStringList{"Done!\r\n\r\nUpdated: 1\r\nAdded: 0\r\nNot added (no room): 1"});
+}
+
+void TestForm3::mergeIntoResultsDatReloadsTheMainWindow() {
+    Form3Harness h;
+    h.source2Path = h.fakes.files.absolute("results.dat");
+    h.openRecords("house 4.3 D1 N1; zebra 2 DZ NZ", "house 5 D2 N2");
+    QStringList listedWhileTold;
+    h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box&) { listedWhileTold = entries(h.ui->Combo1); };
+    h.w->Command5->click();
+    QCOMPARE(listedWhileTold, (QStringList{"house", "zebra"}));
+    QCOMPARE(h.form->wordTable().FastestTime[0], "4.3");
+}
+
+void TestForm3::refusesPathChangedSinceOpen() {
+    Form3Harness h;
+    h.openRecords("house 4.3", "house 5");
+    h.fakes.files.put("/home/typist/other.dat", crlf(resultLines("other 1")));
+    h.fakes.dialogs.openFileAnswers << "/home/typist/other.dat";
+    h.window->Command3_Click();
+    h.w->Command5->click();
+    QCOMPARE(h.fakes.files.writes, 0);
+    QVERIFY(h.fakes.dialogs.messages().value(0).contains("press \"Open\" first"));
+    // Once "Open" has read the chosen file, the merge goes ahead.
+    h.window->Command4_Click();
+    h.w->Command5->click();
+    QCOMPARE(h.fakes.files.writes, 1);
+}
+
+void TestForm3::refusesSource2WithMoreRecordsThanFit() {
+    Form3Harness h;
+    h.openRecords("new 1", manyRecords(102));
+    h.w->Command5->click();
+    QCOMPARE(h.fakes.files.writes, 0);
+    QCOMPARE(h.fakes.dialogs.messages(),
+             QStringList{"/home/typist/mine.dat holds 102 records, but only the first 101 can be read. Writing it "
+                         "back would lose the other 1, so nothing was merged."});
+}
+
+void TestForm3::failedWriteChangesNothing() {
+    Form3Harness h;
+    h.setResults(crlf(resultLines("mine 1")));
+    h.openRecords("house 4.3 D1 N1; zebra 2", "house 5 D2 N2");
+    h.ui->Combo1->clear();
+    h.fakes.files.failWrites = QStringLiteral("Permission denied");
+    h.w->Command5->click();
+    QCOMPARE(h.fakes.dialogs.messages(), QStringList{"Could not write /home/typist/mine.dat: Permission denied"});
+    QCOMPARE(h.ui->Combo1->count(), 0); // the main window was not reloaded
+    // The tables still hold what "Open" read, so a later merge counts right.
+    h.fakes.files.failWrites.clear();
+    h.w->Command5->click();
+    QCOMPARE(h.fakes.dialogs.messages().last(), "Done!\r\n\r\nUpdated: 1\r\nAdded: 1");
 }
 
 QTEST_MAIN(TestForm3)
