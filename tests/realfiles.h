@@ -1,6 +1,5 @@
 #pragma once
 
-#include "fakeservices.h"
 #include "form3harness.h"
 #include "qttextfiles.h"
 
@@ -8,37 +7,25 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <memory>
-
-// A main window that reads and writes real files, in a working folder of its
-// own that nothing else touches; sounds, boxes, settings and the clock are
-// the fakes.
-struct RealFilesForm1 {
+// Both windows on real files in a working folder of their own; everything else is the fakes.
+struct RealFilesForm1 : Form3Harness {
     QTemporaryDir root;
     QString workFolder = root.filePath(QStringLiteral("work"));
     QString previousFolder = QDir::currentPath();
-    FakeSound sound;
-    FakeDialogs dialogs;
-    FakeSettingsStore settings;
-    FakeClock clock;
     QtTextFiles files;
-    Services services{sound, dialogs, settings, clock, files};
-    std::unique_ptr<Form1> form;
-    Ui::Form1* ui = nullptr;
+    Services services{fakes.sound, fakes.dialogs, fakes.settings, fakes.clock, files};
 
+    // results.dat is named relative to the working folder.
     RealFilesForm1() {
         QDir().mkpath(workFolder);
-        enterWorkFolder();
+        QDir::setCurrent(workFolder);
     }
+    // The windows go before the files they write to.
     ~RealFilesForm1() {
         form.reset();
         QDir::setCurrent(previousFolder);
     }
-    RealFilesForm1(const RealFilesForm1&) = delete;
-    RealFilesForm1& operator=(const RealFilesForm1&) = delete;
 
-    // results.dat is named relative to the working folder.
-    bool enterWorkFolder() const { return QDir::setCurrent(workFolder); }
     QString resultsPath() const { return workFolder + QStringLiteral("/results.dat"); }
 
     void start() {
@@ -46,17 +33,11 @@ struct RealFilesForm1 {
         ui = form->controls();
     }
 
-    QStringList listed() const { return entries(ui->Combo1); }
-
-    // The Update Results window with both sources chosen and opened.
-    Form3* openSources(const QString& source1, const QString& source2) {
-        ui->mnuUpdate->trigger();
-        Form3* window = form->updateWindow();
-        dialogs.openFileAnswers << source1 << source2;
-        window->Command2_Click();
-        window->Command3_Click();
+    // Chooses both sources in the Update Results window and presses "Open".
+    void openSources(const QString& source1, const QString& source2) {
+        openWindow();
+        choose(source1, source2);
         window->Command4_Click();
-        return window;
     }
 };
 

@@ -1,32 +1,23 @@
-// Results files that no typist would write: huge, binary, in another
-// encoding or with other line ends. The main window loads what the reading
-// rules make of them, saves that back without losing a byte of it, and does
-// not crash. The files are made here, in a temporary folder.
+// Results files no typist would write, as results.dat and as either merge source: the windows list
+// what the reading rules make of them and write that back without losing a byte of it.
 #include "realfiles.h"
 
+#include <QRandomGenerator>
 #include <QTest>
-
-#include <cstdint>
 
 namespace {
 
 enum class Hostile { Garbage, OnlyCarriageReturns, NulBytes, LongLine, Utf8, LineFeedsOnly, TenThousandRecords };
+enum class Place { ResultsDat, Source1, Source2 };
 
 constexpr qsizetype MiB = 1024 * 1024;
+const QByteArray PlainSource = ":::house\r\n4.3\r\nD\r\nN\r\n";
 
-// Bytes without any rhyme, always the same ones; no colon, so no marker
-// turns up by chance.
+// The same random bytes every run, without a colon so that no marker turns up by chance.
 QByteArray garbage(qsizetype size) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    std::uint64_t state = 0x2545F4914F6CDD1DULL;
-    for (qsizetype i = 0; i < size; ++i) {
-        state ^= state << 13;
-        state ^= state >> 7;
-        state ^= state << 17;
-        const char c = char(state >> 56);
-        bytes[i] = c == ':' ? ';' : c;
-    }
-    return bytes;
+    QList<quint32> words(size / 4);
+    QRandomGenerator(7).fillRange(words.data(), words.size());
+    return QByteArray(reinterpret_cast<const char*>(words.constData()), size).replace(':', ';');
 }
 
 QByteArray records(int count) {
@@ -36,16 +27,10 @@ QByteArray records(int count) {
     return bytes;
 }
 
-// A literal with NUL bytes in it, all of it.
-template <std::size_t N> QByteArray bytesOf(const char (&text)[N]) {
-    return QByteArray(text, N - 1);
-}
-
 struct Case {
     QByteArray file;
     QStringList words;
-    QByteArray saved;
-    int messages = 0;
+    QByteArray saved; // the records as written back
 };
 
 Case hostileCase(Hostile hostile) {
@@ -58,9 +43,9 @@ Case hostileCase(Hostile hostile) {
     case Hostile::OnlyCarriageReturns:
         return {QByteArray(10 * MiB, '\r'), {}, {}};
     case Hostile::NulBytes: {
-        const QByteArray record = bytesOf("\r:::a\0b\r\n\0\r\n\0\0\r\nna\0me\r\n");
+        const QByteArray record = QByteArrayLiteral(":::a\0b\r\n\0\r\n\0\0\r\nna\0me\r\n");
         return {
-            QByteArray(MiB, '\0') + record + QByteArray(MiB, '\0'), {QString::fromLatin1("a\0b", 3)}, record.mid(1)};
+            QByteArray(MiB, '\0') + '\r' + record + QByteArray(MiB, '\0'), {QString::fromLatin1("a\0b", 3)}, record};
     }
     case Hostile::LongLine: {
         const QByteArray file =
@@ -68,14 +53,13 @@ Case hostileCase(Hostile hostile) {
         return {file, {"long", "next"}, file};
     }
     case Hostile::Utf8: {
-        // Read as one byte per character, and written back as the same bytes.
+        // One character per byte, written back as the same bytes.
         const QByteArray file =
             QStringLiteral(":::日本語\r\n3.5\r\n2026年5月12日\r\nЁлка\r\n:::grüße\r\n-\r\nna\r\nna\r\n").toUtf8();
         return {file, {QStringLiteral("æ—¥æœ¬èªž"), QStringLiteral("grÃ¼ÃŸe")}, file};
     }
     case Hostile::LineFeedsOnly: {
-        // One single line: one word holding the rest of the file, and a
-        // record without time, date or name.
+        // One line: one word holding the whole file, without time, date or name.
         const QByteArray file = ":::one\n1\nd\nn\n:::two\n2\nd\nn\n";
         return {file, {"one\n1\nd\nn\n:::two\n2\nd\nn\n"}, file + "\r\n\r\n\r\n\r\n"};
     }
@@ -83,7 +67,7 @@ Case hostileCase(Hostile hostile) {
         QStringList words;
         for (int i = 0; i < RecordTable::Slots; ++i)
             words << QStringLiteral("w%1").arg(i);
-        return {records(10000), words, records(RecordTable::Slots), 1};
+        return {records(10000), words, records(RecordTable::Slots)};
     }
     }
     return {};
@@ -95,103 +79,52 @@ class TestHostileFiles : public QObject {
     Q_OBJECT
 
 private slots:
-    void mainWindowLoadsWhatTheRulesSay_data();
-    void mainWindowLoadsWhatTheRulesSay();
-    void mergeSourcesLoadWhatTheRulesSay_data();
-    void mergeSourcesLoadWhatTheRulesSay();
+    void loadsWhatTheRulesSay_data();
+    void loadsWhatTheRulesSay();
 };
 
-namespace {
-
-const std::pair<const char*, Hostile> HostileFiles[] = {
-    {"100 MB of garbage", Hostile::Garbage},
-    {"only CRs", Hostile::OnlyCarriageReturns},
-    {"NUL bytes", Hostile::NulBytes},
-    {"10 MB line", Hostile::LongLine},
-    {"UTF-8 outside the code page", Hostile::Utf8},
-    {"LF-only line ends", Hostile::LineFeedsOnly},
-    {"10,000 records", Hostile::TenThousandRecords},
-};
-
-const QByteArray PlainSource = ":::house\r\n4.3\r\nD\r\nN\r\n";
-
-} // namespace
-
-void TestHostileFiles::mainWindowLoadsWhatTheRulesSay_data() {
+void TestHostileFiles::loadsWhatTheRulesSay_data() {
     QTest::addColumn<Hostile>("hostile");
-    for (const auto& [name, hostile] : HostileFiles)
-        QTest::newRow(name) << hostile;
+    QTest::addColumn<Place>("place");
+    const char* const files[] = {"100 MB of garbage",           "only CRs",          "NUL bytes",     "10 MB line",
+                                 "UTF-8 outside the code page", "LF-only line ends", "10,000 records"};
+    const char* const places[] = {"results.dat", "Source 1", "Source 2"};
+    for (int file = 0; file < int(std::size(files)); ++file) {
+        for (int place = 0; place < int(std::size(places)); ++place)
+            QTest::addRow("%s as %s", files[file], places[place]) << Hostile(file) << Place(place);
+    }
 }
 
-void TestHostileFiles::mainWindowLoadsWhatTheRulesSay() {
+// As a merge source the hostile file meets a plain one with one record.
+void TestHostileFiles::loadsWhatTheRulesSay() {
     QFETCH(Hostile, hostile);
-    RealFilesForm1 window;
-    {
-        const Case c = hostileCase(hostile);
-        QVERIFY(writeFile(window.resultsPath(), c.file));
-    }
+    QFETCH(Place, place);
     const Case expected = hostileCase(hostile);
+    RealFilesForm1 h;
+    const QString hostilePath =
+        place == Place::ResultsDat ? h.resultsPath() : h.root.filePath(QStringLiteral("hostile.dat"));
+    const QString plainPath = h.root.filePath(QStringLiteral("plain.dat"));
+    QVERIFY(writeFile(hostilePath, expected.file) && writeFile(plainPath, PlainSource));
+    h.start();
 
-    window.start();
-
-    QCOMPARE(window.listed(), expected.words);
-    QCOMPARE(window.ui->Label10->text(), QStringLiteral("Words in database: %1").arg(expected.words.size()));
-    QCOMPARE(window.dialogs.messages().size(), expected.messages);
-    window.form->Command4_Click();
-    QCOMPARE(window.dialogs.messages().last(), "Saved!");
-    QCOMPARE(readFile(window.resultsPath()).toPercentEncoding(), expected.saved.toPercentEncoding());
-}
-
-void TestHostileFiles::mergeSourcesLoadWhatTheRulesSay_data() {
-    QTest::addColumn<Hostile>("hostile");
-    QTest::addColumn<bool>("asSource1");
-    for (const auto& [name, hostile] : HostileFiles) {
-        QTest::addRow("%s as Source 1", name) << hostile << true;
-        QTest::addRow("%s as Source 2", name) << hostile << false;
+    if (place == Place::ResultsDat) {
+        QCOMPARE(entries(h.ui->Combo1), expected.words);
+        QCOMPARE(h.fakes.dialogs.messages().size(), hostile == Hostile::TenThousandRecords ? 1 : 0);
+        h.form->Command4_Click();
+        QCOMPARE(readFile(hostilePath), expected.saved);
+        return;
     }
-}
-
-// The hostile file is one source of the Update Results window, a plain file
-// with one record the other. "Open" lists what the rules read, and a merge
-// rewrites Source 2 with exactly four lines per record.
-void TestHostileFiles::mergeSourcesLoadWhatTheRulesSay() {
-    QFETCH(Hostile, hostile);
-    QFETCH(bool, asSource1);
-    RealFilesForm1 window;
-    const QString hostilePath = window.root.filePath(QStringLiteral("hostile.dat"));
-    const QString plainPath = window.root.filePath(QStringLiteral("plain.dat"));
-    {
-        const Case c = hostileCase(hostile);
-        QVERIFY(writeFile(hostilePath, c.file));
-    }
-    QVERIFY(writeFile(plainPath, PlainSource));
-    const Case expected = hostileCase(hostile);
-    window.start();
-
-    Form3* merge = asSource1 ? window.openSources(hostilePath, plainPath) : window.openSources(plainPath, hostilePath);
-    const Ui::Form3* w = merge->controls();
-    QCOMPARE(entries(asSource1 ? w->ImageCombo1 : w->ImageCombo2), expected.words);
-    QCOMPARE((asSource1 ? w->Label3 : w->Label4)->text(),
-             QStringLiteral("Words in database: %1").arg(expected.words.size()));
-    QCOMPARE(entries(asSource1 ? w->ImageCombo2 : w->ImageCombo1), QStringList{"house"});
-
-    if (asSource1) {
-        // Every word of the hostile file is new to the plain one, as far as
-        // there is room.
-        QCOMPARE(w->Command5->isEnabled(), !expected.words.isEmpty());
-        merge->Command5_Click();
-        QVERIFY(window.dialogs.messages().last().startsWith("Done!"));
-        QCOMPARE(entries(w->ImageCombo2), (QStringList{"house"} + expected.words).mid(0, RecordTable::Slots));
-    } else if (hostile == Hostile::TenThousandRecords) {
-        // Writing back 101 of 10,000 records would lose the rest.
-        merge->Command5_Click();
-        QVERIFY(window.dialogs.messages().last().endsWith("nothing was merged."));
-        QVERIFY(readFile(hostilePath) == expected.file);
+    const bool first = place == Place::Source1;
+    h.openSources(first ? hostilePath : plainPath, first ? plainPath : hostilePath);
+    QCOMPARE(entries(first ? h.w->ImageCombo1 : h.w->ImageCombo2), expected.words);
+    h.window->Command5_Click();
+    if (first) {
+        // Every word of the hostile file is new to the plain one, as far as there is room.
+        QCOMPARE(entries(h.w->ImageCombo2), (QStringList{"house"} + expected.words).mid(0, RecordTable::Slots));
     } else {
-        merge->Command5_Click();
-        QCOMPARE(window.dialogs.messages().last(), "Done!\r\n\r\nUpdated: 0\r\nAdded: 1");
-        QCOMPARE(readFile(hostilePath).toPercentEncoding(), (expected.saved + PlainSource).toPercentEncoding());
-        QCOMPARE(entries(w->ImageCombo2), expected.words + QStringList{"house"});
+        // Writing back 101 of 10,000 records would lose the rest: nothing is merged.
+        QCOMPARE(readFile(hostilePath),
+                 hostile == Hostile::TenThousandRecords ? expected.file : expected.saved + PlainSource);
     }
 }
 
