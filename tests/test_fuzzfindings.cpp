@@ -1,10 +1,7 @@
-// Inputs that fuzzing found wrong answers or faults for, kept as plain tests
-// so that every build guards against them.
+// Inputs fuzzing found wrong answers for, kept as plain tests so that every build guards against them.
 #include "recordtime.h"
 
 #include <QTest>
-
-#include <limits>
 
 class TestFuzzFindings : public QObject {
     Q_OBJECT
@@ -17,16 +14,14 @@ private slots:
 void TestFuzzFindings::numbersBeyondADouble_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
-    const double infinity = std::numeric_limits<double>::infinity();
-    // A time of almost nothing written out in full was read as infinitely
-    // slow, because only an "e-" counted as small.
+    // A time of almost nothing written out in full was read as infinitely slow: only "e-" counted as small.
     QTest::newRow("tiny without exponent") << QStringLiteral("0.") + QString(400, u'0') + u'1' << 0.0;
     QTest::newRow("tiny without exponent, negative") << QStringLiteral("-0.") + QString(400, u'0') + u'1' << -0.0;
-    QTest::newRow("huge with negative exponent") << u'1' + QString(400, u'0') + QStringLiteral("e-5") << infinity;
+    QTest::newRow("huge with negative exponent") << u'1' + QString(400, u'0') + QStringLiteral("e-5") << qInf();
     QTest::newRow("tiny with positive exponent")
         << QStringLiteral("0.") + QString(400, u'0') + QStringLiteral("1e+5") << 0.0;
-    QTest::newRow("huge without exponent") << u'9' + QString(400, u'9') << infinity;
-    QTest::newRow("exponent beyond any integer") << QStringLiteral("1e99999999999999999999999") << infinity;
+    QTest::newRow("huge without exponent") << u'9' + QString(400, u'9') << qInf();
+    QTest::newRow("exponent beyond any integer") << QStringLiteral("1e99999999999999999999999") << qInf();
     QTest::newRow("negative exponent beyond any integer") << QStringLiteral("1e-99999999999999999999999") << 0.0;
 }
 

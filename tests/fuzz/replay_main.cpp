@@ -1,6 +1,4 @@
-// Without the fuzzing engine, a fuzz target runs every file of the folders
-// it is given once, so that the kept inputs guard against old faults in any
-// build.
+// Without libFuzzer a fuzz target runs each kept input once, so that every build guards against old faults.
 #include <QDirIterator>
 #include <QFile>
 
