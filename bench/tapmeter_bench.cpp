@@ -1,34 +1,22 @@
-// Clock accuracy, keystroke cost, and load, save and merge of full results
-// files. bench/run.sh runs this and prints the figures as one table.
-#include "fakeservices.h"
-#include "form1.h"
-#include "qttextfiles.h"
+// Clock accuracy, keystroke cost, and load, save and merge of full results files, for bench/run.sh.
 #include "realfiles.h"
 #include "resultsformat.h"
 #include "sourcemerge.h"
-#include "ui_form1.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QTemporaryDir>
-#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
-#include <memory>
 #include <vector>
 
 namespace {
 
-const QString TargetWord = QStringLiteral("house");
-
-// A full results file: 101 words with a record each. With faster set, every
-// other word has a better time, for the other side of a merge.
+// 101 words with a record each; faster gives every other word a better time, for a merge.
 QByteArray fullResults(bool faster = false) {
     QStringList lines;
     for (int i = 0; i < RecordTable::Slots; ++i) {
@@ -36,53 +24,52 @@ QByteArray fullResults(bool faster = false) {
         lines << ResultsFormat::Marker + QStringLiteral("word%1").arg(i) << QString::number(tenths / 10.0)
               << QStringLiteral("05/12/2026 18:22:05") << QStringLiteral("Typist %1").arg(i % 7);
     }
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += line.toLatin1() + "\r\n";
-    return bytes;
+    return crlf(lines);
 }
 
-void putFile(const QString& path, const QByteArray& bytes) {
-    if (!writeFile(path, bytes))
-        std::abort();
-}
-
-// The main window on fakes, its list holding the one word to type.
-struct TypingWindow {
-    FakeServices fakes;
-    std::unique_ptr<Form1> form;
-    Ui::Form1* ui = nullptr;
-
-    TypingWindow() {
-        fakes.files.put(QStringLiteral("results.dat"), ":::" + TargetWord.toLatin1() + "\r\n-\r\nna\r\nna\r\n");
-        form = std::make_unique<Form1>(fakes.services);
-        ui = form->controls();
-        form->show();
-        QApplication::processEvents();
-        ui->Text1->setFocus();
+// Full results files in a folder of their own, and the main window on them.
+struct FullFiles : RealFilesForm1 {
+    QString friendPath = root.filePath(QStringLiteral("friend.dat"));
+    FullFiles() {
+        if (!writeFile(resultsPath(), fullResults()) || !writeFile(friendPath, fullResults(true)))
+            qFatal("cannot write the results files");
+        start();
     }
 };
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
+// The main window on fakes with the word to type; the box holds begin, then words long since wrong.
+struct TypingWindow : Form1Harness {
+    TypingWindow(const QString& begin, int length) {
+        setResults(":::house\r\n-\r\nna\r\nna\r\n");
+        start();
+        form->show();
+        QApplication::processEvents();
+        ui->Text1->setFocus();
+        ui->Text1->setText((begin + QStringLiteral(" hous").repeated(length / 5 + 1)).left(length));
+    }
+};
 
-double percentile99(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[std::min(values.size() - 1, values.size() * 99 / 100)];
+// Times every step by hand and reports the median and 99th percentile.
+template <typename Step> void timeEachStep(benchmark::State& state, Step step) {
+    std::vector<double> micros;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        step();
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        state.SetIterationTime(seconds);
+        micros.push_back(seconds * 1e6);
+    }
+    std::sort(micros.begin(), micros.end());
+    state.counters["median_us"] = micros[micros.size() / 2];
+    state.counters["p99_us"] = micros[std::min(micros.size() - 1, micros.size() * 99 / 100)];
 }
 
 } // namespace
 
-// The total time the window shows after a run of a given length with nothing
-// else to do, against a monotonic clock.
+// The total time the window shows after 30 s with nothing else to do, against a monotonic clock.
 static void clockDrift(benchmark::State& state) {
-    const int seconds = qEnvironmentVariableIsSet("TAPMETER_BENCH_CLOCK_SECONDS")
-                            ? qEnvironmentVariableIntValue("TAPMETER_BENCH_CLOCK_SECONDS")
-                            : 30;
     for (auto _ : state) {
-        TypingWindow window;
+        TypingWindow window({}, 0);
         QElapsedTimer monotonic;
         qint64 lastTickNs = 0;
         QObject::connect(window.form->timer(), &QTimer::timeout, [&] { lastTickNs = monotonic.nsecsElapsed(); });
@@ -90,109 +77,63 @@ static void clockDrift(benchmark::State& state) {
         monotonic.start();
         window.ui->Text1->setText(QStringLiteral("h"));
         QEventLoop loop;
-        QTimer::singleShot(seconds * 1000, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        QTimer::singleShot(30'000, Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec();
 
-        const double shown = window.ui->Label17->text().toDouble();
         const double elapsed = lastTickNs / 1e9;
-        state.counters["shown_s"] = shown;
         state.counters["elapsed_s"] = elapsed;
-        state.counters["drift_pct"] = (shown - elapsed) / elapsed * 100.0;
+        state.counters["drift_pct"] = (window.ui->Label17->text().toDouble() - elapsed) / elapsed * 100.0;
     }
 }
 BENCHMARK(clockDrift)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 
-// One key press in the typing box, from the key event to the indicator's
-// colour: a letter, then a Backspace, each one change of the box. The word
-// to type is "house".
+// One key press, from the key event to the indicator's colour: a letter, then a Backspace, each one
+// change of the box. A short box holds the beginning of the word, which the letter continues.
 static void keystroke(benchmark::State& state) {
-    // The box holds boxLength characters after the letter: for a short box
-    // the beginning of the word, which the letter continues correctly
-    // without finishing it; for a long one words that long since went wrong.
     const int boxLength = int(state.range(0));
-    TypingWindow window;
-    QString box = TargetWord.left(boxLength - 1);
-    while (box.size() < boxLength - 1)
-        box += QStringLiteral(" hous");
-    box.truncate(boxLength - 1);
-    window.ui->Text1->setText(box);
-    window.ui->Text1->end(false);
-
-    std::vector<double> micros;
-    micros.reserve(std::size_t(state.max_iterations));
-    bool letter = true;
-    for (auto _ : state) {
-        QKeyEvent press(QEvent::KeyPress, letter ? Qt::Key_S : Qt::Key_Backspace, Qt::NoModifier,
-                        letter ? QStringLiteral("s") : QString(u'\b'));
-        const auto start = std::chrono::steady_clock::now();
-        QApplication::sendEvent(window.ui->Text1, &press);
-        const auto end = std::chrono::steady_clock::now();
-        const double seconds = std::chrono::duration<double>(end - start).count();
-        state.SetIterationTime(seconds);
-        micros.push_back(seconds * 1e6);
-        letter = !letter;
-    }
-    if (window.ui->Text1->text().size() != boxLength - 1 && window.ui->Text1->text().size() != boxLength)
+    TypingWindow window(QStringLiteral("house").left(boxLength - 1), boxLength - 1);
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_S, Qt::NoModifier, QStringLiteral("s"));
+    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QString(u'\b'));
+    bool typeLetter = true;
+    timeEachStep(state, [&] {
+        QApplication::sendEvent(window.ui->Text1, typeLetter ? &letter : &backspace);
+        typeLetter = !typeLetter;
+    });
+    if (window.ui->Text1->text().size() != boxLength - (typeLetter ? 1 : 0))
         state.SkipWithError("the keys did not reach the typing box");
-    state.counters["median_us"] = median(micros);
-    state.counters["p99_us"] = percentile99(micros);
 }
 BENCHMARK(keystroke)->ArgName("box")->Arg(4)->Arg(30000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-// The change handler alone on a long box, without the line edit's own work
-// of inserting the letter and laying out the text again: the program's share
-// of a keystroke.
+// The change handler alone, without the line edit's own insertion and layout.
 static void changeHandlerOnly(benchmark::State& state) {
-    TypingWindow window;
-    QString box = TargetWord.left(3);
-    while (box.size() < state.range(0))
-        box += QStringLiteral(" hous");
-    box.truncate(state.range(0));
-    window.ui->Text1->setText(box);
-    std::vector<double> micros;
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        window.form->Text1_Change();
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        state.SetIterationTime(seconds);
-        micros.push_back(seconds * 1e6);
-    }
-    state.counters["median_us"] = median(micros);
-    state.counters["p99_us"] = percentile99(micros);
+    TypingWindow window(QStringLiteral("hou"), int(state.range(0)));
+    timeEachStep(state, [&] { window.form->Text1_Change(); });
 }
 BENCHMARK(changeHandlerOnly)->ArgName("box")->Arg(30000)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // A full file, from the disk into a table.
 static void loadFile(benchmark::State& state) {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("results.dat"));
-    putFile(path, fullResults());
-    QtTextFiles files;
+    FullFiles window;
     for (auto _ : state) {
         RecordTable table;
-        const ResultsFormat::ReadOutcome outcome = ResultsFormat::readRecords(*files.readLines(path), table);
-        benchmark::DoNotOptimize(outcome.words.size());
+        benchmark::DoNotOptimize(ResultsFormat::readRecords(*window.files.readLines(window.resultsPath()), table));
     }
 }
 BENCHMARK(loadFile)->Unit(benchmark::kMicrosecond);
 
 // The "Load" button: results.dat into the word table and the list.
 static void loadResults(benchmark::State& state) {
-    RealFilesForm1 window;
-    putFile(window.resultsPath(), fullResults());
-    window.start();
+    FullFiles window;
     for (auto _ : state)
         window.form->LoadResults();
-    if (window.form->controls()->Combo1->count() != RecordTable::Slots)
+    if (window.ui->Combo1->count() != RecordTable::Slots)
         state.SkipWithError("the list does not hold the full file");
 }
 BENCHMARK(loadResults)->Unit(benchmark::kMicrosecond);
 
 // SaveAll: the settings and results.dat, written safely to disk.
 static void saveAll(benchmark::State& state) {
-    RealFilesForm1 window;
-    putFile(window.resultsPath(), fullResults());
-    window.start();
+    FullFiles window;
     for (auto _ : state) {
         if (!window.form->SaveAll())
             state.SkipWithError("the save failed");
@@ -200,28 +141,22 @@ static void saveAll(benchmark::State& state) {
 }
 BENCHMARK(saveAll)->Unit(benchmark::kMicrosecond);
 
-// A merge of two full files: read both, merge Source 1 into Source 2, and
-// rewrite Source 2.
+// Two full files read, the friend's (Source 1) merged into results.dat (Source 2), which is rewritten.
 static void mergeFiles(benchmark::State& state) {
-    QTemporaryDir folder;
-    const QString source1 = folder.filePath(QStringLiteral("source1.dat"));
-    const QString source2 = folder.filePath(QStringLiteral("source2.dat"));
-    putFile(source1, fullResults(true));
-    QtTextFiles files;
-    int updated = 0;
+    FullFiles window;
     for (auto _ : state) {
         state.PauseTiming();
-        putFile(source2, fullResults());
+        writeFile(window.resultsPath(), fullResults());
         state.ResumeTiming();
         SourceTable table1;
         SourceTable table2;
-        const QStringList words1 = ResultsFormat::readRecords(*files.readLines(source1), table1).words;
-        QStringList words2 = ResultsFormat::readRecords(*files.readLines(source2), table2).words;
-        updated = mergeSources(words1, table1, words2, table2).updated;
-        if (!files.writeLines(source2, ResultsFormat::recordLines(table2, int(words2.size())), nullptr))
+        const QStringList words1 = ResultsFormat::readRecords(*window.files.readLines(window.friendPath), table1).words;
+        QStringList words2 = ResultsFormat::readRecords(*window.files.readLines(window.resultsPath()), table2).words;
+        mergeSources(words1, table1, words2, table2);
+        if (!window.files.writeLines(window.resultsPath(), ResultsFormat::recordLines(table2, int(words2.size())),
+                                     nullptr))
             state.SkipWithError("the rewrite failed");
     }
-    state.counters["updated"] = updated;
 }
 BENCHMARK(mergeFiles)->Unit(benchmark::kMicrosecond);
 
