@@ -26,8 +26,7 @@ using WordTable = RecordTable;
 using SourceTable = RecordTable;
 
 // The caption of a word count label.
-inline QString wordCountCaption(int count)
-{
+inline QString wordCountCaption(int count) {
     return QStringLiteral("Words in database: ") + QString::number(count);
 }
 
