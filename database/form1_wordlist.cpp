@@ -5,6 +5,7 @@
 
 #include "apptitle.h"
 #include "resultsformat.h"
+#include "windowstyle.h"
 #include "wordrules.h"
 
 namespace {
@@ -66,9 +67,9 @@ void Form1::Combo1_Click() {
     const int k = ui->Combo1->currentIndex();
     if (!RecordTable::isSlot(k))
         return;
-    showRecordText(ui->Text2, m_wordTable.FastestTime[k]);
-    showRecordText(ui->Text3, m_wordTable.RecordDate[k]);
-    showRecordText(ui->Text4, m_wordTable.RecordName[k]);
+    setTextFromStart(ui->Text2, m_wordTable.FastestTime[k]);
+    setTextFromStart(ui->Text3, m_wordTable.RecordDate[k]);
+    setTextFromStart(ui->Text4, m_wordTable.RecordName[k]);
     showWordLength();
 }
 

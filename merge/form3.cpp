@@ -167,15 +167,9 @@ void Form3::showRecord(const QComboBox* list, const SourceTable& table, QLineEdi
     const int k = list->currentIndex();
     if (!RecordTable::isSlot(k))
         return;
-    // The boxes are narrower than a date and time: show each text from its
-    // beginning rather than its end.
-    const auto show = [](QLineEdit* box, const QString& text) {
-        box->setText(text);
-        box->setCursorPosition(0);
-    };
-    show(time, table.FastestTime[k]);
-    show(date, table.RecordDate[k]);
-    show(name, table.RecordName[k]);
+    setTextFromStart(time, table.FastestTime[k]);
+    setTextFromStart(date, table.RecordDate[k]);
+    setTextFromStart(name, table.RecordName[k]);
 }
 
 void Form3::setPicture(QComboBox* list, int entry, int picture) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QLineEdit>
 #include <QStringList>
 #include <QWidget>
 
@@ -20,4 +21,11 @@ inline void makeFixedDialogFrame(QWidget* window) {
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window->setFont(windowFont());
+}
+
+// Record boxes are narrower than a date and time: show a text from its
+// beginning rather than its end.
+inline void setTextFromStart(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    box->setCursorPosition(0);
 }

@@ -210,12 +210,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::showRecordText(QLineEdit* box, const QString& text) {
-    box->setText(text);
-    // Long dates and names show their beginning, not their end.
-    box->setCursorPosition(0);
-}
-
 bool Form1::soundsOn() const {
     return checkValue(ui->Check1) == 1;
 }

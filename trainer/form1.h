@@ -15,7 +15,6 @@ class Form1;
 class Form2;
 class Form3;
 class QCheckBox;
-class QLineEdit;
 class QTimer;
 
 // The main window: the typing trainer and its word list. Closing it ends the
@@ -83,7 +82,6 @@ private:
     void showWordCount();
     void showWordLength();
     void selectWord(int index);
-    void showRecordText(QLineEdit* box, const QString& text);
     void connectHandlers();
 
     std::unique_ptr<Ui::Form1> ui;

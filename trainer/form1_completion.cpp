@@ -5,6 +5,7 @@
 
 #include "ansitext.h"
 #include "recordtime.h"
+#include "windowstyle.h"
 #include "wordrules.h"
 
 void Form1::CheckWordFinished() {
@@ -23,14 +24,14 @@ void Form1::CheckWordFinished() {
         const QString stored = ui->Text2->text();
         const bool newRecord = stored == NoRecordTime || leadingNumber(stored) > leadingNumber(ui->Label3->text());
         if (newRecord) {
-            showRecordText(ui->Text2, ui->Label3->text());
-            showRecordText(ui->Text3, AnsiText::toStorableLine(m_services.clock.nowText()));
+            setTextFromStart(ui->Text2, ui->Label3->text());
+            setTextFromStart(ui->Text3, AnsiText::toStorableLine(m_services.clock.nowText()));
             if (soundsOn())
                 m_services.sound.play(QStringLiteral("newrecord.wav"), true);
             const QString name =
                 m_services.dialogs.prompt(this, QStringLiteral("YOU BROKE THE RECORD!!!! ") + ui->Label3->text() +
                                                     QStringLiteral(" seconds! Please enter your name:"));
-            showRecordText(ui->Text4, storableName(name));
+            setTextFromStart(ui->Text4, storableName(name));
             m_wordTable.FastestTime[slot] = ui->Text2->text();
             m_wordTable.RecordDate[slot] = ui->Text3->text();
             m_wordTable.RecordName[slot] = ui->Text4->text();
