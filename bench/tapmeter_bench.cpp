@@ -116,7 +116,7 @@ static void loadFile(benchmark::State& state) {
     FullFiles window;
     for (auto _ : state) {
         RecordTable table;
-        benchmark::DoNotOptimize(ResultsFormat::readRecords(*window.files.readLines(window.resultsPath()), table));
+        benchmark::DoNotOptimize(ResultsFormat::readFile(window.files, window.resultsPath(), table));
     }
 }
 BENCHMARK(loadFile)->Unit(benchmark::kMicrosecond);
@@ -150,8 +150,8 @@ static void mergeFiles(benchmark::State& state) {
         state.ResumeTiming();
         SourceTable table1;
         SourceTable table2;
-        const QStringList words1 = ResultsFormat::readRecords(*window.files.readLines(window.friendPath), table1).words;
-        QStringList words2 = ResultsFormat::readRecords(*window.files.readLines(window.resultsPath()), table2).words;
+        const QStringList words1 = ResultsFormat::readFile(window.files, window.friendPath, table1)->words;
+        QStringList words2 = ResultsFormat::readFile(window.files, window.resultsPath(), table2)->words;
         mergeSources(words1, table1, words2, table2);
         if (!window.files.writeLines(window.resultsPath(), ResultsFormat::recordLines(table2, int(words2.size())),
                                      nullptr))

@@ -15,15 +15,15 @@ const QString ResultsFileName = QStringLiteral("results.dat");
 void Form1::LoadResults() {
     TextFiles& files = m_services.files;
     // A file that exists but cannot be read counts as a missing one.
-    const std::optional<QStringList> lines = files.isFile(ResultsFileName) && files.size(ResultsFileName) > 0
-                                                 ? files.readLines(ResultsFileName)
-                                                 : std::nullopt;
-    if (lines) {
-        ResultsFormat::ReadOutcome outcome;
+    const std::optional<ResultsFormat::ReadOutcome> read =
+        files.isFile(ResultsFileName) && files.size(ResultsFileName) > 0
+            ? ResultsFormat::readFile(files, ResultsFileName, m_wordTable)
+            : std::nullopt;
+    if (read) {
+        const ResultsFormat::ReadOutcome& outcome = *read;
         {
             const QSignalBlocker blocker(ui->Combo1);
             ui->Combo1->clear();
-            outcome = ResultsFormat::readRecords(*lines, m_wordTable);
             ui->Combo1->addItems(outcome.words);
         }
         if (ui->Combo1->count() > 0)

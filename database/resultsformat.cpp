@@ -1,57 +1,68 @@
 #include "resultsformat.h"
 
+#include "textfiles.h"
+
 namespace ResultsFormat {
 
 bool isMarkerLine(const QString& line) {
     return line.startsWith(Marker);
 }
 
-ReadOutcome readRecords(const QStringList& lines, RecordTable& table) {
-    ReadOutcome outcome;
-    int index = -1;
-    int lineNumber = 0;
-    for (const QString& line : lines) {
-        if (isMarkerLine(line)) {
-            outcome.markerFound = true;
-            ++index;
-            if (RecordTable::isSlot(index)) {
-                table.Words[index] = line.mid(Marker.size());
-                outcome.words.append(table.Words[index]);
-            } else {
-                ++outcome.recordsDropped;
-            }
-            lineNumber = 1;
-            continue;
+RecordReader::RecordReader(RecordTable& table)
+    : m_table(table) {}
+
+void RecordReader::addLine(const QString& line) {
+    if (isMarkerLine(line)) {
+        m_outcome.markerFound = true;
+        ++m_index;
+        if (RecordTable::isSlot(m_index)) {
+            m_table.Words[m_index] = line.mid(Marker.size());
+            m_outcome.words.append(m_table.Words[m_index]);
+        } else {
+            ++m_outcome.recordsDropped;
         }
-        if (!outcome.markerFound || !RecordTable::isSlot(index)) {
-            continue;
-        }
-        switch (lineNumber) {
-        case 1:
-            table.FastestTime[index] = line;
-            break;
-        case 2:
-            table.RecordDate[index] = line;
-            break;
-        case 3:
-            table.RecordName[index] = line;
-            break;
-        default:
-            break;
-        }
-        // Past the third line the number no longer matters; keep it from
-        // growing without bound on huge records.
-        if (lineNumber <= 3)
-            ++lineNumber;
+        m_lineNumber = 1;
+        return;
     }
-    return outcome;
+    if (!m_outcome.markerFound || !RecordTable::isSlot(m_index))
+        return;
+    switch (m_lineNumber) {
+    case 1:
+        m_table.FastestTime[m_index] = line;
+        break;
+    case 2:
+        m_table.RecordDate[m_index] = line;
+        break;
+    case 3:
+        m_table.RecordName[m_index] = line;
+        break;
+    default:
+        break;
+    }
+    // Past the third line the number no longer matters; keep it from growing
+    // without bound on huge records.
+    if (m_lineNumber <= 3)
+        ++m_lineNumber;
+}
+
+ReadOutcome readRecords(const QStringList& lines, RecordTable& table) {
+    RecordReader reader(table);
+    for (const QString& line : lines)
+        reader.addLine(line);
+    return reader.outcome();
+}
+
+std::optional<ReadOutcome> readFile(const TextFiles& files, const QString& path, RecordTable& table) {
+    RecordReader reader(table);
+    if (!files.readLines(path, [&reader](const QString& line) { reader.addLine(line); }))
+        return std::nullopt;
+    return reader.outcome();
 }
 
 QStringList recordLines(const RecordTable& table, int count) {
     QStringList lines;
-    for (int i = 0; i < count && RecordTable::isSlot(i); ++i) {
+    for (int i = 0; i < count && RecordTable::isSlot(i); ++i)
         lines << Marker + table.Words[i] << table.FastestTime[i] << table.RecordDate[i] << table.RecordName[i];
-    }
     return lines;
 }
 

@@ -4,6 +4,10 @@
 
 #include <QStringList>
 
+#include <optional>
+
+class TextFiles;
+
 // The records file: four lines per word, ":::" + word, fastest time, record
 // date, record name.
 namespace ResultsFormat {
@@ -21,11 +25,28 @@ struct ReadOutcome {
     int recordsDropped = 0;
 };
 
-// Reads lines into the table. Only the slots and columns that the lines
-// supply are written: a record with fewer than three lines after its marker
-// leaves the rest of its slot as it was, and lines before the first marker or
-// after a record's third line are ignored.
+// Reads lines, one at a time, into the table. Only the slots and columns that
+// the lines supply are written: a record with fewer than three lines after
+// its marker leaves the rest of its slot as it was, and lines before the
+// first marker or after a record's third line are ignored.
+class RecordReader {
+public:
+    explicit RecordReader(RecordTable& table);
+    void addLine(const QString& line);
+    const ReadOutcome& outcome() const { return m_outcome; }
+
+private:
+    RecordTable& m_table;
+    ReadOutcome m_outcome;
+    int m_index = -1;
+    int m_lineNumber = 0;
+};
+
 ReadOutcome readRecords(const QStringList& lines, RecordTable& table);
+
+// Reads a results file into the table; nothing, with the table untouched,
+// when the file cannot be read.
+std::optional<ReadOutcome> readFile(const TextFiles& files, const QString& path, RecordTable& table);
 
 // The lines of slots 0 to count-1, four per slot.
 QStringList recordLines(const RecordTable& table, int count);

@@ -116,14 +116,21 @@ void Form3::Command4_Click() {
         return;
     if (files.size(path1) <= 0 || files.size(path2) <= 0)
         return;
-    const std::optional<QStringList> lines1 = files.readLines(path1);
-    const std::optional<QStringList> lines2 = lines1 ? files.readLines(path2) : std::nullopt;
-    if (!lines1 || !lines2)
+    // Both files are read before anything changes, so that one that cannot
+    // be read leaves the tables and lists as they were.
+    SourceTable table1 = Source1Table;
+    SourceTable table2 = Source2Table;
+    const std::optional<ResultsFormat::ReadOutcome> outcome1 = ResultsFormat::readFile(files, path1, table1);
+    const std::optional<ResultsFormat::ReadOutcome> outcome2 =
+        outcome1 ? ResultsFormat::readFile(files, path2, table2) : std::nullopt;
+    if (!outcome1 || !outcome2)
         return;
 
-    ReadSourceFile(*lines1, Source1Table, ui->ImageCombo1);
-    const ResultsFormat::ReadOutcome outcome2 = ReadSourceFile(*lines2, Source2Table, ui->ImageCombo2);
-    m_opened = OpenedSources{path1, path2, outcome2.recordsDropped};
+    Source1Table = table1;
+    Source2Table = table2;
+    ReadSourceFile(*outcome1, ui->ImageCombo1);
+    ReadSourceFile(*outcome2, ui->ImageCombo2);
+    m_opened = OpenedSources{path1, path2, outcome2->recordsDropped};
 
     ImageCombo1_Click();
     ImageCombo2_Click();
@@ -143,14 +150,12 @@ void Form3::Command4_Click() {
         setPicture(ui->ImageCombo2, i, marks2[i]);
 }
 
-ResultsFormat::ReadOutcome Form3::ReadSourceFile(const QStringList& lines, SourceTable& table, QComboBox* list) {
+void Form3::ReadSourceFile(const ResultsFormat::ReadOutcome& outcome, QComboBox* list) {
     const QSignalBlocker blocker(list);
     list->clear();
-    const ResultsFormat::ReadOutcome outcome = ResultsFormat::readRecords(lines, table);
     list->addItems(outcome.words);
     // The first entry is selected, if there is one.
     list->setCurrentIndex(list->count() > 0 ? 0 : -1);
-    return outcome;
 }
 
 void Form3::ImageCombo1_Click() {

@@ -69,7 +69,8 @@ private:
 
     QString browse();
     bool isSourceFile(const QString& path) const;
-    ResultsFormat::ReadOutcome ReadSourceFile(const QStringList& lines, SourceTable& table, QComboBox* list);
+    // Lists the words a source file gave its table.
+    void ReadSourceFile(const ResultsFormat::ReadOutcome& outcome, QComboBox* list);
     void showRecord(const QComboBox* list, const SourceTable& table, QLineEdit* time, QLineEdit* date, QLineEdit* name);
     void setPicture(QComboBox* list, int entry, int picture);
     QString mergeRefusal() const;

@@ -40,25 +40,25 @@ QString decode(const QByteArray& bytes) {
     return decoder(bytes);
 }
 
-QStringList decodeLines(const QByteArray& bytes) {
-    const QString text = decode(bytes);
-    QStringList lines;
+void forEachLine(const QByteArray& bytes, const std::function<void(const QString& line)>& eachLine) {
+    // One byte is one character, so the line ends can be found in the bytes.
+    QStringDecoder decoder(CodePage, QStringConverter::Flag::Stateless);
+    const qsizetype size = bytes.size();
     qsizetype start = 0;
-    const qsizetype size = text.size();
-    qsizetype i = 0;
-    while (i < size) {
-        if (text[i] == u'\r') {
-            lines.append(text.mid(start, i - start));
-            ++i;
-            if (i < size && text[i] == u'\n')
-                ++i;
-            start = i;
-        } else {
-            ++i;
-        }
+    while (start < size) {
+        qsizetype end = bytes.indexOf('\r', start);
+        if (end < 0)
+            end = size;
+        eachLine(decoder.decode(QByteArrayView(bytes).sliced(start, end - start)));
+        start = end + 1;
+        if (start < size && bytes[start] == '\n')
+            ++start;
     }
-    if (start < size)
-        lines.append(text.mid(start));
+}
+
+QStringList decodeLines(const QByteArray& bytes) {
+    QStringList lines;
+    forEachLine(bytes, [&lines](const QString& line) { lines.append(line); });
     return lines;
 }
 

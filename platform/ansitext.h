@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Text as the program's files hold it: one byte per character in the
 // Windows-1252 code page. Lines end at CR; a LF right after the CR belongs to
 // that line end, while a LF on its own is an ordinary character of the line.
@@ -11,8 +13,12 @@ namespace AnsiText {
 
 QString decode(const QByteArray& bytes);
 
-// Splits decoded text into lines. A final line end does not start another
-// (empty) line.
+// Hands the decoded lines to eachLine, one at a time, so that a huge file
+// never has all its lines in memory at once. A final line end does not start
+// another (empty) line.
+void forEachLine(const QByteArray& bytes, const std::function<void(const QString& line)>& eachLine);
+
+// All lines at once, for small texts.
 QStringList decodeLines(const QByteArray& bytes);
 
 // Every line, the last one included, followed by CR LF. Characters the code

@@ -45,11 +45,12 @@ qint64 QtTextFiles::size(const QString& path) const {
     return QFileInfo(path).size();
 }
 
-std::optional<QStringList> QtTextFiles::readLines(const QString& path) const {
+bool QtTextFiles::readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const {
     const std::optional<QByteArray> bytes = readBytes(path);
     if (!bytes)
-        return std::nullopt;
-    return AnsiText::decodeLines(*bytes);
+        return false;
+    AnsiText::forEachLine(*bytes, eachLine);
+    return true;
 }
 
 std::optional<QString> QtTextFiles::readText(const QString& path) const {

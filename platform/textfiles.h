@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // Files in the Windows-1252 code page, by path (relative paths name the
@@ -15,8 +16,9 @@ public:
     virtual bool isFile(const QString& path) const = 0;
     virtual qint64 size(const QString& path) const = 0;
 
-    // The file's lines, or nothing when it cannot be opened or read.
-    virtual std::optional<QStringList> readLines(const QString& path) const = 0;
+    // Hands the file's lines to eachLine in order. Returns false, having
+    // handed none, when the file cannot be opened or read.
+    virtual bool readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const = 0;
     // The whole file as one text, line breaks kept; nothing when unreadable.
     virtual std::optional<QString> readText(const QString& path) const = 0;
 

@@ -110,6 +110,13 @@ void TestForm3::openIgnoresWhatIsNoFile() {
         h.window->Command4_Click();
         QCOMPARE(entries(h.w->ImageCombo1), QStringList{"house"});
     }
+    // An unreadable Source 2: the Source 1 read before it changes nothing either.
+    h.w->Text1->setText(h.source1Path);
+    h.fakes.files.put(h.source1Path, crlf(resultLines("zebra 1")));
+    h.fakes.files.unreadable.insert(h.source2Path);
+    h.window->Command4_Click();
+    h.window->ImageCombo1_Click();
+    QCOMPARE(h.w->Text3->text(), "4.3");
 }
 
 void TestForm3::mergeRewritesSource2AndReports() {

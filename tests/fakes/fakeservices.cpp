@@ -82,10 +82,11 @@ qint64 FakeTextFiles::size(const QString& path) const {
     return files.value(absolute(path)).size();
 }
 
-std::optional<QStringList> FakeTextFiles::readLines(const QString& path) const {
+bool FakeTextFiles::readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const {
     if (!isFile(path) || unreadable.contains(absolute(path)))
-        return std::nullopt;
-    return AnsiText::decodeLines(files.value(absolute(path)));
+        return false;
+    AnsiText::forEachLine(files.value(absolute(path)), eachLine);
+    return true;
 }
 
 std::optional<QString> FakeTextFiles::readText(const QString& path) const {

@@ -79,7 +79,7 @@ class FakeTextFiles final : public TextFiles {
 public:
     bool isFile(const QString& path) const override;
     qint64 size(const QString& path) const override;
-    std::optional<QStringList> readLines(const QString& path) const override;
+    bool readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const override;
     std::optional<QString> readText(const QString& path) const override;
     bool writeLines(const QString& path, const QStringList& lines, QString* error) override;
     QString programFolder() const override { return programFolderPath; }
