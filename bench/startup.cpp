@@ -1,11 +1,7 @@
 // Starts as app/main.cpp does and reports the time from TAPMETER_BENCH_START_NS (CLOCK_REALTIME ns,
 // read by bench/run.sh just before the exec) to the main window's first expose, and the peak memory.
 #include "form1.h"
-#include "qtclock.h"
-#include "qtdialogs.h"
-#include "qtsettingsstore.h"
-#include "qtsound.h"
-#include "qttextfiles.h"
+#include "qtservices.h"
 #include "ui_form1.h"
 
 #include <QApplication>
@@ -34,18 +30,9 @@ struct ExposeWatch : QObject {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Tapmeter"));
-    QApplication::setApplicationName(QStringLiteral("Tapmeter"));
-    QApplication::setApplicationVersion(QStringLiteral("4.1"));
-
-    QtSound sound;
-    QtDialogs dialogs;
-    QtSettingsStore settings;
-    QtClock clock;
-    QtTextFiles files;
-    Services services{sound, dialogs, settings, clock, files};
-
-    Form1 window(services);
+    identifyApplication();
+    QtServices platform;
+    Form1 window(platform.services);
     ExposeWatch watch;
     window.winId();
     window.windowHandle()->installEventFilter(&watch);
