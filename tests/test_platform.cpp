@@ -13,7 +13,6 @@ class TestPlatform : public QObject {
 private slots:
     void settingsLiveInAPerUserIniFile();
     void textFilesRoundTripInTheCodePage();
-    void failedWritesLeaveTheOldFileAndSayWhy();
     void generalDateAndTime();
     void missingSoundIsSilentAndDoesNotBlock();
 };
@@ -51,19 +50,6 @@ void TestPlatform::textFilesRoundTripInTheCodePage() {
     QCOMPARE(files.readText(path), QString::fromUtf8(":::smørrebrød\r\na\nb\r\n"));
     QVERIFY(!files.readLines(dir.filePath("missing.dat"), [](const QString&) { QFAIL("a line of no file"); }));
     QVERIFY(!files.isFile(dir.path()));
-}
-
-void TestPlatform::failedWritesLeaveTheOldFileAndSayWhy() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("results.dat");
-    QtTextFiles files;
-    QVERIFY(files.writeLines(path, {":::old"}, nullptr));
-    for (const QString& target : {dir.filePath("gone/results.dat"), dir.path()}) {
-        QString error;
-        QVERIFY(!files.writeLines(target, {":::new"}, &error));
-        QVERIFY(!error.isEmpty());
-    }
-    QCOMPARE(linesOf(files, path), QStringList{":::old"});
 }
 
 void TestPlatform::generalDateAndTime() {
