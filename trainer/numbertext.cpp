@@ -2,18 +2,16 @@
 
 #include "recordtime.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 QString numberText(double value) {
     if (value == 0.0 || std::isnan(value))
         return QStringLiteral("0");
+    // to_chars knows no locale: the decimal point is always '.'.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    // %g honours the C library's locale; the program always writes a point.
-    QString text = QString::fromLatin1(buffer);
-    text.replace(u',', u'.');
-    return text;
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
+    return QString::fromLatin1(buffer, end - buffer);
 }
 
 double numberFromText(const QString& text) {
