@@ -69,10 +69,7 @@ void Form1::Command1_Click() {
     for (QLabel* counter : {ui->Label1, ui->Label2, ui->Label3, ui->Label17, ui->Label18})
         counter->setText(QStringLiteral("0"));
     SinceLastLetter = 0.0;
-    // While the Update Results window has the main window disabled, the
-    // focus stays where it is.
-    if (isEnabled())
-        ui->Text1->setFocus();
+    ui->Text1->setFocus();
     ui->Label4->setText(QStringLiteral("0"));
 }
 
