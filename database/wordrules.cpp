@@ -32,3 +32,24 @@ QString wordProblemMessage(WordProblem problem) {
 QString storableName(const QString& name) {
     return AnsiText::toStorableLine(name);
 }
+
+bool addNewWord(WordTable& table, int count, const QString& word) {
+    if (!RecordTable::isSlot(count))
+        return false;
+    table.Words[count] = word;
+    table.FastestTime[count] = NoRecordTime;
+    table.RecordDate[count] = NoRecordText;
+    table.RecordName[count] = NoRecordText;
+    return true;
+}
+
+void removeSlot(WordTable& table, int count, int k) {
+    if (!RecordTable::isSlot(k))
+        return;
+    for (int i = k + 1; i < count && RecordTable::isSlot(i); ++i) {
+        table.Words[i - 1] = table.Words[i];
+        table.FastestTime[i - 1] = table.FastestTime[i];
+        table.RecordDate[i - 1] = table.RecordDate[i];
+        table.RecordName[i - 1] = table.RecordName[i];
+    }
+}

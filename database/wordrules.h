@@ -1,5 +1,7 @@
 #pragma once
 
+#include "recordtable.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -21,3 +23,11 @@ QString wordProblemMessage(WordProblem problem);
 
 // A record holder's name as it can be stored and shown alike.
 QString storableName(const QString& name);
+
+// Puts a new word without a record into the slot after the count listed
+// words; false when no slot is left.
+bool addNewWord(WordTable& table, int count, const QString& word);
+
+// Moves the words after slot k up by one, closing its gap among the count
+// listed words.
+void removeSlot(WordTable& table, int count, int k);

@@ -190,7 +190,7 @@ void Form1::mnuAbout_Click() {
 
 void Form1::mnuUpdate_Click() {
     if (!m_form3)
-        m_form3 = new Form3(m_services, m_source1Table, m_source2Table, this, [this] { LoadResults(); });
+        m_form3 = new Form3(m_services, Source1Table, Source2Table, this, [this] { LoadResults(); });
     m_form3->show();
     m_form3->raise();
     m_form3->activateWindow();

@@ -103,11 +103,7 @@ void Form1::Command3_Click() {
             m_services.dialogs.message(this, wordProblemMessage(problem));
     }
 
-    const int n = wordCount();
-    m_wordTable.Words[n] = word;
-    m_wordTable.FastestTime[n] = NoRecordTime;
-    m_wordTable.RecordDate[n] = NoRecordText;
-    m_wordTable.RecordName[n] = NoRecordText;
+    addNewWord(m_wordTable, wordCount(), word);
     {
         const QSignalBlocker blocker(ui->Combo1);
         ui->Combo1->addItem(word);
@@ -133,15 +129,7 @@ void Form1::Command5_Click() {
 }
 
 void Form1::RemoveTableSlot(int k) {
-    if (!RecordTable::isSlot(k))
-        return;
-    const int n = wordCount();
-    for (int i = k + 1; i < n && RecordTable::isSlot(i); ++i) {
-        m_wordTable.Words[i - 1] = m_wordTable.Words[i];
-        m_wordTable.FastestTime[i - 1] = m_wordTable.FastestTime[i];
-        m_wordTable.RecordDate[i - 1] = m_wordTable.RecordDate[i];
-        m_wordTable.RecordName[i - 1] = m_wordTable.RecordName[i];
-    }
+    removeSlot(m_wordTable, wordCount(), k);
 }
 
 int Form1::wordCount() const {
