@@ -1,5 +1,5 @@
 // Clock accuracy, keystroke cost, and load, save and merge of full results files, for bench/run.sh.
-#include "realfiles.h"
+#include "harness.h"
 #include "resultsformat.h"
 #include "sourcemerge.h"
 
@@ -28,9 +28,10 @@ QByteArray fullResults(bool faster = false) {
 }
 
 // Full results files in a folder of their own, and the main window on them.
-struct FullFiles : RealFilesForm1 {
+struct FullFiles : Form1Harness {
     QString friendPath = root.filePath(QStringLiteral("friend.dat"));
-    FullFiles() {
+    FullFiles()
+        : Form1Harness(Files::Real) {
         if (!writeFile(resultsPath(), fullResults()) || !writeFile(friendPath, fullResults(true)))
             qFatal("cannot write the results files");
         start();
@@ -72,7 +73,7 @@ static void clockDrift(benchmark::State& state) {
         TypingWindow window({}, 0);
         QElapsedTimer monotonic;
         qint64 lastTickNs = 0;
-        QObject::connect(window.form->timer(), &QTimer::timeout, [&] { lastTickNs = monotonic.nsecsElapsed(); });
+        QObject::connect(window.ui->Timer1, &QTimer::timeout, [&] { lastTickNs = monotonic.nsecsElapsed(); });
         // The first change of the box starts the clock.
         monotonic.start();
         window.ui->Text1->setText(QStringLiteral("h"));
@@ -116,7 +117,7 @@ static void loadFile(benchmark::State& state) {
     FullFiles window;
     for (auto _ : state) {
         RecordTable table;
-        benchmark::DoNotOptimize(ResultsFormat::readFile(window.files, window.resultsPath(), table));
+        benchmark::DoNotOptimize(ResultsFormat::readFile(*window.realFiles, window.resultsPath(), table));
     }
 }
 BENCHMARK(loadFile)->Unit(benchmark::kMicrosecond);
@@ -150,11 +151,11 @@ static void mergeFiles(benchmark::State& state) {
         state.ResumeTiming();
         SourceTable table1;
         SourceTable table2;
-        const QStringList words1 = ResultsFormat::readFile(window.files, window.friendPath, table1)->words;
-        QStringList words2 = ResultsFormat::readFile(window.files, window.resultsPath(), table2)->words;
+        const QStringList words1 = ResultsFormat::readFile(*window.realFiles, window.friendPath, table1)->words;
+        QStringList words2 = ResultsFormat::readFile(*window.realFiles, window.resultsPath(), table2)->words;
         mergeSources(words1, table1, words2, table2);
-        if (!window.files.writeLines(window.resultsPath(), ResultsFormat::recordLines(table2, int(words2.size())),
-                                     nullptr))
+        if (!window.realFiles->writeLines(window.resultsPath(), ResultsFormat::recordLines(table2, int(words2.size())),
+                                          nullptr))
             state.SkipWithError("the rewrite failed");
     }
 }

@@ -36,9 +36,6 @@ public:
           std::function<void()> loadResults, QWidget* parent = nullptr);
     ~Form3() override;
 
-    Ui::Form3* controls() const { return ui.get(); }
-    QLabel* legendPicture(int index) const { return Image1.at(index); }
-
 public slots:
     void Form_Load();
 

@@ -26,12 +26,7 @@ public:
     explicit Form1(Services& services, QWidget* parent = nullptr);
     ~Form1() override;
 
-    Ui::Form1* controls() const { return ui.get(); }
-    QTimer* timer() const { return Timer1; }
-    WordTable& wordTable() { return m_wordTable; }
-    double sinceLastLetter() const { return SinceLastLetter; }
-    bool backspacePending() const { return BackspacePending; }
-    const std::array<QString, 3>& criterionLimits() const { return CriterionLimits; }
+    const WordTable& wordTable() const { return m_wordTable; }
     Form2* aboutWindow() const;
     Form3* updateWindow() const;
 
@@ -84,13 +79,16 @@ private:
     void selectWord(int index);
     void connectHandlers();
 
+    // The controls, handlers, run variables and tables keep the names the
+    // windows were designed with (Text1, Timer1_Timer, SinceLastLetter,
+    // Source1Table), the same in every window; all else is m_-prefixed.
     std::unique_ptr<Ui::Form1> ui;
     QTimer* Timer1;
 
     Services& m_services;
     WordTable m_wordTable;
-    SourceTable m_source1Table;
-    SourceTable m_source2Table;
+    SourceTable Source1Table;
+    SourceTable Source2Table;
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "ansitext.h"
 #include "services.h"
 
-#include <QByteArray>
+#include <QDir>
 #include <QList>
 #include <QMap>
 #include <QSet>
@@ -17,9 +18,17 @@ public:
         QString fileName;
         bool wait;
     };
-    void play(const QString& fileName, bool wait) override;
-
-    QStringList fileNames() const;
+    void play(const QString& fileName, bool wait) override {
+        plays.append({fileName, wait});
+        if (whilePlaying)
+            whilePlaying(fileName, wait);
+    }
+    QStringList fileNames() const {
+        QStringList names;
+        for (const Play& p : plays)
+            names << p.fileName;
+        return names;
+    }
 
     QList<Play> plays;
     // Runs inside play(), for tests that look at the state while a sound plays.
@@ -35,12 +44,30 @@ public:
         QString text;
     };
 
-    void message(QWidget* parent, const QString& text) override;
-    bool confirm(QWidget* parent, const QString& text) override;
-    QString prompt(QWidget* parent, const QString& text) override;
-    QString openFile(QWidget* parent, const QString& filter, const QString& initialFileName) override;
+    void message(QWidget*, const QString& text) override { open(Kind::Message, text); }
+    bool confirm(QWidget*, const QString& text) override {
+        open(Kind::Confirm, text);
+        return !confirmAnswers.isEmpty() && confirmAnswers.takeFirst();
+    }
+    QString prompt(QWidget*, const QString& text) override {
+        open(Kind::Prompt, text);
+        return promptAnswers.isEmpty() ? QString() : promptAnswers.takeFirst();
+    }
+    QString openFile(QWidget*, const QString& filter, const QString& initialFileName) override {
+        lastFilter = filter;
+        lastInitialFileName = initialFileName;
+        open(Kind::OpenFile, initialFileName);
+        return openFileAnswers.isEmpty() ? QString() : openFileAnswers.takeFirst();
+    }
 
-    QStringList texts(Kind kind) const;
+    QStringList texts(Kind kind) const {
+        QStringList result;
+        for (const Box& box : boxes) {
+            if (box.kind == kind)
+                result << box.text;
+        }
+        return result;
+    }
     QStringList messages() const { return texts(Kind::Message); }
     QStringList prompts() const { return texts(Kind::Prompt); }
 
@@ -55,15 +82,24 @@ public:
     std::function<void(const Box& box)> whileOpen;
 
 private:
-    void open(Kind kind, const QString& text);
+    void open(Kind kind, const QString& text) {
+        boxes.append({kind, text});
+        if (whileOpen)
+            whileOpen(boxes.last());
+    }
 };
 
 // Settings in memory, by "application/section/key".
 class FakeSettingsStore final : public SettingsStore {
 public:
     QString read(const QString& application, const QString& section, const QString& key,
-                 const QString& defaultValue) const override;
-    bool write(const QString& application, const QString& section, const QString& key, const QString& value) override;
+                 const QString& defaultValue) const override {
+        return values.value(application + u'/' + section + u'/' + key, defaultValue);
+    }
+    bool write(const QString& application, const QString& section, const QString& key, const QString& value) override {
+        values.insert(application + u'/' + section + u'/' + key, value);
+        return true;
+    }
 
     QMap<QString, QString> values;
 };
@@ -77,14 +113,30 @@ public:
 // Files in memory, by absolute path; relative paths name workingFolder.
 class FakeTextFiles final : public TextFiles {
 public:
-    bool isFile(const QString& path) const override;
-    qint64 size(const QString& path) const override;
-    bool readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const override;
-    std::optional<QString> readText(const QString& path) const override;
-    bool writeLines(const QString& path, const QStringList& lines, QString* error) override;
+    bool isFile(const QString& path) const override { return !path.isEmpty() && has(path); }
+    qint64 size(const QString& path) const override { return bytes(path).size(); }
+    bool readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const override {
+        if (!readable(path))
+            return false;
+        AnsiText::forEachLine(bytes(path), eachLine);
+        return true;
+    }
+    std::optional<QString> readText(const QString& path) const override {
+        return readable(path) ? std::optional(AnsiText::decode(bytes(path))) : std::nullopt;
+    }
+    bool writeLines(const QString& path, const QStringList& lines, QString* error) override {
+        ++writes;
+        if (!failWrites.isEmpty()) {
+            if (error)
+                *error = failWrites;
+            return false;
+        }
+        put(path, AnsiText::encodeLines(lines));
+        return true;
+    }
     QString programFolder() const override { return programFolderPath; }
 
-    QString absolute(const QString& path) const;
+    QString absolute(const QString& path) const { return QDir::cleanPath(QDir(workingFolder).absoluteFilePath(path)); }
     void put(const QString& path, const QByteArray& bytes) { files.insert(absolute(path), bytes); }
     QByteArray bytes(const QString& path) const { return files.value(absolute(path)); }
     bool has(const QString& path) const { return files.contains(absolute(path)); }
@@ -95,6 +147,9 @@ public:
     QString workingFolder = QStringLiteral("/home/typist/tapmeter");
     QString programFolderPath = QStringLiteral("/usr/lib/tapmeter");
     int writes = 0;
+
+private:
+    bool readable(const QString& path) const { return isFile(path) && !unreadable.contains(absolute(path)); }
 };
 
 struct FakeServices {

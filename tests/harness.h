@@ -1,0 +1,206 @@
+#pragma once
+
+#include "fakeservices.h"
+#include "filledsquare.h"
+#include "form1.h"
+#include "form3.h"
+#include "qttextfiles.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+inline QByteArray crlf(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toLatin1() + "\r\n";
+    return bytes;
+}
+
+// Results-file lines from records "word time date name; word time..."
+inline QStringList resultLines(const QString& records) {
+    QStringList lines;
+    for (const QString& record : records.split(u';', Qt::SkipEmptyParts)) {
+        QStringList fields = record.split(u' ', Qt::SkipEmptyParts);
+        lines << QStringLiteral(":::") + fields.takeFirst() << fields;
+    }
+    return lines;
+}
+
+inline QStringList entries(const QComboBox* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    return texts;
+}
+
+// The picture number of every entry; 0 where it shows no picture.
+inline QList<int> marks(const QComboBox* list) {
+    QList<int> result;
+    for (int i = 0; i < list->count(); ++i)
+        result << (list->itemIcon(i).isNull() ? 0 : list->itemData(i, Form3::PictureRole).toInt());
+    return result;
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline const QColor IndicatorGreen(0, 255, 0);
+inline const QColor IndicatorRed(255, 0, 0);
+
+// A window's controls, found by the names they were designed with.
+struct Controls {
+    const QObject* window;
+    template <typename T = QWidget> T* find(const char* name) const {
+        T* found = window->findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+};
+
+struct Form1Controls : Controls {
+    QLineEdit *Text1 = find<QLineEdit>("Text1"), *Text2 = find<QLineEdit>("Text2"), *Text3 = find<QLineEdit>("Text3"),
+              *Text4 = find<QLineEdit>("Text4"), *Text5 = find<QLineEdit>("Text5");
+    QLabel *Label1 = find<QLabel>("Label1"), *Label2 = find<QLabel>("Label2"), *Label3 = find<QLabel>("Label3"),
+           *Label4 = find<QLabel>("Label4"), *Label9 = find<QLabel>("Label9"), *Label10 = find<QLabel>("Label10"),
+           *Label13 = find<QLabel>("Label13"), *Label14 = find<QLabel>("Label14"), *Label17 = find<QLabel>("Label17"),
+           *Label18 = find<QLabel>("Label18");
+    QComboBox *Combo1 = find<QComboBox>("Combo1"), *Combo2 = find<QComboBox>("Combo2"),
+              *Combo3 = find<QComboBox>("Combo3");
+    QPushButton *Command1 = find<QPushButton>("Command1"), *Command2 = find<QPushButton>("Command2"),
+                *Command3 = find<QPushButton>("Command3"), *Command4 = find<QPushButton>("Command4"),
+                *Command5 = find<QPushButton>("Command5"), *Command6 = find<QPushButton>("Command6");
+    QCheckBox *Check1 = find<QCheckBox>("Check1"), *Check2 = find<QCheckBox>("Check2");
+    FilledSquare* Shape1 = find<FilledSquare>("Shape1");
+    QAction *mnuAbout = find<QAction>("mnuAbout"), *mnuUpdate = find<QAction>("mnuUpdate");
+    QTimer* Timer1 = find<QTimer>("Timer1");
+};
+
+struct Form3Controls : Controls {
+    QLineEdit *Text1 = find<QLineEdit>("Text1"), *Text2 = find<QLineEdit>("Text2"), *Text3 = find<QLineEdit>("Text3"),
+              *Text4 = find<QLineEdit>("Text4"), *Text5 = find<QLineEdit>("Text5"), *Text6 = find<QLineEdit>("Text6"),
+              *Text7 = find<QLineEdit>("Text7"), *Text8 = find<QLineEdit>("Text8");
+    QComboBox *ImageCombo1 = find<QComboBox>("ImageCombo1"), *ImageCombo2 = find<QComboBox>("ImageCombo2");
+    QPushButton *Command1 = find<QPushButton>("Command1"), *Command5 = find<QPushButton>("Command5");
+};
+
+enum class Files { Fake, Real };
+
+// The main window, and the Update Results window opened from its menu, on
+// fake platform services. With Files::Real the text files are real ones in
+// a working folder of their own, results.dat among them. Files and settings
+// are arranged before start(), the way the program finds them at start-up.
+struct Form1Harness {
+    explicit Form1Harness(Files kind = Files::Fake)
+        : realFiles(kind == Files::Real ? std::make_unique<QtTextFiles>() : nullptr) {
+        if (realFiles) {
+            QDir().mkpath(workFolder);
+            QDir::setCurrent(workFolder);
+        }
+    }
+    // The windows go before the files they write to.
+    ~Form1Harness() {
+        form.reset();
+        QDir::setCurrent(previousFolder);
+    }
+
+    FakeServices fakes;
+    QTemporaryDir root;
+    QString workFolder = root.filePath(QStringLiteral("work"));
+    QString previousFolder = QDir::currentPath();
+    std::unique_ptr<QtTextFiles> realFiles;
+    Services services{fakes.sound, fakes.dialogs, fakes.settings, fakes.clock,
+                      realFiles ? static_cast<TextFiles&>(*realFiles) : fakes.files};
+
+    std::unique_ptr<Form1> form;
+    std::optional<Form1Controls> ui;
+    QPointer<Form3> window;
+    std::optional<Form3Controls> w;
+    QString source1Path = QStringLiteral("/home/typist/friend.dat");
+    QString source2Path = QStringLiteral("/home/typist/mine.dat");
+
+    void start() {
+        form = std::make_unique<Form1>(services);
+        ui.emplace(Form1Controls{{form.get()}});
+    }
+    // Starts with results.dat holding these lines.
+    void start(const QStringList& resultLines) {
+        setResults(crlf(resultLines));
+        start();
+    }
+
+    QString resultsPath() const {
+        return realFiles ? workFolder + QStringLiteral("/results.dat") : fakes.files.absolute("results.dat");
+    }
+    void setResults(const QByteArray& bytes) {
+        realFiles ? void(writeFile(resultsPath(), bytes)) : fakes.files.put("results.dat", bytes);
+    }
+    QByteArray results() const { return realFiles ? readFile(resultsPath()) : fakes.files.bytes("results.dat"); }
+    void setSetting(const QString& key, const QString& value) {
+        fakes.settings.values["Tapmeter/Settings/" + key] = value;
+    }
+    QString setting(const QString& key) const { return fakes.settings.values.value("Tapmeter/Settings/" + key); }
+
+    // One change of the typing box per character, as typing makes them.
+    void type(const QString& text) {
+        for (QChar c : text)
+            ui->Text1->setText(ui->Text1->text() + c);
+    }
+    void ticks(int count) {
+        for (int i = 0; i < count; ++i)
+            form->Timer1_Timer();
+    }
+    void setAutomatic(int action, int criterion, const QString& limit) {
+        ui->Combo2->setCurrentIndex(action);
+        ui->Combo3->setCurrentIndex(criterion);
+        ui->Text5->setText(limit);
+    }
+    bool clockRunning() const { return ui->Timer1->isActive(); }
+    QColor indicator() const { return ui->Shape1->fillColor(); }
+    QStringList listed() const { return entries(ui->Combo1); }
+
+    // Opens Update Results from the menu.
+    void openWindow() {
+        if (!form)
+            start();
+        ui->mnuUpdate->trigger();
+        window = form->updateWindow();
+        w.emplace(Form3Controls{{window.data()}});
+    }
+    // Both browse buttons, each answered with a path ("" is Cancel).
+    void choose(const QString& source1, const QString& source2) {
+        fakes.dialogs.openFileAnswers << source1 << source2;
+        window->Command2_Click();
+        window->Command3_Click();
+    }
+    // Opens Update Results, chooses both sources and presses "Open".
+    void openSources(const QString& source1, const QString& source2) {
+        if (!window)
+            openWindow();
+        choose(source1, source2);
+        window->Command4_Click();
+    }
+    // Writes the two fake files (records as resultLines() takes them) and opens them.
+    void openRecords(const QString& records1, const QString& records2) {
+        fakes.files.put(source1Path, crlf(resultLines(records1)));
+        fakes.files.put(source2Path, crlf(resultLines(records2)));
+        openSources(source1Path, source2Path);
+    }
+};

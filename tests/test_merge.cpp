@@ -1,0 +1,198 @@
+#include "harness.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+// Update Results, scripted. Each row writes Source 1 and Source 2 (records
+// "word time date name; ..."; many:N holds N records), opens both, plays a
+// script and compares one line:
+//   Source 1 marks | Source 2 marks | the six record boxes | merge offered | messages | Source 2 afterwards
+// Marks: F faster, = similar, N new, S slower. Long lists show their ends
+// and their length. Script: merge (the handler, offered or not), click (the
+// button), pick:N (Source 2's entry), path1:P (a typed path), other
+// (another Source 2 chosen, not opened), open, unreadable (Source 2), fail
+// and mend (the disk).
+class TestMerge : public QObject {
+    Q_OBJECT
+
+private slots:
+    void script_data();
+    void script();
+    void mergeIntoResultsDatReloadsTheMainWindow();
+    void leavingGivesTheMainWindowBackAndOpensAfresh();
+    void browseCancelKeepsTheDialogsName();
+};
+
+namespace {
+
+QString records(const QString& source) {
+    if (!source.startsWith("many:"))
+        return source;
+    QStringList many;
+    for (int i = 0; i < source.mid(5).toInt(); ++i)
+        many << QStringLiteral("w%1 10 d n").arg(i);
+    return many.join(u';');
+}
+
+QString brief(const QStringList& items, const QString& separator) {
+    if (items.size() <= 5)
+        return items.join(separator);
+    return items.first() + separator + ".." + separator + items.last() + QString(" (%1)").arg(items.size());
+}
+
+QString markLetters(const QComboBox* list) {
+    QStringList letters;
+    for (int mark : marks(list))
+        letters << QString(".F=NS").at(mark);
+    return brief(letters, "");
+}
+
+// Results-file bytes back as records.
+QString asRecords(const QByteArray& bytes) {
+    const QString text = QString::fromLatin1(bytes).replace("\r\n", " ").trimmed();
+    return brief(text.mid(3).split(" :::"), "; ");
+}
+
+} // namespace
+
+void TestMerge::script_data() {
+    QTest::addColumn<QString>("source1");
+    QTest::addColumn<QString>("source2");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("snapshot");
+    const auto row = [](const char* name, const char* source1, const char* source2, const char* script,
+                        const char* line) { QTest::newRow(name) << source1 << source2 << script << line; };
+    // Marks and the comparison of times.
+    row("faster against slower", "house 4.3 D1 N1", "house 5 D2 N2", "", "F | S | 4.3 D1 N1 5 D2 N2 | 1 |  | same");
+    row("equal times", "a 4.3 d n; b - d n", "b - d n; a 4.30 d n", "", "== | == | 4.3 d n - d n | 0 |  | same");
+    row("times are numbers; no record is slowest", "a 9.5 d n; b 12s d n; c - d n; d - d n; e 0 d n",
+        "a 10.2 d n; b 9 d n; c - d n; d 7.1 d n; e - d n", "", "FS=SF | SF=FS | 9.5 d n 10.2 d n | 1 |  | same");
+    row("letter case makes another word", "House 1 d n", "house 1 d n", "", "N | N | 1 d n 1 d n | 1 |  | same");
+    row("twice in Source 2: the last decides", "a 5 d n", "a 9 d n; a 3 d n", "pick:1",
+        "S | SF | 5 d n 3 d n | 0 |  | same");
+    // The merge rules.
+    row("numbers, not text order", "house 9.5 D1 N1", "house 10.2 D2 N2", "merge",
+        "= | = | 9.5 D1 N1 9.5 D1 N1 | 1 | Done!/Updated: 1/Added: 0 | house 9.5 D1 N1");
+    row("slower left alone", "house 5 D1 N1", "house 4.3 D2 N2", "merge",
+        "S | F | 5 D1 N1 4.3 D2 N2 | 0 | Done!/Updated: 0/Added: 0 | same");
+    row("equal left alone", "house 4.30 D1 N1", "house 4.3 D2 N2", "merge",
+        "= | = | 4.30 D1 N1 4.3 D2 N2 | 0 | Done!/Updated: 0/Added: 0 | same");
+    row("any record replaces none", "house 99 D1 N1", "house - na na", "merge",
+        "= | = | 99 D1 N1 99 D1 N1 | 1 | Done!/Updated: 1/Added: 0 | house 99 D1 N1");
+    row("none never replaces a record", "house - na na", "house 99 D2 N2", "merge",
+        "S | F | - na na 99 D2 N2 | 0 | Done!/Updated: 0/Added: 0 | same");
+    row("new words in order; the merge stays offered", "zebra 3 Z Z; house 4.3 D1 N1; apple - na na",
+        "garden 1 DG NG; house 5 D2 N2", "click",
+        "=== | N=== | 3 Z Z 1 DG NG | 1 | Done!/Updated: 1/Added: 2 | garden 1 DG NG; house 4.3 D1 N1; zebra 3 Z Z; "
+        "apple - na na");
+    row("new word twice, the faster twin wins", "house 5 D1 N1; house 4 D3 N3", "other 1 d n", "merge",
+        "S= | N= | 5 D1 N1 1 d n | 1 | Done!/Updated: 1/Added: 1 | other 1 d n; house 4 D3 N3");
+    row("new word twice, the slower twin loses", "house 4 D1 N1; house 5 D3 N3", "other 1 d n", "merge",
+        "=S | NF | 4 D1 N1 1 d n | 1 | Done!/Updated: 0/Added: 1 | other 1 d n; house 4 D1 N1");
+    row("word twice in Source 2: the first is updated", "house 2 D1 N1", "house 3 D2 N2; house 9 D3 N3", "merge",
+        "F | =S | 2 D1 N1 2 D1 N1 | 1 | Done!/Updated: 1/Added: 0 | house 2 D1 N1; house 9 D3 N3");
+    row("a full Source 2 takes no new words", "new 1 d n; w100 2 D N; new 0.5 d n", "many:101", "merge",
+        "N=N | N..= (101) | 1 d n 10 d n | 1 | Done!/Updated: 1/Added: 0/Not added (no room): 1 | w0 10 d n; ..; w100 "
+        "2 "
+        "D N (101)");
+    // What the merge refuses, and what "Open" ignores.
+    row("Source 2 with more records than fit", "new 1 d n", "many:102", "merge",
+        "N | N..N (101) | 1 d n 10 d n | 1 | /home/typist/mine.dat holds 102 records, but only the first 101 can be "
+        "read. Writing it back would lose the other 1, so nothing was merged. | same");
+    row("a path chosen since Open", "house 4.3 d n", "house 5 d n", "other merge open merge",
+        "= | N= | 4.3 d n 1 d n | 1 | The lists do not show the files named above. Please press \"Open\" first. "
+        "Nothing "
+        "was merged. Done!/Updated: 0/Added: 1 | same");
+    row("a failed write changes nothing", "house 4.3 D1 N1; zebra 2 d n", "house 5 D2 N2", "fail merge mend merge",
+        "== | == | 4.3 D1 N1 4.3 D1 N1 | 1 | Could not write /home/typist/mine.dat: Permission denied Done!/Updated: "
+        "1/Added: 1 | house 4.3 D1 N1; zebra 2 d n");
+    row("Open ignores what is no file", "house 4.3 d n", "house 5 d n",
+        "path1:/home/typist/gone.dat open path1:/home/typist/empty.dat open path1:/home/typist/*.dat open",
+        "F | S | 4.3 d n 5 d n | 1 |  | same");
+    row("an unreadable Source 2 changes nothing", "house 4.3 d n", "house 5 d n", "rewrite unreadable open",
+        "F | S | 4.3 d n 5 d n | 1 |  | same");
+}
+
+void TestMerge::script() {
+    QFETCH(QString, source1);
+    QFETCH(QString, source2);
+    QFETCH(QString, script);
+    Form1Harness h;
+    h.fakes.files.put("/home/typist/empty.dat", "");
+    h.fakes.files.put("/home/typist/*.dat", crlf(resultLines("zebra 1")));
+    h.fakes.files.put("/home/typist/other.dat", crlf(resultLines("other 1 d n")));
+    h.openRecords(records(source1), records(source2));
+    const QByteArray before = h.fakes.files.bytes(h.source2Path);
+    for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
+        if (step == "merge" || step == "click")
+            step == "merge" ? h.window->Command5_Click() : h.w->Command5->click();
+        else if (step.startsWith("pick:"))
+            h.w->ImageCombo2->setCurrentIndex(step.mid(5).toInt());
+        else if (step.startsWith("path1:"))
+            h.w->Text1->setText(step.mid(6));
+        else if (step == "other") {
+            h.fakes.dialogs.openFileAnswers << "/home/typist/other.dat";
+            h.window->Command3_Click();
+        } else if (step == "open")
+            h.window->Command4_Click();
+        else if (step == "rewrite") // Source 1 changed on disk: an "Open" that fails must not show it
+            h.fakes.files.put(h.source1Path, crlf(resultLines("zebra 1")));
+        else if (step == "unreadable")
+            h.fakes.files.unreadable.insert(h.source2Path);
+        else if (step == "fail" || step == "mend")
+            h.fakes.files.failWrites = step == "fail" ? "Permission denied" : "";
+        else
+            QFAIL(qPrintable("unknown step " + step));
+    }
+    const QByteArray after = h.fakes.files.bytes(h.source2Path);
+    const QStringList snapshot{markLetters(h.w->ImageCombo1),
+                               markLetters(h.w->ImageCombo2),
+                               QStringList{h.w->Text3->text(), h.w->Text4->text(), h.w->Text5->text(),
+                                           h.w->Text6->text(), h.w->Text7->text(), h.w->Text8->text()}
+                                   .join(u' '),
+                               QString::number(h.w->Command5->isEnabled()),
+                               h.fakes.dialogs.messages().join(u' ').replace("\r\n\r\n", "/").replace("\r\n", "/"),
+                               after == before ? "same" : asRecords(after)};
+    QTEST(snapshot.join(" | "), "snapshot");
+    // A refused merge writes nothing.
+    QCOMPARE(h.fakes.files.writes, h.fakes.dialogs.messages().filter(QRegularExpression("^(Done|Could not)")).size());
+}
+
+void TestMerge::mergeIntoResultsDatReloadsTheMainWindow() {
+    Form1Harness h;
+    h.source2Path = h.resultsPath();
+    h.openRecords("house 4.3 D1 N1; zebra 2 DZ NZ", "house 5 D2 N2");
+    QStringList listedWhileTold;
+    h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box&) { listedWhileTold = h.listed(); };
+    h.w->Command5->click();
+    QCOMPARE(listedWhileTold, (QStringList{"house", "zebra"}));
+    QCOMPARE(h.form->wordTable().FastestTime[0], "4.3");
+}
+
+void TestMerge::leavingGivesTheMainWindowBackAndOpensAfresh() {
+    Form1Harness h;
+    h.openRecords("house 4.3 D1 N1", "garden 5");
+    h.w->Command1->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(h.window.isNull() && h.form->isEnabled());
+    // Opened again, it starts afresh although the tables still hold the files.
+    h.openWindow();
+    QCOMPARE(entries(h.w->ImageCombo1) + entries(h.w->ImageCombo2), (QStringList{"-", "-"}));
+    QCOMPARE(h.w->Text3->text() + h.w->Text6->text(), "");
+    QVERIFY(!h.w->Command5->isEnabled() && !h.form->isEnabled());
+    h.window->close();
+    QVERIFY(h.form->isEnabled());
+}
+
+void TestMerge::browseCancelKeepsTheDialogsName() {
+    Form1Harness h;
+    h.openWindow();
+    h.choose("", "");
+    QCOMPARE(QStringList({h.w->Text1->text(), h.w->Text2->text()}), QStringList(2, "/usr/lib/tapmeter"));
+    h.choose(h.source1Path, "");
+    QCOMPARE(h.fakes.dialogs.lastInitialFileName, h.source1Path);
+    QCOMPARE(h.w->Text2->text(), h.source1Path);
+}
+
+QTEST_MAIN(TestMerge)
+#include "test_merge.moc"

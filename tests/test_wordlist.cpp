@@ -1,0 +1,204 @@
+#include "harness.h"
+
+#include <QTest>
+
+// The word list, Save, Load and closing, scripted. Each row starts the main
+// window on a results.dat ("/" ends a line, "!" makes it unreadable,
+// many:N holds N words, empty: none), answers the prompts in order, plays a
+// script and compares one line:
+//   words listed | selected | Text2 Text3 Text4 Label13 | boxes | results.dat afterwards ("same": untouched)
+// Script: add, remove, save, load, pick:N (the user's choice), typing and
+// down (keys in the list), empty and gone (results.dat emptied or deleted),
+// fail and mend (the disk), yes (the answer to a question), close.
+class TestWordList : public QObject {
+    Q_OBJECT
+
+private slots:
+    void script_data();
+    void script();
+    void firstStartShowsAnEmptyTrainer();
+    void storedPreferences_data();
+    void storedPreferences();
+    void menus();
+};
+
+namespace {
+
+QByteArray fileBytes(QString file) {
+    if (file.startsWith("many:")) {
+        QStringList lines;
+        for (int i = 0; i < file.mid(5).toInt(); ++i)
+            lines << QString(":::w%1").arg(i);
+        return crlf(lines);
+    }
+    return file.replace(u'/', "\r\n").toUtf8();
+}
+
+QString shown(const QString& text) {
+    return QString(text).replace("\r\n", "/");
+}
+
+} // namespace
+
+void TestWordList::script_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("snapshot");
+    const QString three = ":::one/1/D1/N1/:::two/2/D2/N2/:::three/3/D3/N3/";
+    const auto row = [](const char* name, const QString& file, const QStringList& answers, const char* script,
+                        const char* line) {
+        QTest::newRow(name) << file << answers << script << QString::fromUtf8(line);
+    };
+    row("two words", ":::house/4.3/D/Typist/:::garden/", {}, "", "house,garden | 0 | 4.3 D Typist 5 |  | same");
+    row("103 words: the first 101, told once", "many:103", {}, "",
+        "w0..w100 (101) | 0 |    2 | M:results.dat holds 103 words, but the list keeps on | same");
+    row("unreadable counts as missing", "!:::house/", {}, "", " | -1 |    0 |  | same");
+    row("reload keeps the list when there is nothing to read", ":::cat/", {"dog"}, "add empty load gone load",
+        "cat,dog | 1 | - na na 3 | P:Enter new word: | none");
+    row("closing saves only the records", "junk/:::house/4.3/D/N/extra/", {}, "close",
+        "house | 0 | 4.3 D N 5 | closed | :::house/4.3/D/N/");
+    row("closing with no words writes an empty file", "", {}, "close", " | -1 |    0 | closed | ");
+    row("a failed save is told and loses nothing", ":::house/4.3/D/N/", {}, "fail save close mend save",
+        "house | 0 | 4.3 D N 5 | M:Could not save results.dat: No space left on devic C:Could not save results.dat: No "
+        "space left on devic stays M:Saved! | same");
+    row("closing anyway after a failed save", ":::house/4.3/D/N/", {}, "fail yes close",
+        "house | 0 | 4.3 D N 5 | C:Could not save results.dat: No space left on devic closed | same");
+    row("adding words: an exact duplicate asks again", "", {" ice cream ", " ice cream ", "House", "house"},
+        "add add add add save",
+        " ice cream ,House,house | 2 | - na na 5 | P:Enter new word: P:Enter new word: P:Enter new word: P:Enter new "
+        "word: P:Enter new word: M:Saved! | ::: ice cream /-/na/na/:::House/-/na/na/:::house/-/na/na/");
+    row("line feed refused", "", {"ice\ncream", "smørrebrød"}, "add",
+        "smørrebrød | 0 | - na na 10 | P:Enter new word: M:A word cannot contain a line break. Please enter t P:Enter "
+        "new word: | none");
+    row("carriage return refused", "", {"ice\rcream"}, "add",
+        " | -1 |    0 | P:Enter new word: M:A word cannot contain a line break. Please enter t P:Enter new word: | "
+        "none");
+    row("outside the code page refused", "", {"Ωmega"}, "add",
+        " | -1 |    0 | P:Enter new word: M:The word contains a character that results.dat can P:Enter new word: | "
+        "none");
+    row("a full list takes no more words", "many:101", {"more"}, "add",
+        "w0..w100 (101) | 0 |    2 | M:The word list is full: it holds 101 words. Remove  | same");
+    row("removing the first of three", three, {}, "pick:0 remove save",
+        "two,three | 1 | 3 D3 N3 5 | M:Saved! | :::two/2/D2/N2/:::three/3/D3/N3/");
+    row("removing the last of three", three, {}, "pick:2 remove save",
+        "one,two | 1 | 2 D2 N2 3 | M:Saved! | :::one/1/D1/N1/:::two/2/D2/N2/");
+    row("removing the only word keeps its record shown", ":::only/7/D/N/", {}, "remove remove",
+        " | -1 | 7 D N 0 |  | same");
+    row("the list takes no typing, but arrows choose", three, {}, "typing down",
+        "one,two,three | 1 | 2 D2 N2 3 |  | same");
+}
+
+void TestWordList::script() {
+    QFETCH(QString, file);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, script);
+    Form1Harness h;
+    if (!file.isEmpty())
+        h.setResults(fileBytes(file.startsWith(u'!') ? file.mid(1) : file));
+    if (file.startsWith(u'!'))
+        h.fakes.files.unreadable.insert(h.resultsPath());
+    const std::optional<QByteArray> before =
+        h.fakes.files.has("results.dat") ? std::optional(h.results()) : std::nullopt;
+    h.fakes.dialogs.promptAnswers = answers;
+    h.start();
+
+    QStringList told;
+    for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
+        if (step == "add" || step == "remove" || step == "save" || step == "load")
+            (step == "add"      ? h.ui->Command3
+             : step == "remove" ? h.ui->Command5
+             : step == "save"   ? h.ui->Command4
+                                : h.ui->Command2)
+                ->click();
+        else if (step.startsWith("pick:"))
+            h.ui->Combo1->setCurrentIndex(step.mid(5).toInt());
+        else if (step == "typing") {
+            QTest::keyClicks(h.ui->Combo1, "zz");
+            QTest::keyClick(h.ui->Combo1, Qt::Key_Backspace);
+            QTest::keyClick(h.ui->Combo1, Qt::Key_Delete);
+        } else if (step == "down")
+            QTest::keyClick(h.ui->Combo1, Qt::Key_Down);
+        else if (step == "empty" || step == "gone")
+            step == "empty" ? h.setResults({}) : void(h.fakes.files.files.clear());
+        else if (step == "fail" || step == "mend")
+            h.fakes.files.failWrites = step == "fail" ? "No space left on device" : "";
+        else if (step == "yes")
+            h.fakes.dialogs.confirmAnswers << true;
+        else if (step == "close") {
+            h.fakes.dialogs.boxes << FakeDialogs::Box{FakeDialogs::Kind::OpenFile,
+                                                      h.form->close() ? "closed" : "stays"};
+        } else
+            QFAIL(qPrintable("unknown step " + step));
+    }
+
+    const QStringList listed = h.listed();
+    QStringList boxes;
+    for (const FakeDialogs::Box& box : h.fakes.dialogs.boxes)
+        boxes << (box.kind == FakeDialogs::Kind::OpenFile ? "" : QString("MCP").at(int(box.kind)) + QString(":")) +
+                     shown(box.text).left(50);
+    const QString fileAfter = !h.fakes.files.has("results.dat") ? "none"
+                              : h.results() == before           ? "same"
+                                                                : shown(QString::fromLatin1(h.results()));
+    const QStringList snapshot{
+        listed.size() > 4 ? listed.first() + ".." + listed.last() + QString(" (%1)").arg(listed.size())
+                          : listed.join(u','),
+        QString::number(h.ui->Combo1->currentIndex()),
+        QStringList{h.ui->Text2->text(), h.ui->Text3->text(), h.ui->Text4->text(), h.ui->Label13->text()}.join(u' '),
+        boxes.join(u' '), fileAfter};
+    QTEST(snapshot.join(" | "), "snapshot");
+    // The list and the table never disagree.
+    for (int i = 0; i < listed.size(); ++i)
+        QCOMPARE(h.form->wordTable().Words[i], listed[i]);
+    QCOMPARE(h.ui->Label10->text(), "Words in database: " + QString::number(listed.size()));
+}
+
+void TestWordList::firstStartShowsAnEmptyTrainer() {
+    Form1Harness h;
+    h.start();
+    QCOMPARE(QStringList({h.ui->Combo2->currentText(), h.ui->Combo3->currentText()}),
+             QStringList({"-", "Words written"}));
+    QCOMPARE(h.indicator(), IndicatorRed);
+    QVERIFY(!h.clockRunning() && h.fakes.dialogs.boxes.isEmpty());
+}
+
+void TestWordList::storedPreferences_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<Qt::CheckState>("state");
+    QTest::newRow("ticked") << "1" << Qt::Checked;
+    QTest::newRow("greyed") << "2" << Qt::PartiallyChecked;
+    QTest::newRow("anything else") << "7" << Qt::Unchecked;
+    QTest::newRow("not a number") << "yes" << Qt::Unchecked;
+}
+
+void TestWordList::storedPreferences() {
+    QFETCH(QString, stored);
+    QFETCH(Qt::CheckState, state);
+    Form1Harness h;
+    h.setSetting("Sounds", stored);
+    h.setSetting("CaseSensitive", stored);
+    h.start();
+    QCOMPARE(h.ui->Check1->checkState(), state);
+    QCOMPARE(h.ui->Check2->checkState(), state);
+    // A click on a greyed box ticks or clears it like any other; closing stores both.
+    h.ui->Check1->click();
+    QVERIFY(h.form->close());
+    QCOMPARE(h.setting("Sounds"), state == Qt::Checked ? "0" : "1");
+    QCOMPARE(h.setting("CaseSensitive"), QString::number(state == Qt::PartiallyChecked ? 2 : state == Qt::Checked));
+}
+
+void TestWordList::menus() {
+    Form1Harness h;
+    h.start();
+    h.ui->mnuAbout->trigger();
+    QVERIFY(h.form->aboutWindow());
+    h.ui->mnuUpdate->trigger();
+    QVERIFY(h.form->updateWindow()->isVisible());
+    QVERIFY(!h.form->isEnabled());
+    // Closing the main window takes the other windows with it.
+    QVERIFY(h.form->close());
+    QVERIFY(!h.form->aboutWindow() && !h.form->updateWindow());
+}
+
+QTEST_MAIN(TestWordList)
+#include "test_wordlist.moc"
