@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -68,10 +69,7 @@ inline const QColor IndicatorRed(255, 0, 0);
 struct Controls {
     const QObject* window;
     template <typename T = QWidget> T* find(const char* name) const {
-        T* found = window->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return window->findChild<T*>(QLatin1String(name));
     }
 };
 
@@ -100,6 +98,18 @@ struct Form3Controls : Controls {
     QComboBox *ImageCombo1 = find<QComboBox>("ImageCombo1"), *ImageCombo2 = find<QComboBox>("ImageCombo2");
     QPushButton *Command1 = find<QPushButton>("Command1"), *Command5 = find<QPushButton>("Command5");
 };
+
+// Plays a script of blank-separated steps, each "name" or "name:argument"
+// ("_" in an argument stands for a blank).
+using Steps = QMap<QString, std::function<void(const QString& argument)>>;
+inline void play(const QString& script, const Steps& steps) {
+    for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
+        const QString name = step.section(u':', 0, 0);
+        if (!steps.contains(name))
+            qFatal("unknown step %s", qPrintable(step));
+        steps[name](step.section(u':', 1).replace(u'_', u' '));
+    }
+}
 
 enum class Files { Fake, Real };
 

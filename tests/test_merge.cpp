@@ -123,27 +123,21 @@ void TestMerge::script() {
     h.fakes.files.put("/home/typist/other.dat", crlf(resultLines("other 1 d n")));
     h.openRecords(records(source1), records(source2));
     const QByteArray before = h.fakes.files.bytes(h.source2Path);
-    for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
-        if (step == "merge" || step == "click")
-            step == "merge" ? h.window->Command5_Click() : h.w->Command5->click();
-        else if (step.startsWith("pick:"))
-            h.w->ImageCombo2->setCurrentIndex(step.mid(5).toInt());
-        else if (step.startsWith("path1:"))
-            h.w->Text1->setText(step.mid(6));
-        else if (step == "other") {
-            h.fakes.dialogs.openFileAnswers << "/home/typist/other.dat";
-            h.window->Command3_Click();
-        } else if (step == "open")
-            h.window->Command4_Click();
-        else if (step == "rewrite") // Source 1 changed on disk: an "Open" that fails must not show it
-            h.fakes.files.put(h.source1Path, crlf(resultLines("zebra 1")));
-        else if (step == "unreadable")
-            h.fakes.files.unreadable.insert(h.source2Path);
-        else if (step == "fail" || step == "mend")
-            h.fakes.files.failWrites = step == "fail" ? "Permission denied" : "";
-        else
-            QFAIL(qPrintable("unknown step " + step));
-    }
+    play(script, {{"merge", [&](const QString&) { h.window->Command5_Click(); }},
+                  {"click", [&](const QString&) { h.w->Command5->click(); }},
+                  {"pick", [&](const QString& entry) { h.w->ImageCombo2->setCurrentIndex(entry.toInt()); }},
+                  {"path1", [&](const QString& path) { h.w->Text1->setText(path); }},
+                  {"other",
+                   [&](const QString&) {
+                       h.fakes.dialogs.openFileAnswers << "/home/typist/other.dat";
+                       h.window->Command3_Click();
+                   }},
+                  {"open", [&](const QString&) { h.window->Command4_Click(); }},
+                  // Source 1 changed on disk: an "Open" that fails must not show it.
+                  {"rewrite", [&](const QString&) { h.fakes.files.put(h.source1Path, crlf(resultLines("zebra 1"))); }},
+                  {"unreadable", [&](const QString&) { h.fakes.files.unreadable.insert(h.source2Path); }},
+                  {"fail", [&](const QString&) { h.fakes.files.failWrites = "Permission denied"; }},
+                  {"mend", [&](const QString&) { h.fakes.files.failWrites.clear(); }}});
     const QByteArray after = h.fakes.files.bytes(h.source2Path);
     const QStringList snapshot{markLetters(h.w->ImageCombo1),
                                markLetters(h.w->ImageCombo2),

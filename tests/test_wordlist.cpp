@@ -16,7 +16,6 @@ class TestWordList : public QObject {
 private slots:
     void script_data();
     void script();
-    void firstStartShowsAnEmptyTrainer();
     void storedPreferences_data();
     void storedPreferences();
     void menus();
@@ -103,34 +102,28 @@ void TestWordList::script() {
     h.fakes.dialogs.promptAnswers = answers;
     h.start();
 
-    QStringList told;
-    for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
-        if (step == "add" || step == "remove" || step == "save" || step == "load")
-            (step == "add"      ? h.ui->Command3
-             : step == "remove" ? h.ui->Command5
-             : step == "save"   ? h.ui->Command4
-                                : h.ui->Command2)
-                ->click();
-        else if (step.startsWith("pick:"))
-            h.ui->Combo1->setCurrentIndex(step.mid(5).toInt());
-        else if (step == "typing") {
-            QTest::keyClicks(h.ui->Combo1, "zz");
-            QTest::keyClick(h.ui->Combo1, Qt::Key_Backspace);
-            QTest::keyClick(h.ui->Combo1, Qt::Key_Delete);
-        } else if (step == "down")
-            QTest::keyClick(h.ui->Combo1, Qt::Key_Down);
-        else if (step == "empty" || step == "gone")
-            step == "empty" ? h.setResults({}) : void(h.fakes.files.files.clear());
-        else if (step == "fail" || step == "mend")
-            h.fakes.files.failWrites = step == "fail" ? "No space left on device" : "";
-        else if (step == "yes")
-            h.fakes.dialogs.confirmAnswers << true;
-        else if (step == "close") {
-            h.fakes.dialogs.boxes << FakeDialogs::Box{FakeDialogs::Kind::OpenFile,
-                                                      h.form->close() ? "closed" : "stays"};
-        } else
-            QFAIL(qPrintable("unknown step " + step));
-    }
+    const auto click = [](QPushButton* button) { return [button](const QString&) { button->click(); }; };
+    play(script, {{"add", click(h.ui->Command3)},
+                  {"remove", click(h.ui->Command5)},
+                  {"save", click(h.ui->Command4)},
+                  {"load", click(h.ui->Command2)},
+                  {"pick", [&](const QString& entry) { h.ui->Combo1->setCurrentIndex(entry.toInt()); }},
+                  {"typing",
+                   [&](const QString&) {
+                       QTest::keyClicks(h.ui->Combo1, "zz");
+                       QTest::keyClick(h.ui->Combo1, Qt::Key_Backspace);
+                       QTest::keyClick(h.ui->Combo1, Qt::Key_Delete);
+                   }},
+                  {"down", [&](const QString&) { QTest::keyClick(h.ui->Combo1, Qt::Key_Down); }},
+                  {"empty", [&](const QString&) { h.setResults({}); }},
+                  {"gone", [&](const QString&) { h.fakes.files.files.clear(); }},
+                  {"fail", [&](const QString&) { h.fakes.files.failWrites = "No space left on device"; }},
+                  {"mend", [&](const QString&) { h.fakes.files.failWrites.clear(); }},
+                  {"yes", [&](const QString&) { h.fakes.dialogs.confirmAnswers << true; }},
+                  {"close", [&](const QString&) {
+                       h.fakes.dialogs.boxes
+                           << FakeDialogs::Box{FakeDialogs::Kind::OpenFile, h.form->close() ? "closed" : "stays"};
+                   }}});
 
     const QStringList listed = h.listed();
     QStringList boxes;
@@ -151,15 +144,6 @@ void TestWordList::script() {
     for (int i = 0; i < listed.size(); ++i)
         QCOMPARE(h.form->wordTable().Words[i], listed[i]);
     QCOMPARE(h.ui->Label10->text(), "Words in database: " + QString::number(listed.size()));
-}
-
-void TestWordList::firstStartShowsAnEmptyTrainer() {
-    Form1Harness h;
-    h.start();
-    QCOMPARE(QStringList({h.ui->Combo2->currentText(), h.ui->Combo3->currentText()}),
-             QStringList({"-", "Words written"}));
-    QCOMPARE(h.indicator(), IndicatorRed);
-    QVERIFY(!h.clockRunning() && h.fakes.dialogs.boxes.isEmpty());
 }
 
 void TestWordList::storedPreferences_data() {

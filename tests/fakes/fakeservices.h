@@ -23,13 +23,6 @@ public:
         if (whilePlaying)
             whilePlaying(fileName, wait);
     }
-    QStringList fileNames() const {
-        QStringList names;
-        for (const Play& p : plays)
-            names << p.fileName;
-        return names;
-    }
-
     QList<Play> plays;
     // Runs inside play(), for tests that look at the state while a sound plays.
     std::function<void(const QString& fileName, bool wait)> whilePlaying;
@@ -53,8 +46,7 @@ public:
         open(Kind::Prompt, text);
         return promptAnswers.isEmpty() ? QString() : promptAnswers.takeFirst();
     }
-    QString openFile(QWidget*, const QString& filter, const QString& initialFileName) override {
-        lastFilter = filter;
+    QString openFile(QWidget*, const QString&, const QString& initialFileName) override {
         lastInitialFileName = initialFileName;
         open(Kind::OpenFile, initialFileName);
         return openFileAnswers.isEmpty() ? QString() : openFileAnswers.takeFirst();
@@ -75,7 +67,6 @@ public:
     QStringList promptAnswers;   // "" once empty, like Cancel
     QList<bool> confirmAnswers;  // No once empty
     QStringList openFileAnswers; // "" once empty, like Cancel
-    QString lastFilter;
     QString lastInitialFileName;
     // Runs while a box is open, the way the window thread goes on handling
     // timer ticks inside a modal box.
