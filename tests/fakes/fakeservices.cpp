@@ -90,9 +90,14 @@ bool FakeTextFiles::readLines(const QString& path, const std::function<void(cons
 }
 
 std::optional<QString> FakeTextFiles::readText(const QString& path) const {
+    const std::optional<QByteArray> bytes = readBytes(path);
+    return bytes ? std::optional<QString>(AnsiText::decode(*bytes)) : std::nullopt;
+}
+
+std::optional<QByteArray> FakeTextFiles::readBytes(const QString& path) const {
     if (!isFile(path) || unreadable.contains(absolute(path)))
         return std::nullopt;
-    return AnsiText::decode(files.value(absolute(path)));
+    return files.value(absolute(path));
 }
 
 bool FakeTextFiles::writeLines(const QString& path, const QStringList& lines, QString* error) {
@@ -103,5 +108,16 @@ bool FakeTextFiles::writeLines(const QString& path, const QStringList& lines, QS
         return false;
     }
     files.insert(absolute(path), AnsiText::encodeLines(lines));
+    return true;
+}
+
+bool FakeTextFiles::copyFile(const QString& path, const QString& copyPath, QString* error) {
+    const std::optional<QByteArray> bytes = readBytes(path);
+    if (!bytes || !failWrites.isEmpty()) {
+        if (error)
+            *error = bytes ? failWrites : QStringLiteral("unreadable");
+        return false;
+    }
+    files.insert(absolute(copyPath), *bytes);
     return true;
 }
