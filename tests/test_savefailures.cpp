@@ -45,7 +45,9 @@ bool applyFault(Fault fault, const RealFilesForm1& h) {
     case Fault::DiskFull:
         return limitFileSize(true);
     case Fault::ReadOnlyFolder:
-        return chmod(QFile::encodeName(h.workFolder).constData(), 0555) == 0;
+        // A writable results.dat alone would be written in place.
+        return chmod(QFile::encodeName(h.resultsPath()).constData(), 0444) == 0 &&
+               chmod(QFile::encodeName(h.workFolder).constData(), 0555) == 0;
     }
     return false;
 }
@@ -54,6 +56,7 @@ bool applyFault(Fault fault, const RealFilesForm1& h) {
 void clearFaults(const RealFilesForm1& h) {
     limitFileSize(false);
     chmod(QFile::encodeName(h.workFolder).constData(), 0755);
+    chmod(QFile::encodeName(h.resultsPath()).constData(), 0644);
     QDir(h.resultsPath()).removeRecursively();
     QDir().mkpath(h.workFolder);
     QDir::setCurrent(h.workFolder);
@@ -106,7 +109,8 @@ private slots:
 void TestSaveFailures::failedWriteLosesNothing_data() {
     QTest::addColumn<Fault>("fault");
     QTest::addColumn<Caller>("caller");
-    const char* const faults[] = {"path is a folder", "working folder removed", "disk full", "read-only folder"};
+    const char* const faults[] = {"path is a folder", "working folder removed", "disk full",
+                                  "read-only folder and file"};
     const char* const callers[] = {"Save button", "closing", "merge"};
     for (int fault = 0; fault < int(std::size(faults)); ++fault) {
         for (int caller = 0; caller < int(std::size(callers)); ++caller)
