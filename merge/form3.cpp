@@ -216,7 +216,8 @@ void Form3::Command5_Click() {
     // Like results.dat, a Source 2 file whose lines the merge leaves out is
     // kept beside it before it is replaced.
     const QString copyPath = path + QStringLiteral(".bak");
-    if (m_opened->source2NeedsCopy && !m_services.files.copyFile(path, copyPath, &error)) {
+    const bool keepCopy = m_opened->source2NeedsCopy;
+    if (keepCopy && !m_services.files.copyFile(path, copyPath, &error)) {
         m_services.dialogs.message(
             this,
             QStringLiteral("Could not keep a copy of %1 as %2: %3. Nothing was merged.").arg(path, copyPath, error));
@@ -238,5 +239,9 @@ void Form3::Command5_Click() {
     Command4_Click();
     if (m_loadResults)
         m_loadResults();
-    m_services.dialogs.message(this, mergeReport(outcome));
+    QString report = mergeReport(outcome);
+    if (keepCopy)
+        report += QStringLiteral("\r\n\r\nThe file as it was, with the lines Tapmeter cannot use, is kept as %1.")
+                      .arg(copyPath);
+    m_services.dialogs.message(this, report);
 }

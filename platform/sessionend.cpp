@@ -4,6 +4,7 @@
 #include <QSocketNotifier>
 
 #include <array>
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -13,12 +14,15 @@ namespace {
 constexpr std::array EndingSignals{SIGTERM, SIGHUP, SIGINT};
 
 // The handler may do no more than write(): it wakes the event loop through a
-// socket pair, and the window thread does the rest.
+// socket pair, and the window thread does the rest. Neither end blocks, so a
+// burst of signals cannot hang the handler on a full socket.
 int signalSockets[2] = {-1, -1};
 
 void onSignal(int signal) {
+    const int savedErrno = errno;
     const char byte = char(signal);
     [[maybe_unused]] const ssize_t written = ::write(signalSockets[0], &byte, 1);
+    errno = savedErrno;
 }
 
 void setHandler(void (*handler)(int)) {
@@ -34,7 +38,7 @@ void setHandler(void (*handler)(int)) {
 
 SessionEnd::SessionEnd(QObject* parent)
     : QObject(parent) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSockets) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalSockets) != 0)
         return;
     m_notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &SessionEnd::receive);

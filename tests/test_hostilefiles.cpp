@@ -132,6 +132,7 @@ void TestHostileFiles::loadsWhatTheRulesSay() {
         const bool refused = hostile == Hostile::TenThousandRecords;
         QCOMPARE(readFile(hostilePath), refused ? expected.file : expected.saved + PlainSource);
         QCOMPARE(readFile(copyPath), readWhole || refused ? QByteArray() : expected.file);
+        QCOMPARE(h.fakes.dialogs.messages().last().endsWith(copyPath + "."), !readWhole && !refused);
     }
 }
 
