@@ -185,7 +185,9 @@ void Form1::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     m_sessionEnded = true;
-    closeOtherWindows();
+    // The other windows go with the main window, without their own closing.
+    delete m_form2;
+    delete m_form3;
     QCoreApplication::quit();
 }
 
@@ -196,15 +198,10 @@ void Form1::endSession() {
     // Nobody is there to answer a question: a failed save has left the old
     // file whole, and that is all that can be done.
     SaveAll();
-    closeOtherWindows();
     // exit(), unlike quit(), cannot be refused by a window that stays open.
+    // The other windows are left to the main window's end: one of them may
+    // be waiting in a modal box of its own until the event loops have ended.
     QCoreApplication::exit(0);
-}
-
-void Form1::closeOtherWindows() {
-    // The other windows go with the main window, without their own closing.
-    delete m_form2;
-    delete m_form3;
 }
 
 void Form1::showEvent(QShowEvent* event) {

@@ -83,7 +83,6 @@ private:
     // on the screen yet, so that the box can belong to it.
     void tellUser(const QString& text);
     void showHeldMessages();
-    void closeOtherWindows();
     void playCue(const QString& fileName) const;
     bool soundsOn() const;
     bool caseSensitive() const;
