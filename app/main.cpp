@@ -1,13 +1,24 @@
+#include "folderlock.h"
 #include "form1.h"
 #include "qtservices.h"
+#include "sessionend.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     identifyApplication();
     QtServices platform;
+    const SessionEnd sessionEnd;
+    const FolderLock lock(QDir::currentPath());
+    if (lock.heldElsewhere()) {
+        platform.dialogs.message(nullptr, AlreadyRunningMessage);
+        return 1;
+    }
     Form1 window(platform.services);
+    QObject::connect(&sessionEnd, &SessionEnd::requested, &window, &Form1::endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &Form1::endSession);
     window.show();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "resultsformat.h"
 
+#include "ansitext.h"
 #include "textfiles.h"
 
 namespace ResultsFormat {
@@ -56,7 +57,13 @@ std::optional<ReadOutcome> readFile(const TextFiles& files, const QString& path,
     RecordReader reader(table);
     if (!files.readLines(path, [&reader](const QString& line) { reader.addLine(line); }))
         return std::nullopt;
-    return reader.outcome();
+    ReadOutcome outcome = reader.outcome();
+    // The sizes differ for nearly every file that is not read whole, so the
+    // file is read again only when they agree.
+    const QByteArray written = AnsiText::encodeLines(recordLines(table, int(outcome.words.size())));
+    outcome.readWhole = outcome.recordsDropped == 0 && files.size(path) == written.size() &&
+                        files.readBytes(path) == std::optional<QByteArray>(written);
+    return outcome;
 }
 
 QStringList recordLines(const RecordTable& table, int count) {

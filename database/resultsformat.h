@@ -23,6 +23,9 @@ struct ReadOutcome {
     QStringList words;
     // Records after the 101st, skipped whole.
     int recordsDropped = 0;
+    // Whether writing the records back gives the file's bytes again, so that
+    // the file can be replaced without losing anything (readFile only).
+    bool readWhole = false;
 };
 
 // Reads lines, one at a time, into the table. Only the slots and columns that

@@ -130,7 +130,7 @@ void Form3::Command4_Click() {
     Source2Table = table2;
     ReadSourceFile(*outcome1, ui->ImageCombo1);
     ReadSourceFile(*outcome2, ui->ImageCombo2);
-    m_opened = OpenedSources{path1, path2, outcome2->recordsDropped};
+    m_opened = OpenedSources{path1, path2, outcome2->recordsDropped, !outcome2->readWhole};
 
     ImageCombo1_Click();
     ImageCombo2_Click();
@@ -213,6 +213,16 @@ void Form3::Command5_Click() {
 
     const QString path = ui->Text2->text();
     QString error;
+    // Like results.dat, a Source 2 file whose lines the merge leaves out is
+    // kept beside it before it is replaced.
+    const QString copyPath = path + QStringLiteral(".bak");
+    const bool keepCopy = m_opened->source2NeedsCopy;
+    if (keepCopy && !m_services.files.copyFile(path, copyPath, &error)) {
+        m_services.dialogs.message(
+            this,
+            QStringLiteral("Could not keep a copy of %1 as %2: %3. Nothing was merged.").arg(path, copyPath, error));
+        return;
+    }
     if (!m_services.files.writeLines(path, ResultsFormat::recordLines(merged, words2.size()), &error)) {
         m_services.dialogs.message(this, QStringLiteral("Could not write ") + path + QStringLiteral(": ") + error);
         return;
@@ -229,5 +239,9 @@ void Form3::Command5_Click() {
     Command4_Click();
     if (m_loadResults)
         m_loadResults();
-    m_services.dialogs.message(this, mergeReport(outcome));
+    QString report = mergeReport(outcome);
+    if (keepCopy)
+        report += QStringLiteral("\r\n\r\nThe file as it was, with the lines Tapmeter cannot use, is kept as %1.")
+                      .arg(copyPath);
+    m_services.dialogs.message(this, report);
 }

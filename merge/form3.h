@@ -62,6 +62,8 @@ private:
         QString source1;
         QString source2;
         int source2RecordsLeftOut;
+        // Source 2 holds lines the merge would not write back.
+        bool source2NeedsCopy;
     };
 
     QString browse();

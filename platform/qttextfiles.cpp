@@ -9,15 +9,6 @@
 #include <QSaveFile>
 
 namespace {
-std::optional<QByteArray> readBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
-}
 
 // Writes straight through to the disk, without the device's buffer: a
 // buffered write that a full disk or a file size limit cuts short only fails
@@ -33,6 +24,19 @@ bool writeAll(QSaveFile& file, const QByteArray& bytes) {
         written += count;
     }
     return true;
+}
+
+// QSaveFile writes a temporary file beside the target and renames it over the
+// target only once everything is on disk. A folder that allows no new files
+// but holds a writable target gets the bytes written in place instead.
+bool saveBytes(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, bytes) && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
 }
 
 } // namespace
@@ -60,16 +64,28 @@ std::optional<QString> QtTextFiles::readText(const QString& path) const {
     return AnsiText::decode(*bytes);
 }
 
+std::optional<QByteArray> QtTextFiles::readBytes(const QString& path) const {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
 bool QtTextFiles::writeLines(const QString& path, const QStringList& lines, QString* error) {
-    // QSaveFile writes a temporary file beside the target and renames it over
-    // the target only once everything is on disk.
-    QSaveFile file(path);
-    const QByteArray bytes = AnsiText::encodeLines(lines);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, bytes) && file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+    return saveBytes(path, AnsiText::encodeLines(lines), error);
+}
+
+bool QtTextFiles::copyFile(const QString& path, const QString& copyPath, QString* error) {
+    const std::optional<QByteArray> bytes = readBytes(path);
+    if (!bytes) {
+        if (error)
+            *error = QStringLiteral("%1 cannot be read").arg(path);
+        return false;
+    }
+    return saveBytes(copyPath, *bytes, error);
 }
 
 QString QtTextFiles::programFolder() const {

@@ -8,6 +8,8 @@ public:
     qint64 size(const QString& path) const override;
     bool readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const override;
     std::optional<QString> readText(const QString& path) const override;
+    std::optional<QByteArray> readBytes(const QString& path) const override;
     bool writeLines(const QString& path, const QStringList& lines, QString* error) override;
+    bool copyFile(const QString& path, const QString& copyPath, QString* error) override;
     QString programFolder() const override;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -21,11 +22,16 @@ public:
     virtual bool readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const = 0;
     // The whole file as one text, line breaks kept; nothing when unreadable.
     virtual std::optional<QString> readText(const QString& path) const = 0;
+    // The file's bytes as they are; nothing when unreadable.
+    virtual std::optional<QByteArray> readBytes(const QString& path) const = 0;
 
     // Replaces the file with these lines, each ended by CR LF. The old file
     // stays whole unless the new one was written completely. On failure
     // returns false and sets *error to a reason fit to show the user.
     virtual bool writeLines(const QString& path, const QStringList& lines, QString* error) = 0;
+    // Replaces copyPath with a copy of the file at path, as safely as
+    // writeLines.
+    virtual bool copyFile(const QString& path, const QString& copyPath, QString* error) = 0;
 
     // The folder that holds the program's executable.
     virtual QString programFolder() const = 0;

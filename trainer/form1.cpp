@@ -15,6 +15,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 const QString SettingsSection = QStringLiteral("Settings");
@@ -169,15 +171,56 @@ bool Form1::Form_Unload() {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    // A window manager still sends close requests while Update Results keeps
+    // the main window unavailable; that window is where the user must go.
+    if (!isEnabled() && m_form3) {
+        event->ignore();
+        m_form3->raise();
+        m_form3->activateWindow();
+        return;
+    }
     if (!Form_Unload()) {
         event->ignore();
         return;
     }
     event->accept();
+    m_sessionEnded = true;
     // The other windows go with the main window, without their own closing.
     delete m_form2;
     delete m_form3;
     QCoreApplication::quit();
+}
+
+void Form1::endSession() {
+    if (m_sessionEnded)
+        return;
+    m_sessionEnded = true;
+    // Nobody is there to answer a question: a failed save has left the old
+    // file whole, and that is all that can be done.
+    SaveAll();
+    // exit(), unlike quit(), cannot be refused by a window that stays open.
+    // The other windows are left to the main window's end: one of them may
+    // be waiting in a modal box of its own until the event loops have ended.
+    QCoreApplication::exit(0);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_heldMessages.isEmpty())
+        QMetaObject::invokeMethod(this, &Form1::showHeldMessages, Qt::QueuedConnection);
+}
+
+void Form1::tellUser(const QString& text) {
+    if (isVisible())
+        m_services.dialogs.message(this, text);
+    else
+        m_heldMessages << text;
+}
+
+void Form1::showHeldMessages() {
+    const QStringList messages = std::exchange(m_heldMessages, {});
+    for (const QString& text : messages)
+        m_services.dialogs.message(this, text);
 }
 
 void Form1::mnuAbout_Click() {

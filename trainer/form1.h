@@ -34,6 +34,9 @@ public slots:
     // Start-up and shutdown.
     void Form_Load();
     bool Form_Unload();
+    // The end of the desktop session or a signal to end: saves without asking
+    // anything, whether the save works or not, and ends the program.
+    void endSession();
     void mnuAbout_Click();
     void mnuUpdate_Click();
 
@@ -66,10 +69,15 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool runAutomaticActionAfterChange();
+    // A message about the loaded words: held back while the window is not
+    // on the screen yet, so that the box can belong to it.
+    void tellUser(const QString& text);
+    void showHeldMessages();
     void playCue(const QString& fileName) const;
     bool soundsOn() const;
     bool caseSensitive() const;
@@ -97,6 +105,10 @@ private:
     std::array<QString, 3> CriterionLimits;
     // Why the last SaveAll failed, for the message that reports it.
     QString m_saveError;
+    // The loaded results.dat held more than the list keeps.
+    bool m_keepCopyBeforeSave = false;
+    QStringList m_heldMessages;
+    bool m_sessionEnded = false;
 };
 
 // A check box's value as the program counts it: 0 not ticked, 1 ticked,

@@ -9,7 +9,23 @@
 #include "wordrules.h"
 
 namespace {
+
 const QString ResultsFileName = QStringLiteral("results.dat");
+const QString ResultsCopyName = QStringLiteral("results.dat.bak");
+
+QString unusedLinesMessage(int recordsDropped) {
+    const QString what =
+        recordsDropped > 0
+            ? QStringLiteral("results.dat holds %1 words, but the list keeps only the first %2.\r\n"
+                             "The other %3 words will be dropped the next time the list is saved.")
+                  .arg(RecordTable::Slots + recordsDropped)
+                  .arg(RecordTable::Slots)
+                  .arg(recordsDropped)
+            : QStringLiteral("results.dat holds lines Tapmeter cannot use; they will not be saved again.");
+    return what + QStringLiteral("\r\nA copy of the file as it is now will be kept as ") + ResultsCopyName +
+           QStringLiteral(".");
+}
+
 } // namespace
 
 void Form1::LoadResults() {
@@ -28,14 +44,11 @@ void Form1::LoadResults() {
         }
         if (ui->Combo1->count() > 0)
             selectWord(0);
-        if (outcome.recordsDropped > 0) {
-            m_services.dialogs.message(
-                this, QStringLiteral("results.dat holds %1 words, but the list keeps only the first %2.\r\n"
-                                     "The other %3 words will be dropped the next time the list is saved.")
-                          .arg(RecordTable::Slots + outcome.recordsDropped)
-                          .arg(RecordTable::Slots)
-                          .arg(outcome.recordsDropped));
-        }
+        // The next save would lose what the list cannot hold, so the file is
+        // kept as it is before that save replaces it.
+        m_keepCopyBeforeSave = !outcome.readWhole;
+        if (!outcome.readWhole)
+            tellUser(unusedLinesMessage(outcome.recordsDropped));
     }
     showWordCount();
 }
@@ -48,8 +61,16 @@ bool Form1::SaveAll() {
                    QString::number(checkValue(ui->Check2)));
 
     m_saveError.clear();
-    return m_services.files.writeLines(ResultsFileName, ResultsFormat::recordLines(m_wordTable, wordCount()),
-                                       &m_saveError);
+    TextFiles& files = m_services.files;
+    if (m_keepCopyBeforeSave && files.isFile(ResultsFileName)) {
+        QString error;
+        if (!files.copyFile(ResultsFileName, ResultsCopyName, &error)) {
+            m_saveError = QStringLiteral("no copy of it could be kept as %1 (%2)").arg(ResultsCopyName, error);
+            return false;
+        }
+        m_keepCopyBeforeSave = false;
+    }
+    return files.writeLines(ResultsFileName, ResultsFormat::recordLines(m_wordTable, wordCount()), &m_saveError);
 }
 
 void Form1::Command2_Click() {

@@ -115,6 +115,9 @@ public:
     std::optional<QString> readText(const QString& path) const override {
         return readable(path) ? std::optional(AnsiText::decode(bytes(path))) : std::nullopt;
     }
+    std::optional<QByteArray> readBytes(const QString& path) const override {
+        return readable(path) ? std::optional(bytes(path)) : std::nullopt;
+    }
     bool writeLines(const QString& path, const QStringList& lines, QString* error) override {
         ++writes;
         if (!failWrites.isEmpty()) {
@@ -123,6 +126,15 @@ public:
             return false;
         }
         put(path, AnsiText::encodeLines(lines));
+        return true;
+    }
+    bool copyFile(const QString& path, const QString& copyPath, QString* error) override {
+        if (!readable(path) || !failWrites.isEmpty()) {
+            if (error)
+                *error = readable(path) ? failWrites : QStringLiteral("unreadable");
+            return false;
+        }
+        put(copyPath, bytes(path));
         return true;
     }
     QString programFolder() const override { return programFolderPath; }

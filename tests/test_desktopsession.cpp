@@ -1,0 +1,189 @@
+// What a Linux desktop does to a running program: a second copy in the same folder, the session's end
+// by a signal, a folder that allows no new files, close requests to a window that takes no input, and
+// the moment the load's warnings are shown.
+#include "folderlock.h"
+#include "harness.h"
+
+#include <QFileInfo>
+#include <QSysInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+enum class Holder { Nobody, RunningCopy, DeadCopy, FolderAllowsNoFiles };
+
+const QString LockName = QStringLiteral(".tapmeter.lock");
+
+// A process id that no process has any more.
+pid_t deadProcess() {
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+// Runs work in a child process as an ordinary user when the tests run as root, whom folder
+// permissions do not stop; true when work returned true.
+bool asOrdinaryUser(const std::function<bool()>& work) {
+    if (geteuid() != 0)
+        return work();
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(setgid(65534) == 0 && setuid(65534) == 0 && work() ? 0 : 1);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+} // namespace
+
+class TestDesktopSession : public QObject {
+    Q_OBJECT
+
+private slots:
+    void oneCopyPerFolder_data();
+    void oneCopyPerFolder();
+    void signalSavesAndEnds_data();
+    void signalSavesAndEnds();
+    void writesInPlaceWhereNoFileCanBeMade_data();
+    void writesInPlaceWhereNoFileCanBeMade();
+    void closeRequestWhileUpdateResultsIsOpen_data();
+    void closeRequestWhileUpdateResultsIsOpen();
+    void loadWarningWaitsForTheWindow();
+};
+
+void TestDesktopSession::oneCopyPerFolder_data() {
+    QTest::addColumn<Holder>("holder");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("free folder") << Holder::Nobody << false;
+    QTest::newRow("a running copy") << Holder::RunningCopy << true;
+    QTest::newRow("lock of a copy that died") << Holder::DeadCopy << false;
+    QTest::newRow("folder allows no new files") << Holder::FolderAllowsNoFiles << false;
+}
+
+void TestDesktopSession::oneCopyPerFolder() {
+    QFETCH(Holder, holder);
+    QFETCH(bool, refused);
+    QTemporaryDir dir;
+    const QString lockPath = dir.filePath(LockName);
+    std::optional<FolderLock> first;
+    if (holder == Holder::RunningCopy)
+        first.emplace(dir.path());
+    if (holder == Holder::DeadCopy) {
+        const QByteArray owner =
+            QByteArray::number(deadProcess()) + "\ntapmeter\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+        QVERIFY(writeFile(lockPath, owner));
+    }
+
+    const FolderLock second(holder == Holder::FolderAllowsNoFiles ? QStringLiteral("/proc") : dir.path());
+    QCOMPARE(second.heldElsewhere(), refused);
+    if (holder == Holder::DeadCopy)
+        QVERIFY(readFile(lockPath).startsWith(QByteArray::number(QCoreApplication::applicationPid()) + "\n"));
+}
+
+// The program itself, in a folder of its own, ended by a signal once it has taken its lock.
+void TestDesktopSession::signalSavesAndEnds_data() {
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("saveFails");
+    QTest::newRow("SIGTERM") << SIGTERM << false;
+    QTest::newRow("SIGHUP") << SIGHUP << false;
+    QTest::newRow("SIGINT") << SIGINT << false;
+    QTest::newRow("SIGTERM, results.dat cannot be written") << SIGTERM << true;
+}
+
+void TestDesktopSession::signalSavesAndEnds() {
+    QFETCH(int, signal);
+    QFETCH(bool, saveFails);
+    QTemporaryDir dir;
+    const QString results = dir.filePath(QStringLiteral("results.dat"));
+    if (saveFails)
+        QVERIFY(QDir().mkdir(results));
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(dir.path());
+    program.start(QStringLiteral(TAPMETER_PROGRAM), {});
+    QVERIFY(program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(dir.filePath(LockName)), 60000);
+
+    QCOMPARE(kill(pid_t(program.processId()), signal), 0);
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+    QVERIFY(readFile(dir.filePath(QStringLiteral("config/Tapmeter/Tapmeter.ini"))).contains("Sounds=0"));
+    QCOMPARE(QFileInfo(results).isDir(), saveFails);
+    QCOMPARE(QFileInfo(results).isFile(), !saveFails);
+    QVERIFY(!QFileInfo::exists(dir.filePath(LockName)));
+}
+
+void TestDesktopSession::writesInPlaceWhereNoFileCanBeMade_data() {
+    QTest::addColumn<int>("fileMode");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("results.dat writable") << 0666 << true;
+    QTest::newRow("results.dat read-only") << 0444 << false;
+}
+
+void TestDesktopSession::writesInPlaceWhereNoFileCanBeMade() {
+    QFETCH(int, fileMode);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("results.dat"));
+    const QByteArray old = ":::house\r\n4.3\r\nD\r\nN\r\n";
+    QVERIFY(writeFile(path, old));
+    QVERIFY(chmod(QFile::encodeName(path).constData(), fileMode) == 0);
+    QVERIFY(chmod(QFile::encodeName(dir.path()).constData(), 0555) == 0);
+
+    const bool saved = asOrdinaryUser([&path] {
+        QtTextFiles files;
+        return files.writeLines(path, {":::garden", "-", "na", "na"}, nullptr);
+    });
+    chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    QCOMPARE(saved, written);
+    QCOMPARE(readFile(path), written ? QByteArray(":::garden\r\n-\r\nna\r\nna\r\n") : old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"results.dat"});
+}
+
+void TestDesktopSession::closeRequestWhileUpdateResultsIsOpen_data() {
+    QTest::addColumn<bool>("leftUpdateResults");
+    QTest::newRow("Update Results open: refused") << false;
+    QTest::newRow("after Back!: closes and saves") << true;
+}
+
+void TestDesktopSession::closeRequestWhileUpdateResultsIsOpen() {
+    QFETCH(bool, leftUpdateResults);
+    Form1Harness h;
+    h.openWindow();
+    if (leftUpdateResults)
+        h.window->Command1_Click();
+    QCOMPARE(h.form->close(), leftUpdateResults);
+    QCOMPARE(h.fakes.files.writes, leftUpdateResults ? 1 : 0);
+    QCOMPARE(h.fakes.settings.values.isEmpty(), !leftUpdateResults);
+    QCOMPARE(h.window.isNull(), leftUpdateResults);
+}
+
+void TestDesktopSession::loadWarningWaitsForTheWindow() {
+    Form1Harness h;
+    bool windowShown = false;
+    h.fakes.dialogs.whileOpen = [&h, &windowShown](const FakeDialogs::Box&) { windowShown = h.form->isVisible(); };
+    h.start({"junk", ":::house", "4.3", "D", "N"});
+    QVERIFY(h.fakes.dialogs.messages().isEmpty());
+    h.form->show();
+    QTRY_COMPARE(h.fakes.dialogs.messages().size(), 1);
+    QVERIFY(windowShown);
+    QVERIFY(h.fakes.dialogs.messages()[0].contains("results.dat.bak"));
+    h.form->Command4_Click();
+    QCOMPARE(h.fakes.files.bytes("results.dat.bak"), crlf({"junk", ":::house", "4.3", "D", "N"}));
+}
+
+QTEST_MAIN(TestDesktopSession)
+#include "test_desktopsession.moc"
