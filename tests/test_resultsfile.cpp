@@ -4,13 +4,12 @@
 #include <QFile>
 #include <QTest>
 
-// The results file on bytes: the code page, the line rules, and the records.
+// The results file on bytes: the code page and the records. The fuzz target holds the line rules against every
+// kept input.
 class TestResultsFile : public QObject {
     Q_OBJECT
 
 private slots:
-    void lineRules_data();
-    void lineRules();
     void writingKeepsEveryByteAndNeverSplitsALine();
     void exampleFileReadsAndWritesByteForByte();
     void reading_data();
@@ -25,26 +24,6 @@ ResultsFormat::ReadOutcome readBytes(const QByteArray& bytes, RecordTable& table
     return ResultsFormat::readRecords(AnsiText::decodeLines(bytes), table);
 }
 } // namespace
-
-void TestResultsFile::lineRules_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<Lines>("lines");
-    QTest::newRow("empty file") << QByteArray() << Lines();
-    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << Lines{"a", "b"};
-    QTest::newRow("CR alone ends a line") << QByteArray("a\rb\r") << Lines{"a", "b"};
-    QTest::newRow("LF alone stays in the line") << QByteArray("a\nb\n") << Lines{"a\nb\n"};
-    QTest::newRow("no final line end") << QByteArray("a\r\nb") << Lines{"a", "b"};
-    QTest::newRow("only CRs") << QByteArray("\r\r\r") << Lines{"", "", ""};
-    QTest::newRow("CR LF LF") << QByteArray("a\r\n\nb") << Lines{"a", "\nb"};
-    QTest::newRow("NUL is a character") << QByteArray("a\0b", 3) << Lines{QString("a") + QChar(0) + "b"};
-    QTest::newRow("Windows-1252") << QByteArray("\xf8\x80\xe9") << Lines{QString::fromUtf8("ø€é")};
-}
-
-void TestResultsFile::lineRules() {
-    QFETCH(QByteArray, bytes);
-    QFETCH(Lines, lines);
-    QCOMPARE(AnsiText::decodeLines(bytes), lines);
-}
 
 void TestResultsFile::writingKeepsEveryByteAndNeverSplitsALine() {
     QByteArray line;
