@@ -27,7 +27,9 @@ QByteArray fileBytes(QString file) {
     if (file.startsWith("many:")) {
         QStringList lines;
         for (int i = 0; i < file.mid(5).toInt(); ++i)
-            lines << QString(":::w%1").arg(i);
+            lines << QString(":::w%1").arg(i) << "-"
+                  << "na"
+                  << "na";
         return crlf(lines);
     }
     return file.replace(u'/', "\r\n").toUtf8();
@@ -51,12 +53,12 @@ void TestWordList::script_data() {
     };
     row("two words", ":::house/4.3/D/Typist/:::garden/-/na/na/", {}, "", "house,garden | 0 | 4.3 D Typist 5 |  | same");
     row("103 words: the first 101, told once", "many:103", {}, "",
-        "w0..w100 (101) | 0 |    2 | M:results.dat holds 103 words, but the list keeps on | same");
+        "w0..w100 (101) | 0 | - na na 2 | M:results.dat holds 103 words, but the list keeps on | same");
     row("unreadable counts as missing", "!:::house/", {}, "", " | -1 |    0 |  | same");
-    row("reload keeps the list when there is nothing to read", ":::cat/", {"dog"}, "add empty load gone load",
+    row("reload keeps the list when there is nothing to read", ":::cat/-/na/na/", {"dog"}, "add empty load gone load",
         "cat,dog | 1 | - na na 3 | P:Enter new word: | none");
     row("closing saves only the records", "junk/:::house/4.3/D/N/extra/", {}, "close",
-        "house | 0 | 4.3 D N 5 | closed | :::house/4.3/D/N/");
+        "house | 0 | 4.3 D N 5 | M:results.dat holds lines Tapmeter cannot use; they  closed | :::house/4.3/D/N/");
     row("closing with no words writes an empty file", "", {}, "close", " | -1 |    0 | closed | ");
     row("a failed save is told and loses nothing", ":::house/4.3/D/N/", {}, "fail save close mend save",
         "house | 0 | 4.3 D N 5 | M:Could not save results.dat: No space left on devic C:Could not save results.dat: No "
@@ -77,7 +79,7 @@ void TestWordList::script_data() {
         " | -1 |    0 | P:Enter new word: M:The word contains a character that results.dat can P:Enter new word: | "
         "none");
     row("a full list takes no more words", "many:101", {"more"}, "add",
-        "w0..w100 (101) | 0 |    2 | M:The word list is full: it holds 101 words. Remove  | same");
+        "w0..w100 (101) | 0 | - na na 2 | M:The word list is full: it holds 101 words. Remove  | same");
     row("removing the first of three", three, {}, "pick:0 remove save",
         "two,three | 1 | 3 D3 N3 5 | M:Saved! | :::two/2/D2/N2/:::three/3/D3/N3/");
     row("removing the last of three", three, {}, "pick:2 remove save",
