@@ -14,6 +14,8 @@ class Form1;
 }
 class Form2;
 class Form3;
+class ProgressWindow;
+struct Attempt;
 class QCheckBox;
 class QTimer;
 
@@ -41,6 +43,7 @@ public slots:
     bool Form_Unload();
     void mnuAbout_Click();
     void mnuUpdate_Click();
+    void mnuProgress_Click();
 
     // The word table and the results file.
     void LoadResults();
@@ -83,6 +86,7 @@ private:
     void showWordLength();
     void selectWord(int index);
     void connectHandlers();
+    void keepAttempt(const Attempt& attempt);
 
     std::unique_ptr<Ui::Form1> ui;
     QTimer* Timer1;
@@ -93,12 +97,15 @@ private:
     SourceTable m_source2Table;
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
+    QPointer<ProgressWindow> m_progress;
 
     double SinceLastLetter = 0.0;
     bool BackspacePending = false;
     std::array<QString, 3> CriterionLimits;
     // Why the last SaveAll failed, for the message that reports it.
     QString m_saveError;
+    // A history that cannot be written is told once while the program runs.
+    bool m_historyFailureTold = false;
 };
 
 // A check box's value as the program counts it: 0 not ticked, 1 ticked,

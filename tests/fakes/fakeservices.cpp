@@ -105,3 +105,19 @@ bool FakeTextFiles::writeLines(const QString& path, const QStringList& lines, QS
     files.insert(absolute(path), AnsiText::encodeLines(lines));
     return true;
 }
+
+bool FakeAppendFiles::append(const QString& path, const QByteArray& header, const QByteArray& line, QString* error) {
+    if (!failWrites.isEmpty()) {
+        if (error)
+            *error = failWrites;
+        return false;
+    }
+    QByteArray& bytes = files[path];
+    bytes += (bytes.isEmpty() ? header : QByteArray()) + line;
+    return true;
+}
+
+bool FakeAppendFiles::read(const QString& path, QByteArray* bytes, QString*) const {
+    *bytes = files.value(path);
+    return true;
+}
