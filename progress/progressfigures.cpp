@@ -45,13 +45,18 @@ QList<WordProgress> progressByWord(const QList<Attempt>& attempts) {
 }
 
 AttemptTotals attemptTotals(const QList<Attempt>& attempts, QDate today, Qt::DayOfWeek firstDayOfWeek) {
-    const QDate weekStart = today.addDays(-((today.dayOfWeek() - firstDayOfWeek + 7) % 7));
+    // Local midnights as moments: turning every attempt into local time
+    // instead would read the time zone once per attempt.
+    const auto startOf = [](QDate date) { return QDateTime(date, QTime(0, 0)).toMSecsSinceEpoch(); };
+    const qint64 weekStart = startOf(today.addDays(-((today.dayOfWeek() - firstDayOfWeek + 7) % 7)));
+    const qint64 todayStart = startOf(today);
+    const qint64 tomorrowStart = startOf(today.addDays(1));
     AttemptTotals totals;
     totals.allTime = int(attempts.size());
     for (const Attempt& attempt : attempts) {
-        const QDate date = attempt.when.toLocalTime().date();
-        totals.today += date == today;
-        totals.thisWeek += date >= weekStart && date <= today;
+        const qint64 moment = attempt.when.toMSecsSinceEpoch();
+        totals.today += moment >= todayStart && moment < tomorrowStart;
+        totals.thisWeek += moment >= weekStart && moment < tomorrowStart;
     }
     return totals;
 }

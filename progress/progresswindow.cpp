@@ -3,10 +3,12 @@
 
 #include "accessibility.h"
 
+#include <QAction>
 #include <QChart>
 #include <QDateTimeAxis>
 #include <QLineSeries>
 #include <QLocale>
+#include <QMenu>
 #include <QShortcut>
 #include <QStandardItemModel>
 #include <QValueAxis>
@@ -57,8 +59,29 @@ ProgressWindow::ProgressWindow(Services& services, RecordOf recordOf, QWidget* p
     m_table->setSortRole(Qt::UserRole);
     ui->tblWords->setModel(m_table);
     ui->tblWords->verticalHeader()->hide();
+    ui->tblWords->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->tblWords->horizontalHeader()->setStretchLastSection(true);
     ui->tblWords->sortByColumn(WordColumn, Qt::AscendingOrder);
+    // The column headers sort by mouse; the table's menu (Shift+F10 or the
+    // menu key) does the same from the keyboard: again reverses the order.
+    ui->tblWords->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (int column = WordColumn; column <= ChangeColumn; ++column) {
+        auto* sortBy = new QAction(QStringLiteral("Sort by ") + m_table->headerData(column, Qt::Horizontal).toString(),
+                                   ui->tblWords);
+        connect(sortBy, &QAction::triggered, this, [this, column] {
+            const QHeaderView* header = ui->tblWords->horizontalHeader();
+            const bool again = header->sortIndicatorSection() == column;
+            ui->tblWords->sortByColumn(column, again && header->sortIndicatorOrder() == Qt::AscendingOrder
+                                                   ? Qt::DescendingOrder
+                                                   : Qt::AscendingOrder);
+        });
+        ui->tblWords->addAction(sortBy);
+    }
+    connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), ui->tblWords, nullptr, nullptr, Qt::WidgetShortcut),
+            &QShortcut::activated, this, [this] {
+                QMenu::exec(ui->tblWords->actions(), ui->tblWords->viewport()->mapToGlobal(QPoint(0, 0)), nullptr,
+                            ui->tblWords);
+            });
 
     QChart* chart = ui->chtAttempts->chart();
     chart->legend()->setAlignment(Qt::AlignBottom);
