@@ -49,29 +49,23 @@ QWidget* progressWindow() {
 void TestProgress::historyWritesAndReadsBack_data() {
     QTest::addColumn<QByteArray>("before"); // null: no file yet
     QTest::addColumn<QStringList>("readBefore");
+    const auto row = [](const char* name, const QByteArray& before, const QStringList& read = {}) {
+        QTest::newRow(name) << before << read;
+    };
     const QByteArray header = History::headerLine();
-    const QByteArray cat = History::line(attempt(QStringLiteral("cat"), QStringLiteral("3.5")));
-    QTest::newRow("new file") << QByteArray() << QStringList();
-    QTest::newRow("empty file") << QByteArray("") << QStringList();
-    QTest::newRow("header only") << header << QStringList();
-    QTest::newRow("comma and quotes in a word")
-        << header + History::line(attempt(QStringLiteral("a,\"b\""), QStringLiteral("4.7")))
-        << QStringList{QStringLiteral("a,\"b\" 4.7 5 1 0")};
-    QTest::newRow("line break in a word")
-        << header + History::line(attempt(QStringLiteral("x\ny"), QStringLiteral("2")))
-        << QStringList{QStringLiteral("x\ny 2 5 1 0")};
-    QTest::newRow("torn last line") << header + cat + cat.left(30) << QStringList{QStringLiteral("cat 3.5 5 1 0")};
-    QTest::newRow("torn inside quotes") << header + cat + "2026-12-05T12:00:00+01:00,\"a,\"\"b"
-                                        << QStringList{QStringLiteral("cat 3.5 5 1 0")};
-    QTest::newRow("last line whole but unended")
-        << header + cat.chopped(2) << QStringList{QStringLiteral("cat 3.5 5 1 0")};
-    QTest::newRow("newer version's extra columns, LF line ends")
-        << QByteArray("date,word,seconds,letters,fixes,record,wpm\n2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,40\n")
-        << QStringList{QStringLiteral("cat 3.5 3 0 1")};
-    QTest::newRow("lines that do not read")
-        << header +
-               "2026-12-01T08:00:00,cat,3.5,3,0,2\r\nyesterday,cat,3.5,3,0,1\r\n2026-12-01T08:00:00,cat,fast,3,0,1\r\n"
-        << QStringList();
+    const QByteArray cat = History::line(attempt("cat", "3.5"));
+    row("new file", QByteArray());
+    row("empty file", "");
+    row("header only", header);
+    row("comma and quotes in a word", header + History::line(attempt("a,\"b\"", "4.7")), {"a,\"b\" 4.7 5 1 0"});
+    row("line break in a word", header + History::line(attempt("x\ny", "2")), {"x\ny 2 5 1 0"});
+    row("torn last line", header + cat + cat.left(30), {"cat 3.5 5 1 0"});
+    row("torn inside quotes", header + cat + "2026-12-05T12:00:00+01:00,\"a,\"\"b", {"cat 3.5 5 1 0"});
+    row("last line whole but unended", header + cat.chopped(2), {"cat 3.5 5 1 0"});
+    row("newer version's extra columns, LF line ends",
+        "date,word,seconds,letters,fixes,record,wpm\n2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,40\n", {"cat 3.5 3 0 1"});
+    row("lines that do not read",
+        header + "2026-12-01T08:00:00,cat,3.5,3,0,2\r\nyesterday,cat,3.5,3,0,1\r\n2026-12-01T08:00:00,cat,x,3,0,1\r\n");
 }
 
 // What the file held reads back; one more attempt appended through the
@@ -112,8 +106,7 @@ void TestProgress::windowShowsEachWordsFigures() {
     const QDateTime now(QDate(2026, 12, 5), QTime(18, 0)); // a Saturday
     for (int i = 0; i < 10; ++i)
         history += History::line(attempt("alpha", i % 2 ? "5" : "4", now.addDays(-20 + i)));
-    history += History::line(attempt("alpha", "6", now.addDays(-30)));
-    history += History::line(attempt("alpha", "6", now.addDays(-30)));
+    history += History::line(attempt("alpha", "6", now.addDays(-30))).repeated(2);
     history += History::line(attempt("beta, gamma", "3.2", now.addDays(-4)));
     for (int i = 0; i < 10; ++i)
         history += History::line(attempt("delta", i < 5 ? "2" : "4", now.addSecs(-i * 60)));
@@ -152,7 +145,6 @@ void TestProgress::finishedWordsAreKeptAndAFailureIsToldOnce() {
     h.type(word);
     QCOMPARE(h.fakes.dialogs.messages().size(), 1);
     QVERIFY(h.fakes.dialogs.messages().first().contains("history.csv: Permission denied"));
-    QCOMPARE(h.form->findChild<QLabel*>("Label4")->text(), "0");
 
     h.fakes.appendFiles.failWrites.clear();
     h.form->findChild<QAction*>("mnuProgress")->trigger();
