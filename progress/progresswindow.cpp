@@ -53,6 +53,32 @@ ProgressWindow::ProgressWindow(Services& services, RecordOf recordOf, QWidget* p
     // One window at a time, made anew each time it is opened from the menu.
     setAttribute(Qt::WA_DeleteOnClose);
 
+    setUpTable();
+
+    QChart* chart = ui->chtAttempts->chart();
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    ui->chtAttempts->setRenderHint(QPainter::Antialiasing);
+    ui->chtAttempts->setFocusPolicy(Qt::NoFocus);
+
+    connect(ui->cboWord, &QComboBox::currentIndexChanged, this, &ProgressWindow::cboWord_Click);
+    connect(ui->cmdBack, &QPushButton::clicked, this, &ProgressWindow::cmdBack_Click);
+    // Moving through the table shows the word of the current row.
+    connect(ui->tblWords->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    showWord(m_table->item(current.row(), WordColumn)->text());
+            });
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &ProgressWindow::cmdBack_Click);
+    setAccessibleNames(this);
+
+    Form_Load();
+    ui->cboWord->setFocus();
+}
+
+ProgressWindow::~ProgressWindow() = default;
+
+void ProgressWindow::setUpTable() {
     m_table->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Attempts"), QStringLiteral("Best (s)"),
                                         QStringLiteral("Average of last 10 (s)"),
                                         QStringLiteral("Change against the 10 before")});
@@ -82,29 +108,7 @@ ProgressWindow::ProgressWindow(Services& services, RecordOf recordOf, QWidget* p
                 QMenu::exec(ui->tblWords->actions(), ui->tblWords->viewport()->mapToGlobal(QPoint(0, 0)), nullptr,
                             ui->tblWords);
             });
-
-    QChart* chart = ui->chtAttempts->chart();
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    ui->chtAttempts->setRenderHint(QPainter::Antialiasing);
-    ui->chtAttempts->setFocusPolicy(Qt::NoFocus);
-
-    connect(ui->cboWord, &QComboBox::currentIndexChanged, this, &ProgressWindow::cboWord_Click);
-    connect(ui->cmdBack, &QPushButton::clicked, this, &ProgressWindow::cmdBack_Click);
-    // Moving through the table shows the word of the current row.
-    connect(ui->tblWords->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (current.isValid())
-                    showWord(m_table->item(current.row(), WordColumn)->text());
-            });
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &ProgressWindow::cmdBack_Click);
-    setAccessibleNames(this);
-
-    Form_Load();
-    ui->cboWord->setFocus();
 }
-
-ProgressWindow::~ProgressWindow() = default;
 
 void ProgressWindow::Form_Load() {
     QByteArray bytes;

@@ -36,6 +36,7 @@ public slots:
     void cmdBack_Click();
 
 private:
+    void setUpTable();
     void fillTable();
     void fillChooser();
     void drawChart(const WordProgress* word);
