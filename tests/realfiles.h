@@ -13,7 +13,7 @@ struct RealFilesForm1 : Form3Harness {
     QString workFolder = root.filePath(QStringLiteral("work"));
     QString previousFolder = QDir::currentPath();
     QtTextFiles files;
-    Services services{fakes.sound, fakes.dialogs, fakes.settings, fakes.clock, files};
+    Services services{fakes.sound, fakes.dialogs, fakes.settings, fakes.clock, files, fakes.appendFiles};
 
     // results.dat is named relative to the working folder.
     RealFilesForm1() {

@@ -5,6 +5,7 @@
 #include "apptitle.h"
 #include "form2.h"
 #include "form3.h"
+#include "progresswindow.h"
 #include "windowstyle.h"
 
 #include <QCheckBox>
@@ -101,6 +102,7 @@ Form1::Form1(Services& services, QWidget* parent)
 Form1::~Form1() {
     delete m_form2;
     delete m_form3;
+    delete m_progress;
 }
 
 Form2* Form1::aboutWindow() const {
@@ -114,6 +116,7 @@ Form3* Form1::updateWindow() const {
 void Form1::connectHandlers() {
     connect(ui->mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
     connect(ui->mnuUpdate, &QAction::triggered, this, &Form1::mnuUpdate_Click);
+    connect(ui->mnuProgress, &QAction::triggered, this, &Form1::mnuProgress_Click);
     connect(ui->Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(ui->Text5, &QLineEdit::textChanged, this, &Form1::Text5_Change);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -188,6 +191,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     // The other windows go with the main window, without their own closing.
     delete m_form2;
     delete m_form3;
+    delete m_progress;
     QCoreApplication::quit();
 }
 

@@ -4,6 +4,8 @@
 #include "ui_form1.h"
 
 #include "ansitext.h"
+#include "history.h"
+#include "numbertext.h"
 #include "recordtime.h"
 #include "windowstyle.h"
 #include "wordrules.h"
@@ -15,14 +17,24 @@ void Form1::CheckWordFinished() {
     if (!finished)
         return;
 
+    // The attempt as the typist made it, before emptying the box counts one
+    // more change.
+    Attempt attempt;
+    attempt.when = m_services.clock.nowDateTime();
+    attempt.word = target;
+    attempt.letters = int(numberFromText(ui->Label4->text()));
+    attempt.fixes = int(numberFromText(ui->Label18->text()));
+
     // Runs the change handling once more, on the empty box.
     ui->Text1->setText(QString());
 
     // With no word selected there is no slot to hold a record.
     const int slot = ui->Combo1->currentIndex();
+    attempt.seconds = ui->Label3->text();
     if (RecordTable::isSlot(slot)) {
         const QString stored = ui->Text2->text();
         const bool newRecord = stored == NoRecordTime || leadingNumber(stored) > leadingNumber(ui->Label3->text());
+        attempt.record = newRecord;
         if (newRecord) {
             setTextFromStart(ui->Text2, ui->Label3->text());
             setTextFromStart(ui->Text3, AnsiText::toStorableLine(m_services.clock.nowText()));
@@ -40,4 +52,7 @@ void Form1::CheckWordFinished() {
 
     ui->Label9->setText(ui->Label3->text());
     Command1_Click();
+    // An empty word is no word to keep.
+    if (!target.isEmpty())
+        keepAttempt(attempt);
 }

@@ -121,3 +121,19 @@ bool FakeTextFiles::copyFile(const QString& path, const QString& copyPath, QStri
     files.insert(absolute(copyPath), *bytes);
     return true;
 }
+
+bool FakeAppendFiles::append(const QString& path, const QByteArray& header, const QByteArray& line, QString* error) {
+    if (!failWrites.isEmpty()) {
+        if (error)
+            *error = failWrites;
+        return false;
+    }
+    QByteArray& bytes = files[path];
+    bytes += (bytes.isEmpty() ? header : QByteArray()) + line;
+    return true;
+}
+
+bool FakeAppendFiles::read(const QString& path, QByteArray* bytes, QString*) const {
+    *bytes = files.value(path);
+    return true;
+}

@@ -71,7 +71,9 @@ public:
 class FakeClock final : public Clock {
 public:
     QString nowText() const override { return now; }
+    QDateTime nowDateTime() const override { return dateTime; }
     QString now = QStringLiteral("05/12/2026 18:22:05");
+    QDateTime dateTime = QDateTime(QDate(2026, 12, 5), QTime(18, 22, 5));
 };
 
 // Files in memory, by absolute path; relative paths name workingFolder.
@@ -99,11 +101,22 @@ public:
     int writes = 0;
 };
 
+// Files that only grow, in memory, by the path as given.
+class FakeAppendFiles final : public AppendFiles {
+public:
+    bool append(const QString& path, const QByteArray& header, const QByteArray& line, QString* error) override;
+    bool read(const QString& path, QByteArray* bytes, QString* error) const override;
+
+    QMap<QString, QByteArray> files;
+    QString failWrites; // when set, every append fails with this reason
+};
+
 struct FakeServices {
     FakeSound sound;
     FakeDialogs dialogs;
     FakeSettingsStore settings;
     FakeClock clock;
     FakeTextFiles files;
-    Services services{sound, dialogs, settings, clock, files};
+    FakeAppendFiles appendFiles;
+    Services services{sound, dialogs, settings, clock, files, appendFiles};
 };
