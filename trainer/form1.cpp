@@ -198,7 +198,13 @@ void Form1::mnuUpdate_Click() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    // Letters made with a dead key or a compose key come from the input
+    // method, not as key presses; each committed text counts like a key.
+    if (event->type() == QEvent::InputMethod && watched == ui->Text1) {
+        const QString committed = static_cast<QInputMethodEvent*>(event)->commitString();
+        if (!committed.isEmpty())
+            Text1_KeyPress(committed.at(0).unicode());
+    } else if (event->type() == QEvent::KeyPress) {
         const int code = characterCode(static_cast<QKeyEvent*>(event));
         if (code >= 0 && watched == ui->Text1) {
             Text1_KeyPress(code);

@@ -4,6 +4,7 @@
 #include "ui_form1.h"
 
 #include "ansitext.h"
+#include "lettercase.h"
 #include "recordtime.h"
 #include "windowstyle.h"
 #include "wordrules.h"
@@ -11,8 +12,8 @@
 void Form1::CheckWordFinished() {
     const QString typed = ui->Text1->text();
     const QString target = ui->Combo1->currentText();
-    const bool finished = caseSensitive() ? typed == target : typed.toUpper() == target.toUpper();
-    if (!finished)
+    // An empty word is never finished: emptying the box is no attempt at it.
+    if (target.isEmpty() || !sameLetters(typed, target, caseSensitive()))
         return;
 
     // Runs the change handling once more, on the empty box.
