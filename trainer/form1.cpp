@@ -10,9 +10,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -74,7 +74,6 @@ Form1::Form1(Services& services, QWidget* parent)
     ui->setupUi(this);
     makeFixedDialogFrame(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tapmeter-32.png")));
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
@@ -91,8 +90,7 @@ Form1::Form1(Services& services, QWidget* parent)
     Form_Load();
 
     adjustSize();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+    centreOnScreen(this);
     setAccessibleNames(this);
 }
 
