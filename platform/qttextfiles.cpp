@@ -2,14 +2,21 @@
 
 #include "ansitext.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
+// Only regular files are read: a named pipe would hold the program until
+// someone writes to it, and a device may never end.
+bool isRegularFile(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
 std::optional<QByteArray> readBytes(const QString& path) {
+    if (!isRegularFile(path))
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -38,7 +45,7 @@ bool writeAll(QSaveFile& file, const QByteArray& bytes) {
 } // namespace
 
 bool QtTextFiles::isFile(const QString& path) const {
-    return !path.isEmpty() && QFileInfo(path).isFile();
+    return isRegularFile(path);
 }
 
 qint64 QtTextFiles::size(const QString& path) const {
@@ -72,6 +79,6 @@ bool QtTextFiles::writeLines(const QString& path, const QStringList& lines, QStr
     return false;
 }
 
-QString QtTextFiles::programFolder() const {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+QString QtTextFiles::workingFolder() const {
+    return QDir::toNativeSeparators(QDir::currentPath());
 }

@@ -9,5 +9,5 @@ public:
     bool readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const override;
     std::optional<QString> readText(const QString& path) const override;
     bool writeLines(const QString& path, const QStringList& lines, QString* error) override;
-    QString programFolder() const override;
+    QString workingFolder() const override;
 };

@@ -27,6 +27,6 @@ public:
     // returns false and sets *error to a reason fit to show the user.
     virtual bool writeLines(const QString& path, const QStringList& lines, QString* error) = 0;
 
-    // The folder that holds the program's executable.
-    virtual QString programFolder() const = 0;
+    // The working folder, which holds results.dat.
+    virtual QString workingFolder() const = 0;
 };

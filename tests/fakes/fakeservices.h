@@ -74,7 +74,7 @@ public:
     QString now = QStringLiteral("05/12/2026 18:22:05");
 };
 
-// Files in memory, by absolute path; relative paths name workingFolder.
+// Files in memory, by absolute path; relative paths name workingFolderPath.
 class FakeTextFiles final : public TextFiles {
 public:
     bool isFile(const QString& path) const override;
@@ -82,7 +82,7 @@ public:
     bool readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const override;
     std::optional<QString> readText(const QString& path) const override;
     bool writeLines(const QString& path, const QStringList& lines, QString* error) override;
-    QString programFolder() const override { return programFolderPath; }
+    QString workingFolder() const override { return workingFolderPath; }
 
     QString absolute(const QString& path) const;
     void put(const QString& path, const QByteArray& bytes) { files.insert(absolute(path), bytes); }
@@ -92,8 +92,7 @@ public:
     QMap<QString, QByteArray> files;
     QSet<QString> unreadable; // absolute paths whose open fails
     QString failWrites;       // when set, every write fails with this reason
-    QString workingFolder = QStringLiteral("/home/typist/tapmeter");
-    QString programFolderPath = QStringLiteral("/usr/lib/tapmeter");
+    QString workingFolderPath = QStringLiteral("/home/typist/tapmeter");
     int writes = 0;
 };
 
