@@ -57,7 +57,7 @@ void TestForm3::browseCancelKeepsTheDialogsName() {
     Form3Harness h;
     h.openWindow();
     h.choose("", "");
-    QCOMPARE(QStringList({h.w->Text1->text(), h.w->Text2->text()}), QStringList(2, "/usr/lib/tapmeter"));
+    QCOMPARE(QStringList({h.w->Text1->text(), h.w->Text2->text()}), QStringList(2, "/home/typist/tapmeter"));
     h.choose(h.source1Path, "");
     QCOMPARE(h.fakes.dialogs.lastInitialFileName, h.source1Path);
     QCOMPARE(h.w->Text2->text(), h.source1Path);
@@ -96,7 +96,7 @@ void TestForm3::recordPanelsFollowTheSelection() {
     Form3Harness h;
     h.openRecords("house 4.3 D1 N1", "a 1 Da Na; c 3 Dc Nc");
     QCOMPARE(panels(h.w), (QStringList{"4.3", "D1", "N1", "1", "Da", "Na"}));
-    h.w->ImageCombo2->setCurrentIndex(1);
+    QTest::keyClick(h.w->ImageCombo2, Qt::Key_Down);
     QCOMPARE(panels(h.w), (QStringList{"4.3", "D1", "N1", "3", "Dc", "Nc"}));
 }
 
@@ -104,8 +104,7 @@ void TestForm3::openIgnoresWhatIsNoFile() {
     Form3Harness h;
     h.openRecords("house 4.3", "house 5");
     h.fakes.files.put("/home/typist/empty.dat", "");
-    h.fakes.files.put("/home/typist/*.dat", crlf(resultLines("zebra 1")));
-    for (const char* path : {"/home/typist/gone.dat", "/home/typist/empty.dat", "/home/typist/*.dat"}) {
+    for (const char* path : {"/home/typist/gone.dat", "/home/typist/empty.dat"}) {
         h.w->Text1->setText(path);
         h.window->Command4_Click();
         QCOMPARE(entries(h.w->ImageCombo1), QStringList{"house"});

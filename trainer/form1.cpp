@@ -11,9 +11,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QScreen>
 #include <QTimer>
 
 #include <utility>
@@ -77,7 +77,6 @@ Form1::Form1(Services& services, QWidget* parent)
     ui->setupUi(this);
     makeFixedDialogFrame(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tapmeter-32.png")));
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
@@ -94,8 +93,7 @@ Form1::Form1(Services& services, QWidget* parent)
     Form_Load();
 
     adjustSize();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+    centreOnScreen(this);
     setAccessibleNames(this);
 }
 
@@ -245,7 +243,13 @@ void Form1::mnuUpdate_Click() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    // Letters made with a dead key or a compose key come from the input
+    // method, not as key presses; each committed text counts like a key.
+    if (event->type() == QEvent::InputMethod && watched == ui->Text1) {
+        const QString committed = static_cast<QInputMethodEvent*>(event)->commitString();
+        if (!committed.isEmpty())
+            Text1_KeyPress(committed.at(0).unicode());
+    } else if (event->type() == QEvent::KeyPress) {
         const int code = characterCode(static_cast<QKeyEvent*>(event));
         if (code >= 0 && watched == ui->Text1) {
             Text1_KeyPress(code);

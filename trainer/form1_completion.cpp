@@ -5,6 +5,7 @@
 
 #include "ansitext.h"
 #include "history.h"
+#include "lettercase.h"
 #include "numbertext.h"
 #include "recordtime.h"
 #include "windowstyle.h"
@@ -13,8 +14,8 @@
 void Form1::CheckWordFinished() {
     const QString typed = ui->Text1->text();
     const QString target = ui->Combo1->currentText();
-    const bool finished = caseSensitive() ? typed == target : typed.toUpper() == target.toUpper();
-    if (!finished)
+    // An empty word is never finished: emptying the box is no attempt at it.
+    if (target.isEmpty() || !sameLetters(typed, target, caseSensitive()))
         return;
 
     // The attempt as the typist made it, before emptying the box counts one

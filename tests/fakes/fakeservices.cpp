@@ -71,7 +71,7 @@ bool FakeSettingsStore::write(const QString& application, const QString& section
 }
 
 QString FakeTextFiles::absolute(const QString& path) const {
-    return QDir::cleanPath(QDir(workingFolder).absoluteFilePath(path));
+    return QDir::cleanPath(QDir(workingFolderPath).absoluteFilePath(path));
 }
 
 bool FakeTextFiles::isFile(const QString& path) const {

@@ -76,7 +76,7 @@ public:
     QDateTime dateTime = QDateTime(QDate(2026, 12, 5), QTime(18, 22, 5));
 };
 
-// Files in memory, by absolute path; relative paths name workingFolder.
+// Files in memory, by absolute path; relative paths name workingFolderPath.
 class FakeTextFiles final : public TextFiles {
 public:
     bool isFile(const QString& path) const override;
@@ -86,7 +86,7 @@ public:
     std::optional<QByteArray> readBytes(const QString& path) const override;
     bool writeLines(const QString& path, const QStringList& lines, QString* error) override;
     bool copyFile(const QString& path, const QString& copyPath, QString* error) override;
-    QString programFolder() const override { return programFolderPath; }
+    QString workingFolder() const override { return workingFolderPath; }
 
     QString absolute(const QString& path) const;
     void put(const QString& path, const QByteArray& bytes) { files.insert(absolute(path), bytes); }
@@ -96,8 +96,7 @@ public:
     QMap<QString, QByteArray> files;
     QSet<QString> unreadable; // absolute paths whose open fails
     QString failWrites;       // when set, every write fails with this reason
-    QString workingFolder = QStringLiteral("/home/typist/tapmeter");
-    QString programFolderPath = QStringLiteral("/usr/lib/tapmeter");
+    QString workingFolderPath = QStringLiteral("/home/typist/tapmeter");
     int writes = 0;
 };
 
