@@ -15,12 +15,12 @@ Form2::Form2(Services& services, QWidget* parent)
     , m_services(services) {
     ui->setupUi(this);
     makeFixedDialogFrame(this);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tapmeter-32.png")));
     // Each "About" from the main window makes a new window, which reads the
     // texts afresh; "&Back!" and the close box both end it.
     setAttribute(Qt::WA_DeleteOnClose);
 
     connect(ui->Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    pressOnEscape(ui->Command1);
     setAccessibleNames(this);
 
     Form_Load();

@@ -67,3 +67,9 @@ row "Load: full 101-word file into a table" "$(printf '%.0f us' "$(figure loadFi
 row "Load: \"Load\" button, file into table and list" "$(printf '%.0f us' "$(figure loadResults real_time)")" "-"
 row "Save: SaveAll, settings and results.dat" "$(printf '%.0f us' "$(figure saveAll real_time)")" "-"
 row "Merge: two full files read, merged, Source 2 rewritten" "$(printf '%.0f us' "$(figure mergeFiles real_time)")" "-"
+row "History: one finished word appended: median / p99" \
+    "$(printf '%.0f / %.0f us' "$(figure historyAppend median_us)" "$(figure historyAppend p99_us)")" "-"
+row "History: 100,000 lines read into figures and totals" "$(printf '%.0f ms' "$(figure historyFigures real_time)")" \
+    "well below 1 s"
+row "Progress window opened and drawn, 100,000-line history" \
+    "$(printf '%.0f ms' "$(figure progressWindowOpen real_time)")" "well below 1 s"

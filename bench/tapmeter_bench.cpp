@@ -1,5 +1,7 @@
 // Clock accuracy, keystroke cost, and load, save and merge of full results files, for bench/run.sh.
 #include "harness.h"
+#include "progresswindow.h"
+#include "qtappendfiles.h"
 #include "resultsformat.h"
 #include "sourcemerge.h"
 
@@ -160,6 +162,71 @@ static void mergeFiles(benchmark::State& state) {
     }
 }
 BENCHMARK(mergeFiles)->Unit(benchmark::kMicrosecond);
+
+// A history of 100,000 finished words in a folder of its own: 50 words over
+// about a year, in the order they were typed.
+struct LongHistory {
+    QTemporaryDir root;
+    QString path = root.filePath(History::FileName);
+    QtAppendFiles files;
+    LongHistory() {
+        QByteArray bytes = History::headerLine();
+        const QDateTime start(QDate(2026, 1, 1), QTime(18, 0));
+        for (int i = 0; i < 100'000; ++i) {
+            const int tenths = 30 + (i * 7919) % 40;
+            bytes += History::line({start.addSecs(i * 300), QStringLiteral("word%1").arg(i % 50),
+                                    QString::number(tenths / 10.0), tenths / 10.0, 6, i % 3, i % 97 == 0});
+        }
+        if (!writeFile(path, bytes))
+            qFatal("cannot write the history");
+    }
+};
+
+// One finished word added to history.csv: opened, appended to and closed.
+static void historyAppend(benchmark::State& state) {
+    QTemporaryDir root;
+    const QString path = root.filePath(History::FileName);
+    QtAppendFiles files;
+    const QByteArray line = History::line(
+        {QDateTime::currentDateTime(), QStringLiteral("keyboard"), QStringLiteral("3.4"), 3.4, 8, 1, false});
+    timeEachStep(state, [&] {
+        if (!files.append(path, History::headerLine(), line, nullptr))
+            state.SkipWithError("the append failed");
+    });
+}
+BENCHMARK(historyAppend)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// A 100,000-line history from the disk to every word's figures and the totals.
+static void historyFigures(benchmark::State& state) {
+    LongHistory history;
+    for (auto _ : state) {
+        QByteArray bytes;
+        history.files.read(history.path, &bytes, nullptr);
+        const QList<Attempt> attempts = History::read(bytes);
+        benchmark::DoNotOptimize(progressByWord(attempts));
+        benchmark::DoNotOptimize(attemptTotals(attempts, QDate::currentDate(), Qt::Monday));
+        if (attempts.size() != 100'000)
+            state.SkipWithError("the history did not read whole");
+    }
+}
+BENCHMARK(historyFigures)->Unit(benchmark::kMillisecond);
+
+// The Progress window opened on a 100,000-line history and drawn once: the
+// table of 50 words and a chart of 2,000 attempts.
+static void progressWindowOpen(benchmark::State& state) {
+    LongHistory history;
+    FakeServices fakes;
+    Services services{fakes.sound, fakes.dialogs, fakes.settings, fakes.clock, fakes.files, history.files};
+    const QString previousFolder = QDir::currentPath();
+    QDir::setCurrent(history.root.path());
+    for (auto _ : state) {
+        ProgressWindow window(services, [](const QString&) { return std::optional<double>(3.0); });
+        window.show();
+        QApplication::processEvents();
+    }
+    QDir::setCurrent(previousFolder);
+}
+BENCHMARK(progressWindowOpen)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

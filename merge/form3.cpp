@@ -33,7 +33,6 @@ Form3::Form3(Services& services, SourceTable& source1Table, SourceTable& source2
     , m_loadResults(std::move(loadResults)) {
     ui->setupUi(this);
     makeFixedDialogFrame(this);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tapmeter-32.png")));
     setAttribute(Qt::WA_DeleteOnClose);
     Image1 = {ui->Image1_0, ui->Image1_1, ui->Image1_2, ui->Image1_3};
     ui->Command1->setFocus();
@@ -47,23 +46,23 @@ Form3::~Form3() = default;
 
 void Form3::connectHandlers() {
     connect(ui->Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    pressOnEscape(ui->Command1);
     connect(ui->Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     connect(ui->Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
     connect(ui->Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
     connect(ui->Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
-    // The user's selections; the program's own selections call the handlers
-    // themselves, with the lists' signals blocked.
-    connect(ui->ImageCombo1, &QComboBox::currentIndexChanged, this, &Form3::ImageCombo1_Click);
-    connect(ui->ImageCombo2, &QComboBox::currentIndexChanged, this, &Form3::ImageCombo2_Click);
+    // The user's picks, also of the entry already shown; the program's own
+    // selections call the handlers themselves.
+    connect(ui->ImageCombo1, &QComboBox::activated, this, &Form3::ImageCombo1_Click);
+    connect(ui->ImageCombo2, &QComboBox::activated, this, &Form3::ImageCombo2_Click);
 }
 
 void Form3::Form_Load() {
-    m_dialogFileName = m_services.files.programFolder();
+    m_dialogFileName = m_services.files.workingFolder();
     // Until the first "Open" each list holds a single "-", selected without
     // its handler: the record panels start empty even when the tables still
     // hold the files of an earlier visit.
     for (QComboBox* list : {ui->ImageCombo1, ui->ImageCombo2}) {
-        const QSignalBlocker blocker(list);
         list->clear();
         list->addItem(NoSourceEntry);
         list->setCurrentIndex(0);
@@ -101,18 +100,11 @@ QString Form3::browse() {
     return m_dialogFileName;
 }
 
-bool Form3::isSourceFile(const QString& path) const {
-    // A name with wildcards stands for a pattern, not for one file.
-    if (path.contains(u'*') || path.contains(u'?'))
-        return false;
-    return m_services.files.isFile(path);
-}
-
 void Form3::Command4_Click() {
     const QString path1 = ui->Text1->text();
     const QString path2 = ui->Text2->text();
     TextFiles& files = m_services.files;
-    if (!isSourceFile(path1) || !isSourceFile(path2))
+    if (!files.isFile(path1) || !files.isFile(path2))
         return;
     if (files.size(path1) <= 0 || files.size(path2) <= 0)
         return;
@@ -151,7 +143,6 @@ void Form3::Command4_Click() {
 }
 
 void Form3::ReadSourceFile(const ResultsFormat::ReadOutcome& outcome, QComboBox* list) {
-    const QSignalBlocker blocker(list);
     list->clear();
     list->addItems(outcome.words);
     // The first entry is selected, if there is one.
@@ -229,12 +220,9 @@ void Form3::Command5_Click() {
     }
 
     Source2Table = merged;
-    {
-        const QSignalBlocker blocker(ui->ImageCombo2);
-        for (int i = listed; i < words2.size(); ++i) {
-            ui->ImageCombo2->addItem(words2[i]);
-            setPicture(ui->ImageCombo2, i, MarkSimilar);
-        }
+    for (int i = listed; i < words2.size(); ++i) {
+        ui->ImageCombo2->addItem(words2[i]);
+        setPicture(ui->ImageCombo2, i, MarkSimilar);
     }
     Command4_Click();
     if (m_loadResults)

@@ -67,7 +67,6 @@ private:
     };
 
     QString browse();
-    bool isSourceFile(const QString& path) const;
     // Lists the words a source file gave its table.
     void ReadSourceFile(const ResultsFormat::ReadOutcome& outcome, QComboBox* list);
     void showRecord(const QComboBox* list, const SourceTable& table, QLineEdit* time, QLineEdit* date, QLineEdit* name);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 class Clock {
@@ -7,4 +8,6 @@ public:
     virtual ~Clock() = default;
     // The current local date and time in the user's general date-and-time form.
     virtual QString nowText() const = 0;
+    // The current local date and time.
+    virtual QDateTime nowDateTime() const = 0;
 };

@@ -5,5 +5,6 @@
 #include <QString>
 
 // The general date-and-time form: the locale's short date, a blank and its
-// long time; the time is left out when it is exactly midnight.
+// long time without its time zone; the time is left out at midnight (in whole
+// seconds).
 QString generalDateTimeText(const QDateTime& moment, const QLocale& locale);

@@ -5,3 +5,7 @@
 QString QtClock::nowText() const {
     return generalDateTimeText(QDateTime::currentDateTime(), QLocale::system());
 }
+
+QDateTime QtClock::nowDateTime() const {
+    return QDateTime::currentDateTime();
+}

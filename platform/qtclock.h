@@ -5,4 +5,5 @@
 class QtClock final : public Clock {
 public:
     QString nowText() const override;
+    QDateTime nowDateTime() const override;
 };

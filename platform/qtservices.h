@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qtappendfiles.h"
 #include "qtclock.h"
 #include "qtdialogs.h"
 #include "qtsettingsstore.h"
@@ -14,7 +15,8 @@ struct QtServices {
     QtSettingsStore settings;
     QtClock clock;
     QtTextFiles files;
-    Services services{sound, dialogs, settings, clock, files};
+    QtAppendFiles appendFiles;
+    Services services{sound, dialogs, settings, clock, files, appendFiles};
 };
 
 // The names the desktop and the settings store know the program by.

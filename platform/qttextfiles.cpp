@@ -2,13 +2,17 @@
 
 #include "ansitext.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
+// Only regular files are read: a named pipe would hold the program until
+// someone writes to it, and a device may never end.
+bool isRegularFile(const QString& path) {
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
 
 // Writes straight through to the disk, without the device's buffer: a
 // buffered write that a full disk or a file size limit cuts short only fails
@@ -42,7 +46,7 @@ bool saveBytes(const QString& path, const QByteArray& bytes, QString* error) {
 } // namespace
 
 bool QtTextFiles::isFile(const QString& path) const {
-    return !path.isEmpty() && QFileInfo(path).isFile();
+    return isRegularFile(path);
 }
 
 qint64 QtTextFiles::size(const QString& path) const {
@@ -65,6 +69,8 @@ std::optional<QString> QtTextFiles::readText(const QString& path) const {
 }
 
 std::optional<QByteArray> QtTextFiles::readBytes(const QString& path) const {
+    if (!isRegularFile(path))
+        return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -88,6 +94,6 @@ bool QtTextFiles::copyFile(const QString& path, const QString& copyPath, QString
     return saveBytes(copyPath, *bytes, error);
 }
 
-QString QtTextFiles::programFolder() const {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+QString QtTextFiles::workingFolder() const {
+    return QDir::toNativeSeparators(QDir::currentPath());
 }

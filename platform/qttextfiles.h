@@ -11,5 +11,5 @@ public:
     std::optional<QByteArray> readBytes(const QString& path) const override;
     bool writeLines(const QString& path, const QStringList& lines, QString* error) override;
     bool copyFile(const QString& path, const QString& copyPath, QString* error) override;
-    QString programFolder() const override;
+    QString workingFolder() const override;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appendfiles.h"
 #include "clock.h"
 #include "dialogs.h"
 #include "settingsstore.h"
@@ -13,4 +14,5 @@ struct Services {
     SettingsStore& settings;
     Clock& clock;
     TextFiles& files;
+    AppendFiles& appendFiles;
 };

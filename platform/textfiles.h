@@ -13,12 +13,13 @@ class TextFiles {
 public:
     virtual ~TextFiles() = default;
 
-    // True for an existing regular file (not a folder).
+    // True for an existing regular file (not a folder, a named pipe or a
+    // device). Only such files are read.
     virtual bool isFile(const QString& path) const = 0;
     virtual qint64 size(const QString& path) const = 0;
 
     // Hands the file's lines to eachLine in order. Returns false, having
-    // handed none, when the file cannot be opened or read.
+    // handed none, when the file is no regular file or cannot be read.
     virtual bool readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const = 0;
     // The whole file as one text, line breaks kept; nothing when unreadable.
     virtual std::optional<QString> readText(const QString& path) const = 0;
@@ -33,6 +34,6 @@ public:
     // writeLines.
     virtual bool copyFile(const QString& path, const QString& copyPath, QString* error) = 0;
 
-    // The folder that holds the program's executable.
-    virtual QString programFolder() const = 0;
+    // The working folder, which holds results.dat.
+    virtual QString workingFolder() const = 0;
 };

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QWidget>
 
+class QAbstractButton;
+
 // The windows are laid out in fixed pixel positions, so they use one small
 // font on every desktop instead of the desktop's own.
 inline QFont windowFont() {
@@ -15,13 +17,15 @@ inline QFont windowFont() {
     return font;
 }
 
-// A window whose frame cannot be resized and has neither a minimise nor a
-// maximise button.
-inline void makeFixedDialogFrame(QWidget* window) {
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    window->setFont(windowFont());
-}
+// A window with the program's icon, whose frame cannot be resized and has
+// neither a minimise nor a maximise button.
+void makeFixedDialogFrame(QWidget* window);
+
+// Places the window, with its frame, in the middle of its screen.
+void centreOnScreen(QWidget* window);
+
+// Esc in the button's window presses the button, the way Esc leaves a dialog.
+void pressOnEscape(QAbstractButton* button);
 
 // Record boxes are narrower than a date and time: show a text from its
 // beginning rather than its end.

@@ -11,9 +11,12 @@ case "$mode" in run|test) ;; *) usage ;; esac
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-multimedia-dev libgl-dev
+    qt6-base-dev qt6-multimedia-dev qt6-charts-dev libgl-dev
     fonts-liberation2
     desktop-file-utils
+    # Qt Charts' CMake package needs Qt OpenGL's, which qt6-charts-dev does
+    # not bring along.
+    libqt6opengl6-dev
     # The test suite's second build, with sanitizers and fuzz targets; the
     # benchmarks (bench/run.sh).
     clang-14 libclang-rt-14-dev libbenchmark-dev jq

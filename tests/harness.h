@@ -136,8 +136,12 @@ struct Form1Harness {
     QString workFolder = root.filePath(QStringLiteral("work"));
     QString previousFolder = QDir::currentPath();
     std::unique_ptr<QtTextFiles> realFiles;
-    Services services{fakes.sound, fakes.dialogs, fakes.settings, fakes.clock,
-                      realFiles ? static_cast<TextFiles&>(*realFiles) : fakes.files};
+    Services services{fakes.sound,
+                      fakes.dialogs,
+                      fakes.settings,
+                      fakes.clock,
+                      realFiles ? static_cast<TextFiles&>(*realFiles) : fakes.files,
+                      fakes.appendFiles};
 
     std::unique_ptr<Form1> form;
     std::optional<Form1Controls> ui;

@@ -5,14 +5,15 @@
 #include "apptitle.h"
 #include "form2.h"
 #include "form3.h"
+#include "progresswindow.h"
 #include "windowstyle.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QScreen>
 #include <QTimer>
 
 #include <utility>
@@ -76,7 +77,6 @@ Form1::Form1(Services& services, QWidget* parent)
     ui->setupUi(this);
     makeFixedDialogFrame(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tapmeter-32.png")));
 
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
@@ -93,14 +93,14 @@ Form1::Form1(Services& services, QWidget* parent)
     Form_Load();
 
     adjustSize();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - frameGeometry().center() + pos());
+    centreOnScreen(this);
     setAccessibleNames(this);
 }
 
 Form1::~Form1() {
     delete m_form2;
     delete m_form3;
+    delete m_progress;
 }
 
 Form2* Form1::aboutWindow() const {
@@ -114,6 +114,7 @@ Form3* Form1::updateWindow() const {
 void Form1::connectHandlers() {
     connect(ui->mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
     connect(ui->mnuUpdate, &QAction::triggered, this, &Form1::mnuUpdate_Click);
+    connect(ui->mnuProgress, &QAction::triggered, this, &Form1::mnuProgress_Click);
     connect(ui->Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(ui->Text5, &QLineEdit::textChanged, this, &Form1::Text5_Change);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
@@ -188,6 +189,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     // The other windows go with the main window, without their own closing.
     delete m_form2;
     delete m_form3;
+    delete m_progress;
     QCoreApplication::quit();
 }
 
@@ -241,7 +243,13 @@ void Form1::mnuUpdate_Click() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    // Letters made with a dead key or a compose key come from the input
+    // method, not as key presses; each committed text counts like a key.
+    if (event->type() == QEvent::InputMethod && watched == ui->Text1) {
+        const QString committed = static_cast<QInputMethodEvent*>(event)->commitString();
+        if (!committed.isEmpty())
+            Text1_KeyPress(committed.at(0).unicode());
+    } else if (event->type() == QEvent::KeyPress) {
         const int code = characterCode(static_cast<QKeyEvent*>(event));
         if (code >= 0 && watched == ui->Text1) {
             Text1_KeyPress(code);

@@ -14,6 +14,8 @@ class Form1;
 }
 class Form2;
 class Form3;
+class ProgressWindow;
+struct Attempt;
 class QCheckBox;
 class QTimer;
 
@@ -39,6 +41,7 @@ public slots:
     void endSession();
     void mnuAbout_Click();
     void mnuUpdate_Click();
+    void mnuProgress_Click();
 
     // The word table and the results file.
     void LoadResults();
@@ -86,6 +89,7 @@ private:
     void showWordLength();
     void selectWord(int index);
     void connectHandlers();
+    void keepAttempt(const Attempt& attempt);
 
     // The controls, handlers, run variables and tables keep the names the
     // windows were designed with (Text1, Timer1_Timer, SinceLastLetter,
@@ -99,6 +103,7 @@ private:
     SourceTable Source2Table;
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
+    QPointer<ProgressWindow> m_progress;
 
     double SinceLastLetter = 0.0;
     bool BackspacePending = false;
@@ -109,6 +114,8 @@ private:
     bool m_keepCopyBeforeSave = false;
     QStringList m_heldMessages;
     bool m_sessionEnded = false;
+    // A history that cannot be written is told once while the program runs.
+    bool m_historyFailureTold = false;
 };
 
 // A check box's value as the program counts it: 0 not ticked, 1 ticked,

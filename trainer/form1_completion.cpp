@@ -4,6 +4,9 @@
 #include "ui_form1.h"
 
 #include "ansitext.h"
+#include "history.h"
+#include "lettercase.h"
+#include "numbertext.h"
 #include "recordtime.h"
 #include "windowstyle.h"
 #include "wordrules.h"
@@ -11,18 +14,28 @@
 void Form1::CheckWordFinished() {
     const QString typed = ui->Text1->text();
     const QString target = ui->Combo1->currentText();
-    const bool finished = caseSensitive() ? typed == target : typed.toUpper() == target.toUpper();
-    if (!finished)
+    // An empty word is never finished: emptying the box is no attempt at it.
+    if (target.isEmpty() || !sameLetters(typed, target, caseSensitive()))
         return;
+
+    // The attempt as the typist made it, before emptying the box counts one
+    // more change.
+    Attempt attempt;
+    attempt.when = m_services.clock.nowDateTime();
+    attempt.word = target;
+    attempt.letters = int(numberFromText(ui->Label4->text()));
+    attempt.fixes = int(numberFromText(ui->Label18->text()));
 
     // Runs the change handling once more, on the empty box.
     ui->Text1->setText(QString());
 
     // With no word selected there is no slot to hold a record.
     const int slot = ui->Combo1->currentIndex();
+    attempt.seconds = ui->Label3->text();
     if (RecordTable::isSlot(slot)) {
         const QString stored = ui->Text2->text();
         const bool newRecord = stored == NoRecordTime || leadingNumber(stored) > leadingNumber(ui->Label3->text());
+        attempt.record = newRecord;
         if (newRecord) {
             setTextFromStart(ui->Text2, ui->Label3->text());
             setTextFromStart(ui->Text3, AnsiText::toStorableLine(m_services.clock.nowText()));
@@ -40,4 +53,7 @@ void Form1::CheckWordFinished() {
 
     ui->Label9->setText(ui->Label3->text());
     Command1_Click();
+    // An empty word is no word to keep.
+    if (!target.isEmpty())
+        keepAttempt(attempt);
 }

@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "ui_form1.h"
 
+#include "lettercase.h"
 #include "numbertext.h"
 
 #include <QTimer>
@@ -32,8 +33,7 @@ void Form1::Text1_Change() {
 
     const QString typed = ui->Text1->text();
     const QString head = ui->Combo1->currentText().left(typed.size());
-    const bool correct = caseSensitive() ? head == typed : head.toUpper() == typed.toUpper();
-    if (correct) {
+    if (sameLetters(head, typed, caseSensitive())) {
         ui->Shape1->setFillColor(Green);
     } else {
         ui->Shape1->setFillColor(Red);

@@ -98,10 +98,12 @@ public:
 class FakeClock final : public Clock {
 public:
     QString nowText() const override { return now; }
+    QDateTime nowDateTime() const override { return dateTime; }
     QString now = QStringLiteral("05/12/2026 18:22:05");
+    QDateTime dateTime = QDateTime(QDate(2026, 12, 5), QTime(18, 22, 5));
 };
 
-// Files in memory, by absolute path; relative paths name workingFolder.
+// Files in memory, by absolute path; relative paths name workingFolderPath.
 class FakeTextFiles final : public TextFiles {
 public:
     bool isFile(const QString& path) const override { return !path.isEmpty() && has(path); }
@@ -137,9 +139,11 @@ public:
         put(copyPath, bytes(path));
         return true;
     }
-    QString programFolder() const override { return programFolderPath; }
+    QString workingFolder() const override { return workingFolderPath; }
 
-    QString absolute(const QString& path) const { return QDir::cleanPath(QDir(workingFolder).absoluteFilePath(path)); }
+    QString absolute(const QString& path) const {
+        return QDir::cleanPath(QDir(workingFolderPath).absoluteFilePath(path));
+    }
     void put(const QString& path, const QByteArray& bytes) { files.insert(absolute(path), bytes); }
     QByteArray bytes(const QString& path) const { return files.value(absolute(path)); }
     bool has(const QString& path) const { return files.contains(absolute(path)); }
@@ -147,12 +151,43 @@ public:
     QMap<QString, QByteArray> files;
     QSet<QString> unreadable; // absolute paths whose open fails
     QString failWrites;       // when set, every write fails with this reason
-    QString workingFolder = QStringLiteral("/home/typist/tapmeter");
-    QString programFolderPath = QStringLiteral("/usr/lib/tapmeter");
+    QString workingFolderPath = QStringLiteral("/home/typist/tapmeter");
     int writes = 0;
 
 private:
     bool readable(const QString& path) const { return isFile(path) && !unreadable.contains(absolute(path)); }
+};
+
+// Files that only grow, in memory, by the path as given.
+class FakeAppendFiles final : public AppendFiles {
+public:
+    bool append(const QString& path, const QByteArray& header, const QByteArray& line, QString* error) override;
+    bool read(const QString& path, QByteArray* bytes, QString* error) const override;
+
+    QMap<QString, QByteArray> files;
+    QString failWrites; // when set, every append fails with this reason
+};
+
+// Files that only grow, in memory, by the path as given.
+class FakeAppendFiles final : public AppendFiles {
+public:
+    bool append(const QString& path, const QByteArray& header, const QByteArray& line, QString* error) override {
+        if (!failWrites.isEmpty()) {
+            if (error)
+                *error = failWrites;
+            return false;
+        }
+        QByteArray& bytes = files[path];
+        bytes += (bytes.isEmpty() ? header : QByteArray()) + line;
+        return true;
+    }
+    bool read(const QString& path, QByteArray* bytes, QString*) const override {
+        *bytes = files.value(path);
+        return true;
+    }
+
+    QMap<QString, QByteArray> files;
+    QString failWrites; // when set, every append fails with this reason
 };
 
 struct FakeServices {
@@ -161,5 +196,6 @@ struct FakeServices {
     FakeSettingsStore settings;
     FakeClock clock;
     FakeTextFiles files;
-    Services services{sound, dialogs, settings, clock, files};
+    FakeAppendFiles appendFiles;
+    Services services{sound, dialogs, settings, clock, files, appendFiles};
 };

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "appendfiles.h"
+
+class QtAppendFiles final : public AppendFiles {
+public:
+    bool append(const QString& path, const QByteArray& header, const QByteArray& line, QString* error) override;
+    bool read(const QString& path, QByteArray* bytes, QString* error) const override;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "progressfigures.h"
+#include "services.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace Ui {
+class ProgressWindow;
+}
+class QStandardItemModel;
+
+// The Progress window: every word's finished attempts from history.csv, one
+// word's attempts over time in a chart, and how many attempts were made
+// today, this week and in all.
+class ProgressWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // The word's record as the main window holds it; nothing for none.
+    using RecordOf = std::function<std::optional<double>(const QString& word)>;
+
+    ProgressWindow(Services& services, RecordOf recordOf, QWidget* parent = nullptr);
+    ~ProgressWindow() override;
+
+public slots:
+    // Reads history.csv afresh and shows it.
+    void Form_Load();
+    // Shows this word's attempts, when it has any.
+    void showWord(const QString& word);
+    void cboWord_Click();
+    void cmdBack_Click();
+
+private:
+    void setUpTable();
+    void fillTable();
+    void fillChooser();
+    void drawChart(const WordProgress* word);
+
+    std::unique_ptr<Ui::ProgressWindow> ui;
+    QStandardItemModel* m_table;
+
+    Services& m_services;
+    RecordOf m_recordOf;
+    QList<WordProgress> m_words;
+};

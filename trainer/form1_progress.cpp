@@ -1,0 +1,41 @@
+// The history of finished words and the Progress window that shows it.
+#include "form1.h"
+#include "ui_form1.h"
+
+#include "history.h"
+#include "progresswindow.h"
+#include "recordtime.h"
+
+void Form1::mnuProgress_Click() {
+    if (!m_progress) {
+        m_progress = new ProgressWindow(m_services, [this](const QString& word) -> std::optional<double> {
+            for (int i = 0; i < ui->Combo1->count() && RecordTable::isSlot(i); ++i) {
+                if (ui->Combo1->itemText(i) == word && m_wordTable.FastestTime[i] != NoRecordTime)
+                    return leadingNumber(m_wordTable.FastestTime[i]);
+            }
+            return std::nullopt;
+        });
+    }
+    m_progress->showWord(ui->Combo1->currentText());
+    m_progress->show();
+    m_progress->raise();
+    m_progress->activateWindow();
+}
+
+// Adds a finished word to history.csv. Typing goes on whatever becomes of it.
+void Form1::keepAttempt(const Attempt& attempt) {
+    QString error;
+    if (!m_services.appendFiles.append(History::FileName, History::headerLine(), History::line(attempt), &error)) {
+        if (!m_historyFailureTold) {
+            m_historyFailureTold = true;
+            m_services.dialogs.message(
+                this, QStringLiteral("Could not add the finished word to %1: %2\r\n\r\nTyping goes on, but finished "
+                                     "words are not kept for the Progress window until the file can be written. "
+                                     "This is the only time Tapmeter tells you while it runs.")
+                          .arg(History::FileName, error));
+        }
+        return;
+    }
+    if (m_progress)
+        m_progress->Form_Load();
+}
