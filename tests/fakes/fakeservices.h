@@ -161,16 +161,6 @@ private:
 // Files that only grow, in memory, by the path as given.
 class FakeAppendFiles final : public AppendFiles {
 public:
-    bool append(const QString& path, const QByteArray& header, const QByteArray& line, QString* error) override;
-    bool read(const QString& path, QByteArray* bytes, QString* error) const override;
-
-    QMap<QString, QByteArray> files;
-    QString failWrites; // when set, every append fails with this reason
-};
-
-// Files that only grow, in memory, by the path as given.
-class FakeAppendFiles final : public AppendFiles {
-public:
     bool append(const QString& path, const QByteArray& header, const QByteArray& line, QString* error) override {
         if (!failWrites.isEmpty()) {
             if (error)
