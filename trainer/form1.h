@@ -75,6 +75,7 @@ protected:
 
 private:
     bool runAutomaticActionAfterChange();
+    void showMatch(bool correct);
     void playCue(const QString& fileName) const;
     bool soundsOn() const;
     bool caseSensitive() const;
