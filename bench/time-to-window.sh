@@ -24,3 +24,7 @@ kill "$(DISPLAY=$display xdotool getwindowpid "$window")" 2>/dev/null || true
 wait || true
 words=$(grep -c '^:::' build/run/results.dat || true)
 echo "clean clone to window: $(awk "BEGIN { printf \"%.1f\", $shown - $started }") s, $words words listed; load average now $(cut -d' ' -f1-3 /proc/loadavg)"
+# The processor time of the clone, the build and the start, which other work
+# on the machine does not stretch as it does the time above: user, system.
+times >"$clone/times"
+echo "processor time of the children: $(tail -1 "$clone/times")"
