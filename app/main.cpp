@@ -1,15 +1,21 @@
+#include "commandline.h"
 #include "folderlock.h"
 #include "form1.h"
 #include "qtservices.h"
 #include "sessionend.h"
+#include "workingfolder.h"
 
 #include <QApplication>
 #include <QDir>
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
+        return *exitCode;
     QApplication app(argc, argv);
     identifyApplication();
     QtServices platform;
+    if (!enterWorkingFolder(platform.dialogs))
+        return 1;
     const SessionEnd sessionEnd;
     const FolderLock lock(QDir::currentPath());
     if (lock.heldElsewhere()) {

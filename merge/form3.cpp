@@ -31,6 +31,7 @@ Form3::Form3(Services& services, SourceTable& source1Table, SourceTable& source2
     , Source2Table(source2Table)
     , m_mainWindow(mainWindow)
     , m_loadResults(std::move(loadResults)) {
+    exposeWithWindowRole();
     ui->setupUi(this);
     makeFixedDialogFrame(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -70,6 +71,7 @@ void Form3::Form_Load() {
     for (int k = MarkFaster; k <= MarkSlower; ++k) {
         QLabel* legend = Image1[k - 1];
         legend->setPixmap(ImageList1.picture(k).pixmap(legend->size(), devicePixelRatioF()));
+        legend->setAccessibleName(MarkPictures::name(CompareMark(k)));
     }
 }
 
@@ -171,6 +173,10 @@ void Form3::showRecord(const QComboBox* list, const SourceTable& table, QLineEdi
 void Form3::setPicture(QComboBox* list, int entry, int picture) {
     list->setItemIcon(entry, ImageList1.picture(picture));
     list->setItemData(entry, picture, PictureRole);
+    // Screen readers cannot see the picture; they read the mark after the word.
+    list->setItemData(entry,
+                      QStringLiteral("%1, %2").arg(list->itemText(entry), MarkPictures::name(CompareMark(picture))),
+                      Qt::AccessibleTextRole);
 }
 
 QString Form3::mergeRefusal() const {

@@ -50,3 +50,17 @@ QColor MarkPictures::colour(CompareMark mark) {
     }
     return QColor();
 }
+
+QString MarkPictures::name(CompareMark mark) {
+    switch (mark) {
+    case MarkFaster:
+        return QStringLiteral("faster");
+    case MarkSimilar:
+        return QStringLiteral("similar");
+    case MarkNew:
+        return QStringLiteral("new");
+    case MarkSlower:
+        return QStringLiteral("slower");
+    }
+    return QString();
+}

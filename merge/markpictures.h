@@ -17,6 +17,8 @@ public:
     QIcon picture(int index) const;
 
     static QColor colour(CompareMark mark);
+    // The mark as a screen reader says it: "faster", "similar", "new", "slower".
+    static QString name(CompareMark mark);
 
 private:
     std::array<QIcon, 4> m_pictures;

@@ -1,5 +1,6 @@
 #include "accessibility.h"
 
+#include <QAccessibleWidget>
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
@@ -85,7 +86,25 @@ QString accessibleNameFor(QWidget* control) {
     return frameCaption(control);
 }
 
+// Qt gives a QWidget of its own class the role of a pane, even when it is a
+// window; dialogs and main windows get theirs from their Qt class.
+QAccessibleInterface* plainWindowInterface(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget || !widget->isWindow() || className != QLatin1String(object->metaObject()->className()) ||
+        object->metaObject()->superClass() != &QWidget::staticMetaObject)
+        return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::Window);
+}
+
 } // namespace
+
+void exposeWithWindowRole() {
+    static const bool installed = [] {
+        QAccessible::installFactory(plainWindowInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 QString spokenCaption(const QString& caption) {
     QString spoken;

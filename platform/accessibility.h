@@ -11,6 +11,10 @@ class QWidget;
 // already set in the window's design are kept.
 void setAccessibleNames(QWidget* window);
 
+// Makes screen readers see top-level windows made from a plain QWidget as
+// windows rather than as a pane. Call before the first such window is made.
+void exposeWithWindowRole();
+
 // A caption as it reads aloud: without the access-key marker "&" ("&&" stands
 // for a real "&"), the surrounding blanks or a closing colon.
 QString spokenCaption(const QString& caption);

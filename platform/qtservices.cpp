@@ -1,10 +1,12 @@
 #include "qtservices.h"
 
+#include "programinfo.h"
+
 #include <QGuiApplication>
 
 void identifyApplication() {
-    QGuiApplication::setOrganizationName(QStringLiteral("Tapmeter"));
-    QGuiApplication::setApplicationName(QStringLiteral("Tapmeter"));
-    QGuiApplication::setApplicationVersion(QStringLiteral("4.1"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tapmeter.Tapmeter"));
+    QGuiApplication::setOrganizationName(QString::fromLatin1(ProgramName));
+    QGuiApplication::setApplicationName(QString::fromLatin1(ProgramName));
+    QGuiApplication::setApplicationVersion(QString::fromLatin1(ProgramVersion));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopId));
 }

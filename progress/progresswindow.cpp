@@ -225,7 +225,8 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     dates->setRange(first, last);
     auto* seconds = new QValueAxis;
     seconds->setTitleText(QStringLiteral("Seconds"));
-    seconds->setLabelFormat(QStringLiteral("%.1f"));
+    // Nice numbers may step by 0.05 s; "%g" shows them without rounding.
+    seconds->setLabelFormat(QStringLiteral("%g"));
     seconds->setRange(0.0, highest > 0 ? highest * 1.15 : 1.0);
     seconds->applyNiceNumbers();
     chart->addAxis(dates, Qt::AlignBottom);

@@ -9,18 +9,24 @@ usage() { echo "usage: scripts/dev.sh run|test" >&2; exit 2; }
 mode=$1
 case "$mode" in run|test) ;; *) usage ;; esac
 
+# What building and running the program needs; the test command adds its own.
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-charts-dev libgl-dev
     fonts-liberation2
-    desktop-file-utils
     # Qt Charts' CMake package needs Qt OpenGL's, which qt6-charts-dev does
     # not bring along.
     libqt6opengl6-dev
-    # The test suite's second build, with sanitizers and fuzz targets; the
-    # benchmarks (bench/run.sh).
-    clang-14 libclang-rt-14-dev libbenchmark-dev jq
 )
+if [ "$mode" = test ]; then
+    packages+=(
+        # The install test, and the Debian package and its check.
+        desktop-file-utils appstream dpkg-dev lintian file
+        # The test suite's second build, with sanitizers and fuzz targets; the
+        # benchmarks (bench/run.sh).
+        clang-14 libclang-rt-14-dev libbenchmark-dev jq
+    )
+fi
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
@@ -33,7 +39,12 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The run command builds the program alone, without the tests and benchmarks.
+# A unity build parses Qt's headers once per library instead of once per file:
+# a third less compile time (bench/RESULTS.md).
+testing=OFF
+[ "$mode" = run ] || testing=ON
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$testing -DCMAKE_UNITY_BUILD=ON
 cmake --build build -j"$(nproc)"
 
 case "$mode" in

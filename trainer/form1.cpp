@@ -82,7 +82,7 @@ Form1::Form1(Services& services, QWidget* parent)
     Timer1->setInterval(100);
     Timer1->setTimerType(Qt::PreciseTimer);
 
-    ui->Shape1->setFillColor(QColor(255, 0, 0));
+    showMatch(false);
     // The small reset button overlaps the word panel's edge; keep it on top
     // so that it can be seen and clicked.
     ui->Command6->raise();

@@ -81,6 +81,7 @@ private:
     // on the screen yet, so that the box can belong to it.
     void tellUser(const QString& text);
     void showHeldMessages();
+    void showMatch(bool correct);
     void playCue(const QString& fileName) const;
     bool soundsOn() const;
     bool caseSensitive() const;

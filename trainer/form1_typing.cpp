@@ -33,12 +33,16 @@ void Form1::Text1_Change() {
 
     const QString typed = ui->Text1->text();
     const QString head = ui->Combo1->currentText().left(typed.size());
-    if (sameLetters(head, typed, caseSensitive())) {
-        ui->Shape1->setFillColor(Green);
-    } else {
-        ui->Shape1->setFillColor(Red);
+    const bool correct = sameLetters(head, typed, caseSensitive());
+    showMatch(correct);
+    if (!correct)
         playCue(QStringLiteral("mistake.wav"));
-    }
+}
+
+void Form1::showMatch(bool correct) {
+    ui->Shape1->setFillColor(correct ? Green : Red);
+    // What the colour says, for screen readers.
+    ui->Shape1->setAccessibleDescription(correct ? QStringLiteral("correct so far") : QStringLiteral("wrong letter"));
 }
 
 void Form1::Text1_KeyPress(int keyAscii) {

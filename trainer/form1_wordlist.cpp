@@ -159,6 +159,9 @@ int Form1::wordCount() const {
 
 void Form1::showWordCount() {
     ui->Label10->setText(wordCountCaption(wordCount()));
+    // A grey hint in the empty typing box, which is not its text.
+    ui->Text1->setPlaceholderText(wordCount() > 0 ? QStringLiteral("Type the word chosen on the right")
+                                                  : QStringLiteral("Add a word first, with Add word"));
 }
 
 void Form1::showWordLength() {

@@ -1,0 +1,94 @@
+#include "workingfolder.h"
+
+#include "dialogs.h"
+#include "qttextfiles.h"
+#include "starterlist.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace {
+
+const QString ResultsFileName = QStringLiteral("results.dat");
+
+bool sameContents(const QString& a, const QString& b) {
+    QFile first(a);
+    QFile second(b);
+    return first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly) && first.size() == second.size() &&
+           first.readAll() == second.readAll();
+}
+
+// Written beside the target and renamed over it, so that a failed copy never
+// leaves half a file; the program copes with a missing one.
+bool copyWhole(const QString& from, const QString& to, QString* error) {
+    QFile source(from);
+    QSaveFile target(to);
+    if (!source.open(QIODevice::ReadOnly)) {
+        *error = source.errorString();
+        return false;
+    }
+    const QByteArray bytes = source.readAll();
+    if (target.open(QIODevice::WriteOnly) && target.write(bytes) == bytes.size() && target.commit())
+        return true;
+    *error = target.errorString();
+    return false;
+}
+
+// A data directory that is not an absolute path is to be ignored, which
+// QStandardPaths does not do.
+QString dataHome() {
+    const QString chosen = qEnvironmentVariable("XDG_DATA_HOME");
+    return QDir::isAbsolutePath(chosen) ? chosen : QDir::homePath() + QStringLiteral("/.local/share");
+}
+
+} // namespace
+
+bool writeStarterListIfAbsent(const QString& path, QString* error) {
+    const QFileInfo existing(path);
+    if (existing.exists() || existing.isSymLink())
+        return true;
+    return QtTextFiles().writeLines(path, starterListLines(), error);
+}
+
+QStringList prepareFolder(const QString& shipped, const QString& folder) {
+    if (!QDir().mkpath(folder))
+        return {QStringLiteral("Cannot create the folder %1.").arg(folder)};
+    QStringList problems;
+    const QDir from(shipped);
+    for (const QString& file : from.entryList(QDir::Files)) {
+        const QString target = folder + QLatin1Char('/') + file;
+        if (file == ResultsFileName || sameContents(from.filePath(file), target))
+            continue;
+        QString error;
+        if (!copyWhole(from.filePath(file), target, &error))
+            problems << QStringLiteral("Cannot copy %1 into %2: %3").arg(file, folder, error);
+    }
+    QString error;
+    if (!writeStarterListIfAbsent(folder + QLatin1Char('/') + ResultsFileName, &error))
+        problems << QStringLiteral("Cannot write the starter list %1/%2: %3").arg(folder, ResultsFileName, error);
+    return problems;
+}
+
+bool enterWorkingFolder(Dialogs& dialogs) {
+    const QString shipped = QCoreApplication::applicationDirPath() + QStringLiteral("/" TAPMETER_DATA_FROM_PROGRAM);
+    if (!QFileInfo(shipped).isDir())
+        return true;
+    const QString folder = dataHome() + QStringLiteral("/tapmeter");
+    QStringList problems = prepareFolder(shipped, folder);
+    const bool entered = QDir::setCurrent(folder);
+    if (!entered && problems.isEmpty())
+        problems << QStringLiteral("Cannot open the folder %1.").arg(folder);
+    if (problems.isEmpty())
+        return true;
+    // Also on standard error, for whoever started the program from a terminal.
+    std::fprintf(stderr, "tapmeter: %s\n", qPrintable(problems.join(QLatin1Char(' '))));
+    dialogs.message(nullptr, problems.join(QStringLiteral("\n")) +
+                                 (entered ? QStringLiteral("\n\nTapmeter starts without the missing files.")
+                                          : QStringLiteral("\n\nTapmeter cannot start without its folder.")));
+    return entered;
+}
