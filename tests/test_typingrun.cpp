@@ -71,7 +71,7 @@ void TestTypingRun::run_data() {
     // Fixes: typing on after Backspace.
     row("Backspace in an empty box", "case=1", "BS K:cxy", "cxy | R | run | 0 0 0 0 3 1 1 | 0 | = | ");
     row("Delete is no fix", "case=1", "BS K:cxy BS BS K:x LEFT DEL K:a", "ca | G | run | 0 0 0 0 8 1 2 | 0 | = | ");
-    row("a pending fix outlives a reset", "", "K:ca BS r1 K:c", "c | G | run | 0 0 0 0 1 1 1 | 0 | = | ");
+    row("a pending fix outlives a reset", "", "BS K:cx BS K:a BS r1 K:c", "c | G | run | 0 0 0 0 1 1 1 | 0 | = | ");
     // Resets, by hand and automatic, and the automatic stop.
     row("reset", "word=house sounds=1", "t:hx k:4 r6",
         " | G | stop | 0 0 0 0 0 0 0 | 0 | = | type type mistake type reset");
