@@ -181,12 +181,6 @@ struct Form1Harness {
         for (int i = 0; i < count; ++i)
             form->Timer1_Timer();
     }
-    void setAutomatic(int action, int criterion, const QString& limit) {
-        ui->Combo2->setCurrentIndex(action);
-        ui->Combo3->setCurrentIndex(criterion);
-        ui->Text5->setText(limit);
-    }
-    bool clockRunning() const { return ui->Timer1->isActive(); }
     QColor indicator() const { return ui->Shape1->fillColor(); }
     QStringList listed() const { return entries(ui->Combo1); }
 

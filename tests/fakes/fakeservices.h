@@ -11,19 +11,13 @@
 
 #include <functional>
 
-// Plays nothing; remembers every call.
+// Plays nothing.
 class FakeSound final : public Sound {
 public:
-    struct Play {
-        QString fileName;
-        bool wait;
-    };
     void play(const QString& fileName, bool wait) override {
-        plays.append({fileName, wait});
         if (whilePlaying)
             whilePlaying(fileName, wait);
     }
-    QList<Play> plays;
     // Runs inside play(), for tests that look at the state while a sound plays.
     std::function<void(const QString& fileName, bool wait)> whilePlaying;
 };
