@@ -51,6 +51,7 @@ void TestTypingRun::run_data() {
     row("case sensitive", "case=1", "p:CA", "CA[R>] 0 0 0 0 1 1 0 | 0 | = | ");
     row("greyed counts as off", "case=2", "p:CA", "CA[G>] 0 0 0 0 1 1 0 | 0 | = | ");
     row("beyond the word", "", "p:cats", "cats[R>] 0 0 0 0 1 1 0 | 0 | = | ");
+    row("no word, some text", "", "remove p:a", "a[R>] 0 0 0 0 1 1 0 | 0 | = | ");
     // Sounds, counters and number texts.
     row("sounds on", "sounds=1", "t:cx", "cx[R>] 0 0 0 0 2 1 0 | 0 | = | type type mistake");
     row("sounds greyed", "sounds=2", "t:cx", "cx[R>] 0 0 0 0 2 1 0 | 0 | = | ");
