@@ -119,8 +119,7 @@ void TestTypingRun::run() {
     h.setSetting("Sounds", given.value("sounds"));
     h.fakes.clock.now = "now";
     h.fakes.dialogs.promptAnswers << given.value("answer");
-    const QString word = given["word"];
-    const QStringList file{":::" + word, given["stored"], "old", "Nm"};
+    const QStringList file{":::" + given["word"], given["stored"], "old", "Nm"};
     h.start(file);
 
     QStringList events;
