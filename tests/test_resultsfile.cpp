@@ -28,8 +28,6 @@ ResultsFormat::ReadOutcome readBytes(const QByteArray& bytes, RecordTable& table
 void TestResultsFile::writingKeepsEveryByteAndNeverSplitsALine() {
     // What the code page cannot hold becomes '?'; a CR would split the record.
     QCOMPARE(AnsiText::encodeLines({QString::fromUtf8("aΩ😀"), "a\rb"}), QByteArray("a???\r\na b\r\n"));
-    QVERIFY(AnsiText::canHold(QString::fromUtf8("Zoë Ærø €5")));
-    QVERIFY(!AnsiText::canHold(QString::fromUtf8("Ωmega")));
     QCOMPARE(AnsiText::toStorableLine(QString::fromUtf8("Ann\r\nΩ")), "Ann  ?");
 }
 
