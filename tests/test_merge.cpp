@@ -8,10 +8,10 @@
 // script and compares one line:
 //   Source 1 marks | Source 2 marks | the six record boxes | merge offered | messages | Source 2 afterwards
 // Marks: F faster, = similar, N new, S slower. Long lists show their ends
-// and their length. Script: merge (the handler, offered or not), click (the
-// button), down (Source 2's next entry), path1:F (file F in the typist's folder typed), other
-// (another Source 2 chosen, not opened), open, unreadable (Source 2), fail
-// and mend (the disk).
+// and their length. Script: merge (the handler, offered or not), down
+// (Source 2's next entry), path1:F (file F of the typist's folder typed in),
+// other (another Source 2 chosen, not opened), open, rewrite (Source 1 on
+// disk), unreadable (Source 2), fail and mend (the disk).
 class TestMerge : public QObject {
     Q_OBJECT
 
@@ -77,7 +77,7 @@ void TestMerge::script_data() {
     row("none never replaces a record", "house - na na", "house 99 D2 N2", "merge",
         "S | F | - na na 99 D2 N2 | 0 | Done!/Updated: 0/Added: 0 | same");
     row("new words in order; the merge stays offered", "zebra 3 Z Z; house 4.3 D1 N1; apple - na na",
-        "garden 1 DG NG; house 5 D2 N2", "click",
+        "garden 1 DG NG; house 5 D2 N2", "merge",
         "=== | N=== | 3 Z Z 1 DG NG | 1 | Done!/Updated: 1/Added: 2 | garden 1 DG NG; house 4.3 D1 N1; zebra 3 Z Z; "
         "apple - na na");
     row("new word thrice, the fastest wins", "house 5 D1 N1; house 4 D3 N3; house 6 D4 N4", "other 1 d n", "merge",
@@ -112,7 +112,6 @@ void TestMerge::script() {
     h.openRecords(records(source1), records(source2));
     const QByteArray before = h.fakes.files.bytes(h.source2Path);
     play(script, {{"merge", [&](const QString&) { h.window->Command5_Click(); }},
-                  {"click", [&](const QString&) { h.w->Command5->click(); }},
                   {"down", [&](const QString&) { QTest::keyClick(h.w->ImageCombo2, Qt::Key_Down); }},
                   {"path1", [&](const QString& name) { h.w->Text1->setText("/home/typist/" + name); }},
                   {"other", [&](const QString&) { h.choose(h.source1Path, "/home/typist/other.dat"); }},
