@@ -5,9 +5,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QChartView>
-#include <QComboBox>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
 
 // Every finished word is kept in history.csv, which reads back whatever a
