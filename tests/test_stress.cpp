@@ -34,15 +34,9 @@ bool limitFileSize(bool on) {
 }
 
 bool applyFault(Fault fault, const Form1Harness& h) {
-    switch (fault) {
-    case Fault::PathIsFolder:
+    if (fault == Fault::PathIsFolder)
         return QFile::remove(h.resultsPath()) && QDir().mkdir(h.resultsPath());
-    case Fault::FolderRemoved:
-        return QDir(h.workFolder).removeRecursively();
-    case Fault::DiskFull:
-        return limitFileSize(true);
-    }
-    return false;
+    return fault == Fault::FolderRemoved ? QDir(h.workFolder).removeRecursively() : limitFileSize(true);
 }
 
 // Takes any fault away again.
@@ -53,18 +47,13 @@ void clearFaults(const Form1Harness& h) {
     QDir::setCurrent(h.workFolder);
 }
 
-// The old state, with no temporary file left behind.
+// The old state, with no file written anywhere, least of all in the root folder, which a vanished working folder
+// might resolve to.
 bool oldStateKept(Fault fault, const Form1Harness& h) {
     const QStringList files = QDir(h.workFolder).entryList(QDir::Files | QDir::Hidden);
-    switch (fault) {
-    case Fault::PathIsFolder:
-        return QFileInfo(h.resultsPath()).isDir() && files.isEmpty();
-    case Fault::FolderRemoved:
-        // Least of all in the root folder, which a vanished working folder might resolve to.
-        return !QFileInfo::exists(h.workFolder) && !QFileInfo::exists(QStringLiteral("/results.dat"));
-    default:
+    if (fault == Fault::DiskFull)
         return files == QStringList{"results.dat"} && readFile(h.resultsPath()) == OldResults;
-    }
+    return files.isEmpty() && !QFileInfo::exists(QStringLiteral("/results.dat"));
 }
 
 // What both windows hold: the word table, the lists, the marks and the panel.
