@@ -27,7 +27,6 @@ private slots:
     void aboutIsOneWindowReadAnewOnlyAfterBack();
     void whatTheDesktopIsTold_data();
     void whatTheDesktopIsTold();
-    void tabWalksTheWholeFocusChainCountingNoFix();
     void pickingTheShownEntryShowsItsRecordAgain();
     void filesAreTakenAsNamed();
 };
@@ -76,15 +75,12 @@ void TestDesktop::typingBox_data() {
     row("ß: capitals finish", ":::straße|9", "t:STRAßE", "prompts=1;colour=green");
     // Emptying the box is no attempt at an empty word.
     row("empty word: Backspace empties the box", ":::|9", "t:a BS", "prompts=0;colour=green");
-    row("empty list: Backspace empties the box", nullptr, "t:a BS", "prompts=0;colour=green");
     row("empty word: a letter, then Reset", ":::|9", "t:a reset", "prompts=0");
     // A letter an input method commits mends the pending fix.
     row("dead key, then the letter it makes", nullptr, "K:x BS im:/é", "fixes=1");
     row("dead key still pending", nullptr, "K:x BS im:´/", "fixes=0");
     row("right beginning", ":::house", "t:hou", "colour=green;said=correct so far");
-    row("other case", ":::house", "t:HO", "colour=green;said=correct so far");
     row("wrong letter", ":::house", "t:hx", "colour=red;said=wrong letter");
-    row("wrong, then mended", ":::house", "t:hx BS t:o", "colour=green;said=correct so far");
     row("hint: no words", "", "", "hint=Add a word first, with Add word;text=");
     row("hint: words", ":::house|:::garden", "remove", "hint=Type the word chosen on the right;text=");
     row("hint: last word removed", ":::house", "remove", "hint=Add a word first, with Add word;text=");
@@ -195,26 +191,23 @@ void TestDesktop::whatTheDesktopIsTold_data() {
     const auto told = [](const char* window, const char* control, const char* what, const char* text) {
         QTest::addRow("%s %s %s", window, control, what) << window << control << what << QString::fromUtf8(text);
     };
-    const auto name = [&](const char* window, const char* control, const char* text) {
-        told(window, control, "name", text);
-    };
     // Captions, without access key, blanks and colon.
-    name("main", "Command1", "Reset");
-    name("main", "Command6", "ø");
+    told("main", "Command1", "name", "Reset");
+    told("main", "Command6", "name", "ø");
     // Captionless: the label beside, above (up to its colon), else the frame.
-    name("main", "Text1", "Write the selected word from the list");
-    name("main", "Combo1", "Words in database");
-    name("About", "Text1", "What's new");
-    name("About", "Command1", "Back!");
+    told("main", "Text1", "name", "Write the selected word from the list");
+    told("main", "Combo1", "name", "Words in database");
+    told("About", "Text1", "name", "What's new");
+    told("About", "Command1", "name", "Back!");
     // A name given in the form wins over the frame's.
-    name("main", "Combo2", "Automatic action");
+    told("main", "Combo2", "name", "Automatic action");
     // A label that runs a pixel into its box.
-    name("Update", "Text1", "Source 1");
+    told("Update", "Text1", "name", "Source 1");
     // The legend's pictures and the lists' marks by what they mean.
-    name("Update", "Image1_0", "faster");
-    name("Update", "Image1_1", "similar");
-    name("Update", "Image1_2", "new");
-    name("Update", "Image1_3", "slower");
+    told("Update", "Image1_0", "name", "faster");
+    told("Update", "Image1_1", "name", "similar");
+    told("Update", "Image1_2", "name", "new");
+    told("Update", "Image1_3", "name", "slower");
     told("Update", "ImageCombo1", "entries", "house, faster|garden, new|tree, slower");
     told("Update", "ImageCombo2", "entries", "house, slower|tree, faster");
     told("Update", "", "role", "window");
@@ -222,6 +215,11 @@ void TestDesktop::whatTheDesktopIsTold_data() {
     told("main", "Text2", "value", "4.3");
     for (const char* window : {"main", "About", "Update"})
         told(window, "", "icon", "32");
+    // Tab walks the whole chain; after a Backspace, which leaves a fix
+    // pending, the Tabs are no typing.
+    told("main", "Text1", "Tab",
+         "Command1 Check1 Check2 Command6 Combo2 Combo3 Text5 Combo1 Text2 Text3 Text4 Command3 Command5 Command4 "
+         "Command2 Text1 fixes 0");
     // Esc leaves a window from any of its controls.
     told("About", "Text1", "Esc", "closed");
     told("Update", "Text3", "Esc", "closed");
@@ -243,6 +241,17 @@ void TestDesktop::whatTheDesktopIsTold() {
         QVERIFY(h.form->isEnabled());
         return;
     }
+    if (what == "Tab") {
+        QTest::keyClicks(widget, "ox");
+        QTest::keyClick(widget, Qt::Key_Backspace);
+        QStringList visited;
+        do {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << focused();
+        } while (visited.last() != control && visited.size() < 30);
+        QTEST(visited.join(u' ') + " fixes " + h.ui->Label18->text(), "told");
+        return;
+    }
     const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     const QAccessible::State state = accessible->state();
     QStringList spoken;
@@ -258,24 +267,6 @@ void TestDesktop::whatTheDesktopIsTold() {
         {"entries", spoken.join(u'|')},
     };
     QTEST(told[what], "told");
-}
-
-void TestDesktop::tabWalksTheWholeFocusChainCountingNoFix() {
-    Form1Harness h;
-    QVERIFY(openActive(h));
-    // A Backspace leaves a fix pending; the Tab that follows is no typing.
-    QTest::keyClicks(h.ui->Text1, "ox");
-    QTest::keyClick(h.ui->Text1, Qt::Key_Backspace);
-    const QStringList order = QString("Command1 Check1 Check2 Command6 Combo2 Combo3 Text5 Combo1 Text2 Text3 Text4 "
-                                      "Command3 Command5 Command4 Command2 Text1")
-                                  .split(' ');
-    QStringList visited;
-    for (qsizetype i = 0; i < order.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << focused();
-    }
-    QCOMPARE(visited, order);
-    QCOMPARE(h.ui->Label18->text(), "0");
 }
 
 void TestDesktop::pickingTheShownEntryShowsItsRecordAgain() {
