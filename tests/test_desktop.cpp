@@ -1,22 +1,34 @@
-// The windows on the desktop: the About window's texts, what the controls announce, and the keyboard alone working
-// everything.
+// The windows on the desktop: what the typing box and the indicator tell a
+// new user, the About window's texts, what the controls announce, the
+// keyboard alone working everything, and files whose names or kinds a
+// typist never thinks about.
+#include "datetext.h"
 #include "form2.h"
 #include "harness.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTest>
+
+#include <sys/stat.h>
 
 class TestDesktop : public QObject {
     Q_OBJECT
 
 private slots:
+    void typingBox_data();
+    void typingBox();
+    void recordDateInEveryLocale();
     void aboutShowsTheTextsAsRead_data();
     void aboutShowsTheTextsAsRead();
     void aboutIsOneWindowReadAnewOnlyAfterBack();
-    void controlNames_data();
-    void controlNames();
-    void tabWalksTheWholeFocusChainCountingNoFix();
+    void whatTheDesktopIsTold_data();
+    void whatTheDesktopIsTold();
+    void pickingTheShownEntryShowsItsRecordAgain();
+    void filesAreTakenAsNamed();
 };
 
 namespace {
@@ -24,16 +36,17 @@ QString shown(QWidget* window, const char* box) {
     return window->findChild<QPlainTextEdit*>(QLatin1String(box))->toPlainText();
 }
 
-// Starts the main window on two words and brings up the window asked for.
+// Starts the main window on two words and brings up the window asked for,
+// Update Results with two sources open.
 QWidget* openActive(Form1Harness& h, const QString& which = "main") {
-    h.start({":::one", "-", "na", "na", ":::two", "-", "na", "na"});
+    h.start(resultLines("one 4.3 D1 N1;two - na na"));
     QWidget* window = h.form.get();
     if (which == "About") {
         h.form->mnuAbout_Click();
         window = h.form->aboutWindow();
     } else if (which == "Update") {
-        h.form->mnuUpdate_Click();
-        window = h.form->updateWindow();
+        h.openRecords("house 4.3 D1 N1;garden 5 D N;tree 9 D N", "house 5 D N;tree 8 D N");
+        window = h.window;
     }
     window->show();
     return QTest::qWaitForWindowActive(window) ? window : nullptr;
@@ -46,7 +59,84 @@ QString focused() {
         widget = widget->parentWidget();
     return widget ? widget->objectName() : "<none>";
 }
+
 } // namespace
+
+void TestDesktop::typingBox_data() {
+    QTest::addColumn<QString>("results"); // lines split at '|'; null: no results.dat
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("expected");
+    const auto row = [](const char* name, const char* results, const char* script, const char* expected) {
+        QTest::newRow(name) << (results ? QString::fromUtf8(results) : QString()) << QString::fromUtf8(script)
+                            << QString::fromUtf8(expected);
+    };
+    // Words are compared letter by letter: ß is no "ss", its capital is ß.
+    row("ß: strasse is another word", ":::straße|9", "t:strasse", "prompts=0;colour=red");
+    row("ß: capitals finish", ":::straße|9", "t:STRAßE", "prompts=1;colour=green");
+    // Emptying the box is no attempt at an empty word.
+    row("empty word: Backspace empties the box", ":::|9", "t:a BS", "prompts=0;colour=green");
+    row("empty word: a letter, then Reset", ":::|9", "t:a reset", "prompts=0");
+    // A letter an input method commits mends the pending fix.
+    row("dead key, then the letter it makes", nullptr, "K:x BS im:/é", "fixes=1");
+    row("dead key still pending", nullptr, "K:x BS im:´/", "fixes=0");
+    row("right beginning", ":::house", "t:hou", "colour=green;said=correct so far");
+    row("wrong letter", ":::house", "t:hx", "colour=red;said=wrong letter");
+    row("hint: no words", "", "", "hint=Add a word first, with Add word;text=");
+    row("hint: words", ":::house|:::garden", "remove", "hint=Type the word chosen on the right;text=");
+    row("hint: last word removed", ":::house", "remove", "hint=Add a word first, with Add word;text=");
+}
+
+void TestDesktop::typingBox() {
+    QFETCH(QString, results);
+    QFETCH(QString, script);
+    Form1Harness h;
+    if (!results.isNull())
+        h.setResults(crlf(results.split(u'|', Qt::SkipEmptyParts)));
+    h.start();
+    play(script, {
+                     {"t", [&](const QString& letters) { h.type(letters); }},
+                     {"K", [&](const QString& keys) { QTest::keyClicks(h.ui->Text1, keys); }},
+                     {"BS", [&](const QString&) { QTest::keyClick(h.ui->Text1, Qt::Key_Backspace); }},
+                     {"reset", [&](const QString&) { h.ui->Command1->click(); }},
+                     {"remove", [&](const QString&) { h.ui->Command5->click(); }},
+                     {"im", // "pending/committed"
+                      [&](const QString& text) {
+                          QInputMethodEvent event(text.section(u'/', 0, 0), {});
+                          event.setCommitString(text.section(u'/', 1));
+                          QApplication::sendEvent(h.ui->Text1, &event);
+                      }},
+                 });
+    // Each row names the parts of the state it is about.
+    const QMap<QString, QString> state{{"prompts", QString::number(h.fakes.dialogs.prompts().size())},
+                                       {"colour", h.indicator() == IndicatorGreen ? "green" : "red"},
+                                       {"said", h.ui->Shape1->accessibleDescription()},
+                                       {"fixes", h.ui->Label18->text()},
+                                       {"hint", h.ui->Text1->placeholderText()},
+                                       {"text", h.ui->Text1->text()}};
+    QFETCH(QString, expected);
+    QStringList seen;
+    for (const QString& item : expected.split(u';'))
+        seen << item.section(u'=', 0, 0) + '=' + state.value(item.section(u'=', 0, 0));
+    QCOMPARE(seen.join(u';'), expected);
+}
+
+// No locale leaves a trace of the time zone it names, or of the brackets,
+// comma or blank around it; and half a second past midnight is midnight.
+void TestDesktop::recordDateInEveryLocale() {
+    static const QRegularExpression remnant(QStringLiteral(R"(\(\s*\)|\[\s*\]|^\s|[\s,]$|\s\s|UTC)"));
+    const QDate day(2026, 12, 7);
+    for (const QLocale& locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        const QString date = locale.toString(day, QLocale::ShortFormat);
+        const QString text = generalDateTimeText(QDateTime(day, QTime(18, 22, 5), Qt::UTC), locale);
+        QVERIFY2(text.startsWith(date + ' ') && text.size() > date.size() + 1 && !text.contains(remnant),
+                 qPrintable(locale.name() + ": " + text));
+        QCOMPARE(generalDateTimeText(QDateTime(day, QTime(0, 0, 0, 500)), locale), date);
+    }
+    // Qt prints the day-period letter B of some locales as it is.
+    QCOMPARE(generalDateTimeText(QDateTime(day, QTime(18, 22, 5)), QLocale("zh_TW")),
+             QString::fromUtf8("2026/12/7 下午6:22:05"));
+}
 
 void TestDesktop::aboutShowsTheTextsAsRead_data() {
     QTest::addColumn<QByteArray>("whatsNewBytes");
@@ -93,53 +183,117 @@ void TestDesktop::aboutIsOneWindowReadAnewOnlyAfterBack() {
     QCOMPARE(shown(h.form->aboutWindow(), "Text1"), "second");
 }
 
-void TestDesktop::controlNames_data() {
+void TestDesktop::whatTheDesktopIsTold_data() {
     QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("name");
-    const auto row = [](const char* window, const char* control, const char* name) {
-        QTest::addRow("%s %s", window, control) << window << control << QString::fromUtf8(name);
+    QTest::addColumn<QString>("control"); // empty: the window itself
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("told");
+    const auto told = [](const char* window, const char* control, const char* what, const char* text) {
+        QTest::addRow("%s %s %s", window, control, what) << window << control << what << QString::fromUtf8(text);
     };
     // Captions, without access key, blanks and colon.
-    row("main", "Command1", "Reset");
-    row("main", "Command6", "ø");
+    told("main", "Command1", "name", "Reset");
+    told("main", "Command6", "name", "ø");
     // Captionless: the label beside, above (up to its colon), else the frame.
-    row("main", "Text1", "Write the selected word from the list");
-    row("main", "Combo1", "Words in database");
-    row("About", "Text1", "What's new");
-    row("About", "Command1", "Back!");
+    told("main", "Text1", "name", "Write the selected word from the list");
+    told("main", "Combo1", "name", "Words in database");
+    told("About", "Text1", "name", "What's new");
+    told("About", "Command1", "name", "Back!");
     // A name given in the form wins over the frame's.
-    row("main", "Combo2", "Automatic action");
+    told("main", "Combo2", "name", "Automatic action");
     // A label that runs a pixel into its box.
-    row("Update", "Text1", "Source 1");
+    told("Update", "Text1", "name", "Source 1");
+    // The legend's pictures and the lists' marks by what they mean.
+    told("Update", "Image1_0", "name", "faster");
+    told("Update", "Image1_1", "name", "similar");
+    told("Update", "Image1_2", "name", "new");
+    told("Update", "Image1_3", "name", "slower");
+    told("Update", "ImageCombo1", "entries", "house, faster|garden, new|tree, slower");
+    told("Update", "ImageCombo2", "entries", "house, slower|tree, faster");
+    told("Update", "", "role", "window");
+    // The main window's locked record boxes are still read out.
+    told("main", "Text2", "value", "4.3");
+    for (const char* window : {"main", "About", "Update"})
+        told(window, "", "icon", "32");
+    // Tab walks the whole chain; after a Backspace, which leaves a fix
+    // pending, the Tabs are no typing.
+    told("main", "Text1", "Tab",
+         "Command1 Check1 Check2 Command6 Combo2 Combo3 Text5 Combo1 Text2 Text3 Text4 Command3 Command5 Command4 "
+         "Command2 Text1 fixes 0");
+    // Esc leaves a window from any of its controls.
+    told("About", "Text1", "Esc", "closed");
+    told("Update", "Text3", "Esc", "closed");
+    told("Update", "ImageCombo1", "Esc", "closed");
 }
 
-void TestDesktop::controlNames() {
+void TestDesktop::whatTheDesktopIsTold() {
     QFETCH(QString, window);
     QFETCH(QString, control);
+    QFETCH(QString, what);
     Form1Harness h;
     QWidget* shownWindow = openActive(h, window);
     QVERIFY(shownWindow);
+    const QPointer<QWidget> widget = control.isEmpty() ? shownWindow : shownWindow->findChild<QWidget*>(control);
+    if (what == "Esc") {
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_Escape);
+        QTRY_VERIFY(widget.isNull());
+        QVERIFY(h.form->isEnabled());
+        return;
+    }
+    if (what == "Tab") {
+        QTest::keyClicks(widget, "ox");
+        QTest::keyClick(widget, Qt::Key_Backspace);
+        QStringList visited;
+        do {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << focused();
+        } while (visited.last() != control && visited.size() < 30);
+        QTEST(visited.join(u' ') + " fixes " + h.ui->Label18->text(), "told");
+        return;
+    }
+    const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    const QAccessible::State state = accessible->state();
+    QStringList spoken;
+    if (const auto* list = qobject_cast<QComboBox*>(widget))
+        for (int i = 0; i < list->count(); ++i)
+            spoken << list->itemData(i, Qt::AccessibleTextRole).toString();
     // On Linux a drop-down list announces its chosen entry, not its name.
-    QTEST(shownWindow->findChild<QWidget*>(control)->accessibleName(), "name");
+    const QMap<QString, QString> told{
+        {"name", widget->accessibleName()},
+        {"role", accessible->role() == QAccessible::Window ? "window" : "other"},
+        {"value", state.readOnly && state.focusable ? accessible->text(QAccessible::Value) : "locked"},
+        {"icon", QString::number(widget->windowIcon().pixmap(32).height())},
+        {"entries", spoken.join(u'|')},
+    };
+    QTEST(told[what], "told");
 }
 
-void TestDesktop::tabWalksTheWholeFocusChainCountingNoFix() {
+void TestDesktop::pickingTheShownEntryShowsItsRecordAgain() {
     Form1Harness h;
-    QVERIFY(openActive(h));
-    // A Backspace leaves a fix pending; the Tab that follows is no typing.
-    QTest::keyClicks(h.ui->Text1, "ox");
-    QTest::keyClick(h.ui->Text1, Qt::Key_Backspace);
-    const QStringList order = QString("Command1 Check1 Check2 Command6 Combo2 Combo3 Text5 Combo1 Text2 Text3 Text4 "
-                                      "Command3 Command5 Command4 Command2 Text1")
-                                  .split(' ');
-    QStringList visited;
-    for (qsizetype i = 0; i < order.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << focused();
+    h.openRecords("house 4.3 D1 N1", "garden 5 D2 N2");
+    for (const auto& [list, time] : {std::pair{h.w->ImageCombo1, h.w->Text3}, {h.w->ImageCombo2, h.w->Text6}}) {
+        time->setText("typed over");
+        emit list->activated(list->currentIndex());
     }
-    QCOMPARE(visited, order);
-    QCOMPARE(h.ui->Label18->text(), "0");
+    QCOMPARE(h.w->Text3->text() + ' ' + h.w->Text6->text(), "4.3 5");
+}
+
+// Wildcards in a source's name are letters; a named pipe in place of an
+// About text would hold the window until someone writes to it.
+void TestDesktop::filesAreTakenAsNamed() {
+    Form1Harness h(Files::Real);
+    const QString friendPath = h.root.filePath("friend?.dat");
+    const QString minePath = h.root.filePath("mine*.dat");
+    QVERIFY(writeFile(friendPath, crlf(resultLines("house 4.3"))) &&
+            writeFile(minePath, crlf(resultLines("garden 5"))));
+    QVERIFY(mkfifo("pipe", 0600) == 0 && mkfifo("whatsnew.txt", 0600) == 0);
+    QVERIFY(QFile::link("pipe", "information.txt"));
+    h.start();
+    h.openSources(friendPath, minePath);
+    QCOMPARE(entries(h.w->ImageCombo1) + entries(h.w->ImageCombo2), (QStringList{"house", "garden"}));
+    Form2 about(h.services);
+    QCOMPARE(shown(&about, "Text1") + shown(&about, "Text2"), "");
 }
 
 QTEST_MAIN(TestDesktop)
