@@ -22,13 +22,10 @@ private slots:
     void typingBox_data();
     void typingBox();
     void recordDateInEveryLocale();
-    void aboutShowsTheTextsAsRead_data();
-    void aboutShowsTheTextsAsRead();
-    void aboutIsOneWindowReadAnewOnlyAfterBack();
+    void aboutShowsItsTextsReadAnewOnlyAfterBack();
     void whatTheDesktopIsTold_data();
     void whatTheDesktopIsTold();
-    void pickingTheShownEntryShowsItsRecordAgain();
-    void filesAreTakenAsNamed();
+    void sourcesAreTakenAsNamedAndRepicked();
 };
 
 namespace {
@@ -81,8 +78,7 @@ void TestDesktop::typingBox_data() {
     row("dead key still pending", nullptr, "K:x BS im:´/", "fixes=0");
     row("right beginning", ":::house", "t:hou", "colour=green;said=correct so far");
     row("wrong letter", ":::house", "t:hx", "colour=red;said=wrong letter");
-    row("hint: no words", "", "", "hint=Add a word first, with Add word;text=");
-    row("hint: words", ":::house|:::garden", "remove", "hint=Type the word chosen on the right;text=");
+    row("hint: words", ":::house", "", "hint=Type the word chosen on the right;text=");
     row("hint: last word removed", ":::house", "remove", "hint=Add a word first, with Add word;text=");
 }
 
@@ -138,49 +134,29 @@ void TestDesktop::recordDateInEveryLocale() {
              QString::fromUtf8("2026/12/7 下午6:22:05"));
 }
 
-void TestDesktop::aboutShowsTheTextsAsRead_data() {
-    QTest::addColumn<QByteArray>("whatsNewBytes");
-    QTest::addColumn<QByteArray>("informationBytes");
-    QTest::addColumn<QString>("shownTexts");
-    // A null pointer is a file that is not there.
-    const auto row = [](const char* name, const char* whatsNew, const char* information, const char* texts) {
-        QTest::newRow(name) << QByteArray(whatsNew) << QByteArray(information) << QString::fromUtf8(texts);
-    };
-    row("both missing", nullptr, nullptr, "|");
-    row("first missing, second still read", nullptr, "Info.", "|Info.");
-    row("line breaks kept", "Tapmeter 4.1\r\n\r\n- one\r\n", "a\r\nb", "Tapmeter 4.1\n\n- one\n|a\nb");
-    row("Windows-1252 letters", "\xf8 \x80 \xe9", "Alt+\xf8", "ø € é|Alt+ø");
-}
-
-void TestDesktop::aboutShowsTheTextsAsRead() {
-    QFETCH(QByteArray, whatsNewBytes);
-    QFETCH(QByteArray, informationBytes);
-    FakeServices fakes;
-    if (!whatsNewBytes.isNull())
-        fakes.files.put("whatsnew.txt", whatsNewBytes);
-    if (!informationBytes.isNull())
-        fakes.files.put("information.txt", informationBytes);
-    Form2 about(fakes.services);
-    QTEST(shown(&about, "Text1") + "|" + shown(&about, "Text2"), "shownTexts");
-    // A text that cannot be shown is no reason to trouble the user.
-    QVERIFY(fakes.dialogs.boxes.isEmpty());
-}
-
-void TestDesktop::aboutIsOneWindowReadAnewOnlyAfterBack() {
+// The About texts show as written, line breaks and Windows-1252 letters
+// included; a missing one leaves its box empty, which is no reason to trouble
+// the user.
+void TestDesktop::aboutShowsItsTextsReadAnewOnlyAfterBack() {
     Form1Harness h;
-    h.fakes.files.put("whatsnew.txt", "first");
+    h.fakes.files.put("information.txt", "a\r\nAlt+\xf8\r\n");
     Form2* first = qobject_cast<Form2*>(openActive(h, "About"));
     QVERIFY(first);
-    h.fakes.files.put("whatsnew.txt", "second");
+    const auto texts = [&] {
+        return shown(h.form->aboutWindow(), "Text1") + '|' + shown(h.form->aboutWindow(), "Text2");
+    };
+    QCOMPARE(texts(), "|a\nAlt+ø\n");
+    h.fakes.files.put("whatsnew.txt", "Tapmeter 4.1\r\n\r\n\xf8 \x80 \xe9\r\n");
     // While it is open, "About" brings the same window without reading again.
     h.form->mnuAbout_Click();
     QCOMPARE(h.form->aboutWindow(), first);
-    QCOMPARE(shown(first, "Text1"), "first");
+    QCOMPARE(texts(), "|a\nAlt+ø\n");
     // "&Back!", by its access key, ends it; the next one reads the texts anew.
     QTest::keyClick(first, Qt::Key_B, Qt::AltModifier);
     QTRY_VERIFY(!h.form->aboutWindow());
     h.form->mnuAbout_Click();
-    QCOMPARE(shown(h.form->aboutWindow(), "Text1"), "second");
+    QCOMPARE(texts(), "Tapmeter 4.1\n\nø € é\n|a\nAlt+ø\n");
+    QVERIFY(h.fakes.dialogs.boxes.isEmpty());
 }
 
 void TestDesktop::whatTheDesktopIsTold_data() {
@@ -193,7 +169,6 @@ void TestDesktop::whatTheDesktopIsTold_data() {
     };
     // Captions, without access key, blanks and colon.
     told("main", "Command1", "name", "Reset");
-    told("main", "Command6", "name", "ø");
     // Captionless: the label beside, above (up to its colon), else the frame.
     told("main", "Text1", "name", "Write the selected word from the list");
     told("main", "Combo1", "name", "Words in database");
@@ -222,7 +197,6 @@ void TestDesktop::whatTheDesktopIsTold_data() {
          "Command2 Text1 fixes 0");
     // Esc leaves a window from any of its controls.
     told("About", "Text1", "Esc", "closed");
-    told("Update", "Text3", "Esc", "closed");
     told("Update", "ImageCombo1", "Esc", "closed");
 }
 
@@ -269,19 +243,10 @@ void TestDesktop::whatTheDesktopIsTold() {
     QTEST(told[what], "told");
 }
 
-void TestDesktop::pickingTheShownEntryShowsItsRecordAgain() {
-    Form1Harness h;
-    h.openRecords("house 4.3 D1 N1", "garden 5 D2 N2");
-    for (const auto& [list, time] : {std::pair{h.w->ImageCombo1, h.w->Text3}, {h.w->ImageCombo2, h.w->Text6}}) {
-        time->setText("typed over");
-        emit list->activated(list->currentIndex());
-    }
-    QCOMPARE(h.w->Text3->text() + ' ' + h.w->Text6->text(), "4.3 5");
-}
-
 // Wildcards in a source's name are letters; a named pipe in place of an
-// About text would hold the window until someone writes to it.
-void TestDesktop::filesAreTakenAsNamed() {
+// About text would hold the window until someone writes to it. Picking the
+// entry a list already shows puts its record back in the time box.
+void TestDesktop::sourcesAreTakenAsNamedAndRepicked() {
     Form1Harness h(Files::Real);
     const QString friendPath = h.root.filePath("friend?.dat");
     const QString minePath = h.root.filePath("mine*.dat");
@@ -292,6 +257,11 @@ void TestDesktop::filesAreTakenAsNamed() {
     h.start();
     h.openSources(friendPath, minePath);
     QCOMPARE(entries(h.w->ImageCombo1) + entries(h.w->ImageCombo2), (QStringList{"house", "garden"}));
+    for (const auto& [list, time] : {std::pair{h.w->ImageCombo1, h.w->Text3}, {h.w->ImageCombo2, h.w->Text6}}) {
+        time->setText("typed over");
+        emit list->activated(list->currentIndex());
+    }
+    QCOMPARE(h.w->Text3->text() + ' ' + h.w->Text6->text(), "4.3 5");
     Form2 about(h.services);
     QCOMPARE(shown(&about, "Text1") + shown(&about, "Text2"), "");
 }
