@@ -10,7 +10,8 @@
 // Script: add, remove, save, load, pick:N (the user's choice), typing and
 // down (keys in the list), empty and gone (results.dat emptied or deleted),
 // fail and mend (the disk), yes (the answer to a question), about and update
-// (the menus), leave (Update Results), close.
+// (the menus), leave (Update Results), close (closed or stays, and the
+// writes to results.dat so far).
 class TestWordList : public QObject {
     Q_OBJECT
 
@@ -54,15 +55,15 @@ void TestWordList::script_data() {
     row("reload keeps the list when there is nothing to read", ":::cat/-/na/na/", {"dog"}, "add empty load gone load",
         "cat,dog | 1 | - na na 3 | P:Enter new word: | none");
     row("closing saves only the records", "junk/:::house/4.3/D/N/extra/", {}, "close",
-        "house | 0 | 4.3 D N 5 | M:results.dat holds lines Tapmeter cannot use; they  closed | :::house/4.3/D/N/");
-    row("closing with no words writes an empty file", "", {}, "close", " | -1 |    0 | closed | ");
-    row("About goes with it, Update Results must be left first", "", {}, "about update close leave close",
-        " | -1 |    0 | stays+About closed | ");
+        "house | 0 | 4.3 D N 5 | M:results.dat holds lines Tapmeter cannot use; they  closed writes:1 | "
+        ":::house/4.3/D/N/");
+    row("About goes with it, Update Results must be left first, unsaved", "", {}, "about update close leave close",
+        " | -1 |    0 | stays+About+Update writes:0 closed writes:1 | ");
     row("a failed save is told and loses nothing", ":::house/4.3/D/N/", {}, "fail save close mend save",
         "house | 0 | 4.3 D N 5 | M:Could not save results.dat: No space left on devic C:Could not save results.dat: No "
-        "space left on devic stays M:Saved! | same");
+        "space left on devic stays writes:2 M:Saved! | same");
     row("closing anyway after a failed save", ":::house/4.3/D/N/", {}, "fail yes close",
-        "house | 0 | 4.3 D N 5 | C:Could not save results.dat: No space left on devic closed | same");
+        "house | 0 | 4.3 D N 5 | C:Could not save results.dat: No space left on devic closed writes:1 | same");
     row("adding words: an exact duplicate asks again", "", {" ice cream ", " ice cream ", "House", "house"},
         "add add add add save",
         " ice cream ,House,house | 2 | - na na 5 | P:Enter new word: P:Enter new word: P:Enter new word: P:Enter new "
@@ -103,10 +104,6 @@ void TestWordList::script() {
     QCoreApplication::processEvents();
 
     const auto click = [](QPushButton* button) { return [button](const QString&) { button->click(); }; };
-    // What a step saw, among the boxes; no box of this program asks for a file.
-    const auto note = [&](const QString& text) {
-        h.fakes.dialogs.boxes << FakeDialogs::Box{FakeDialogs::Kind::OpenFile, text};
-    };
     play(script, {{"add", click(h.ui->Command3)},
                   {"remove", click(h.ui->Command5)},
                   {"save", click(h.ui->Command4)},
@@ -122,10 +119,14 @@ void TestWordList::script() {
                   {"about", [&](const QString&) { h.ui->mnuAbout->trigger(); }},
                   {"update", [&](const QString&) { h.openWindow(); }},
                   {"leave", [&](const QString&) { h.window->Command1_Click(); }},
-                  // The other windows go with the main window.
+                  // The other windows go with the main window. What closing saw goes among the boxes; no box of
+                  // this program asks for a file.
                   {"close", [&](const QString&) {
                        const QString closed = h.form->close() ? "closed" : "stays";
-                       note(closed + (h.form->aboutWindow() ? "+About" : ""));
+                       const QString seen = closed + (h.form->aboutWindow() ? "+About" : "") +
+                                            (h.window ? "+Update" : "") +
+                                            " writes:" + QString::number(h.fakes.files.writes);
+                       h.fakes.dialogs.boxes << FakeDialogs::Box{FakeDialogs::Kind::OpenFile, seen};
                    }}});
 
     const QStringList listed = h.listed();
