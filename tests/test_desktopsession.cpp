@@ -124,8 +124,7 @@ void TestDesktopSession::writesInPlaceWhereNoFileCanBeMade() {
     QVERIFY(chmod(QFile::encodeName(dir.path()).constData(), 0555) == 0);
 
     const bool saved = asOrdinaryUser([&path] {
-        QtTextFiles files;
-        return files.writeLines(path, {":::garden", "-", "na", "na"}, nullptr);
+        return QtTextFiles().writeLines(path, {":::garden", "-", "na", "na"}, nullptr);
     });
     chmod(QFile::encodeName(dir.path()).constData(), 0755);
     QVERIFY(saved);

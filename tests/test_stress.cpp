@@ -127,12 +127,10 @@ void TestStress::failedWriteLosesNothing() {
     const QString friendPath = h.root.filePath(QStringLiteral("friend.dat"));
     QVERIFY(writeFile(h.resultsPath(), OldResults) && writeFile(friendPath, FriendResults));
     h.start();
-    if (caller == Caller::Merge) {
+    h.fakes.dialogs.promptAnswers << QString::fromLatin1(LongWord);
+    h.form->Command3_Click();
+    if (caller == Caller::Merge)
         h.openSources(friendPath, h.resultsPath());
-    } else {
-        h.fakes.dialogs.promptAnswers << QString::fromLatin1(LongWord);
-        h.form->Command3_Click();
-    }
     const QStringList before = memory(h);
 
     const auto cleanUp = qScopeGuard([&] { clearFaults(h); });

@@ -48,7 +48,6 @@ void TestWordList::script_data() {
                         const char* line) {
         QTest::newRow(name) << file << answers << script << QString::fromUtf8(line);
     };
-    row("two words", ":::house/4.3/D/Typist/:::garden/-/na/na/", {}, "", "house,garden | 0 | 4.3 D Typist 5 |  | same");
     row("103 words: the first 101, told once", many(103), {}, "",
         "w0..w100 (101) | 0 | - na na 2 | M:results.dat holds 103 words, but the list keeps on | same");
     row("unreadable counts as missing", "!:::house/", {}, "", " | -1 |    0 |  | same");
