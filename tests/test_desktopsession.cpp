@@ -71,9 +71,8 @@ void TestDesktopSession::oneCopyPerFolder() {
     if (holder == Holder::RunningCopy)
         first.emplace(dir.path());
     if (holder == Holder::DeadCopy) {
-        const QByteArray owner =
-            QByteArray::number(deadProcess()) + "\ntapmeter\n" + QSysInfo::machineHostName().toUtf8() + "\n";
-        QVERIFY(writeFile(lockPath, owner));
+        QVERIFY(writeFile(lockPath, QByteArray::number(deadProcess()) + "\ntapmeter\n" +
+                                        QSysInfo::machineHostName().toUtf8() + "\n"));
     }
 
     const FolderLock second(holder == Holder::FolderAllowsNoFiles ? QStringLiteral("/proc") : dir.path());
