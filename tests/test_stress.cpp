@@ -180,7 +180,7 @@ void TestStress::hostileFilesLoadAsTheRulesSay() {
     Form1Harness h(Files::Real);
     QVERIFY(writeFile(h.resultsPath(), file));
     bool toldOverWindow = false;
-    h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box&) { toldOverWindow = h.form->isVisible(); };
+    h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box&) { toldOverWindow = h.form && h.form->isVisible(); };
     h.start();
     h.form->show();
     QCoreApplication::processEvents();
