@@ -1,5 +1,5 @@
 // What a Linux desktop does to a running program: a second copy in the same folder, the session's end
-// by a signal, a folder that allows no new files and close requests to a window that takes no input.
+// by a signal and a folder that allows no new files.
 #include "folderlock.h"
 #include "harness.h"
 
@@ -52,7 +52,6 @@ private slots:
     void signalSavesAndEnds_data();
     void signalSavesAndEnds();
     void writesInPlaceWhereNoFileCanBeMade();
-    void closeRequestWhileUpdateResultsIsOpen();
 };
 
 void TestDesktopSession::oneCopyPerFolder_data() {
@@ -72,9 +71,8 @@ void TestDesktopSession::oneCopyPerFolder() {
     if (holder == Holder::RunningCopy)
         first.emplace(dir.path());
     if (holder == Holder::DeadCopy) {
-        const QByteArray owner =
-            QByteArray::number(deadProcess()) + "\ntapmeter\n" + QSysInfo::machineHostName().toUtf8() + "\n";
-        QVERIFY(writeFile(lockPath, owner));
+        QVERIFY(writeFile(lockPath, QByteArray::number(deadProcess()) + "\ntapmeter\n" +
+                                        QSysInfo::machineHostName().toUtf8() + "\n"));
     }
 
     const FolderLock second(holder == Holder::FolderAllowsNoFiles ? QStringLiteral("/proc") : dir.path());
@@ -125,28 +123,12 @@ void TestDesktopSession::writesInPlaceWhereNoFileCanBeMade() {
     QVERIFY(chmod(QFile::encodeName(dir.path()).constData(), 0555) == 0);
 
     const bool saved = asOrdinaryUser([&path] {
-        QtTextFiles files;
-        return files.writeLines(path, {":::garden", "-", "na", "na"}, nullptr);
+        return QtTextFiles().writeLines(path, {":::garden", "-", "na", "na"}, nullptr);
     });
     chmod(QFile::encodeName(dir.path()).constData(), 0755);
     QVERIFY(saved);
     QCOMPARE(readFile(path), QByteArray(":::garden\r\n-\r\nna\r\nna\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"results.dat"});
-}
-
-// Refused while Update Results is open; after Back! the window closes and saves.
-void TestDesktopSession::closeRequestWhileUpdateResultsIsOpen() {
-    Form1Harness h;
-    h.openWindow();
-    QVERIFY(!h.form->close());
-    QCOMPARE(h.fakes.files.writes, 0);
-    QVERIFY(h.fakes.settings.values.isEmpty());
-    QVERIFY(h.window);
-    h.window->Command1_Click();
-    QVERIFY(h.form->close());
-    QCOMPARE(h.fakes.files.writes, 1);
-    QVERIFY(!h.fakes.settings.values.isEmpty());
-    QVERIFY(!h.window);
 }
 
 QTEST_MAIN(TestDesktopSession)

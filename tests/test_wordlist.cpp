@@ -9,8 +9,9 @@
 //   words listed | selected | Text2 Text3 Text4 Label13 | boxes | results.dat afterwards ("same": untouched)
 // Script: add, remove, save, load, pick:N (the user's choice), typing and
 // down (keys in the list), empty and gone (results.dat emptied or deleted),
-// fail and mend (the disk), yes (the answer to a question), about and update
-// (the menus), leave (Update Results), close.
+// fail (the disk fills up), yes (the answer to a question), about and update
+// (the menus), leave (Update Results), close (closed or stays, and the
+// writes to results.dat so far).
 class TestWordList : public QObject {
     Q_OBJECT
 
@@ -47,22 +48,18 @@ void TestWordList::script_data() {
                         const char* line) {
         QTest::newRow(name) << file << answers << script << QString::fromUtf8(line);
     };
-    row("two words", ":::house/4.3/D/Typist/:::garden/-/na/na/", {}, "", "house,garden | 0 | 4.3 D Typist 5 |  | same");
     row("103 words: the first 101, told once", many(103), {}, "",
         "w0..w100 (101) | 0 | - na na 2 | M:results.dat holds 103 words, but the list keeps on | same");
     row("unreadable counts as missing", "!:::house/", {}, "", " | -1 |    0 |  | same");
     row("reload keeps the list when there is nothing to read", ":::cat/-/na/na/", {"dog"}, "add empty load gone load",
         "cat,dog | 1 | - na na 3 | P:Enter new word: | none");
     row("closing saves only the records", "junk/:::house/4.3/D/N/extra/", {}, "close",
-        "house | 0 | 4.3 D N 5 | M:results.dat holds lines Tapmeter cannot use; they  closed | :::house/4.3/D/N/");
-    row("closing with no words writes an empty file", "", {}, "close", " | -1 |    0 | closed | ");
-    row("About goes with it, Update Results must be left first", "", {}, "about update close leave close",
-        " | -1 |    0 | stays+About closed | ");
-    row("a failed save is told and loses nothing", ":::house/4.3/D/N/", {}, "fail save close mend save",
-        "house | 0 | 4.3 D N 5 | M:Could not save results.dat: No space left on devic C:Could not save results.dat: No "
-        "space left on devic stays M:Saved! | same");
+        "house | 0 | 4.3 D N 5 | M:results.dat holds lines Tapmeter cannot use; they  closed writes:1 | "
+        ":::house/4.3/D/N/");
+    row("About goes with it, Update Results must be left first, unsaved", "", {}, "about update close leave close",
+        " | -1 |    0 | stays+About+Update writes:0 closed writes:1 | ");
     row("closing anyway after a failed save", ":::house/4.3/D/N/", {}, "fail yes close",
-        "house | 0 | 4.3 D N 5 | C:Could not save results.dat: No space left on devic closed | same");
+        "house | 0 | 4.3 D N 5 | C:Could not save results.dat: No space left on devic closed writes:1 | same");
     row("adding words: an exact duplicate asks again", "", {" ice cream ", " ice cream ", "House", "house"},
         "add add add add save",
         " ice cream ,House,house | 2 | - na na 5 | P:Enter new word: P:Enter new word: P:Enter new word: P:Enter new "
@@ -103,10 +100,6 @@ void TestWordList::script() {
     QCoreApplication::processEvents();
 
     const auto click = [](QPushButton* button) { return [button](const QString&) { button->click(); }; };
-    // What a step saw, among the boxes; no box of this program asks for a file.
-    const auto note = [&](const QString& text) {
-        h.fakes.dialogs.boxes << FakeDialogs::Box{FakeDialogs::Kind::OpenFile, text};
-    };
     play(script, {{"add", click(h.ui->Command3)},
                   {"remove", click(h.ui->Command5)},
                   {"save", click(h.ui->Command4)},
@@ -117,15 +110,18 @@ void TestWordList::script() {
                   {"empty", [&](const QString&) { h.setResults({}); }},
                   {"gone", [&](const QString&) { h.fakes.files.files.clear(); }},
                   {"fail", [&](const QString&) { h.fakes.files.failWrites = "No space left on device"; }},
-                  {"mend", [&](const QString&) { h.fakes.files.failWrites.clear(); }},
                   {"yes", [&](const QString&) { h.fakes.dialogs.confirmAnswers << true; }},
                   {"about", [&](const QString&) { h.ui->mnuAbout->trigger(); }},
                   {"update", [&](const QString&) { h.openWindow(); }},
                   {"leave", [&](const QString&) { h.window->Command1_Click(); }},
-                  // The other windows go with the main window.
+                  // The other windows go with the main window. What closing saw goes among the boxes; no box of
+                  // this program asks for a file.
                   {"close", [&](const QString&) {
                        const QString closed = h.form->close() ? "closed" : "stays";
-                       note(closed + (h.form->aboutWindow() ? "+About" : ""));
+                       const QString seen = closed + (h.form->aboutWindow() ? "+About" : "") +
+                                            (h.window ? "+Update" : "") +
+                                            " writes:" + QString::number(h.fakes.files.writes);
+                       h.fakes.dialogs.boxes << FakeDialogs::Box{FakeDialogs::Kind::OpenFile, seen};
                    }}});
 
     const QStringList listed = h.listed();
