@@ -80,6 +80,7 @@ void TestDesktop::typingBox_data() {
     row("wrong letter", ":::house", "t:hx", "colour=red;said=wrong letter");
     row("hint: words", ":::house", "", "hint=Type the word chosen on the right;text=");
     row("hint: last word removed", ":::house", "remove", "hint=Add a word first, with Add word;text=");
+    row("hint: first word added", nullptr, "add:house", "hint=Type the word chosen on the right;text=");
 }
 
 void TestDesktop::typingBox() {
@@ -95,6 +96,11 @@ void TestDesktop::typingBox() {
                      {"BS", [&](const QString&) { QTest::keyClick(h.ui->Text1, Qt::Key_Backspace); }},
                      {"reset", [&](const QString&) { h.ui->Command1->click(); }},
                      {"remove", [&](const QString&) { h.ui->Command5->click(); }},
+                     {"add",
+                      [&](const QString& word) {
+                          h.fakes.dialogs.promptAnswers << word;
+                          h.ui->Command3->click();
+                      }},
                      {"im", // "pending/committed"
                       [&](const QString& text) {
                           QInputMethodEvent event(text.section(u'/', 0, 0), {});
