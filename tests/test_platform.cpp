@@ -26,10 +26,8 @@ void TestPlatform::settingsLiveInAPerUserIniFile() {
 }
 
 void TestPlatform::generalDateAndTime() {
-    const QLocale uk(QLocale::English, QLocale::UnitedKingdom);
-    QCOMPARE(generalDateTimeText(QDateTime(QDate(2026, 12, 5), QTime(0, 0)), uk), "05/12/2026");
-    QCOMPARE(generalDateTimeText(QDateTime(QDate(2026, 12, 5), QTime(18, 22, 5)), uk), "05/12/2026 18:22:05");
-    // Qt's long time names the time zone; the general form does not.
+    // Qt's long time names the time zone; the general form does not. Midnight
+    // and the other locales are the desktop test's.
     const QLocale us(QLocale::English, QLocale::UnitedStates);
     QCOMPARE(generalDateTimeText(QDateTime(QDate(2026, 12, 5), QTime(18, 22, 5)), us), "12/5/26 6:22:05 PM");
 }
