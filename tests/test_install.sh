@@ -103,6 +103,9 @@ words=$(grep -c '^:::' "$starter/results.dat")
 # until it has entered its working folder (or reported a problem), and kills
 # it. Its folder is ready by then, before the main window loads.
 start() {
+    # Emptied here, not only by the background redirection, which may come
+    # after the first look and leave the last run's error in view.
+    : >"$work/err"
     env "$@" QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$work/config" "$program" >"$work/out" 2>"$work/err" &
     pid=$!
     tries=0 started_in=
