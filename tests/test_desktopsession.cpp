@@ -1,5 +1,5 @@
 // What a Linux desktop does to a running program: a second copy in the same folder, the session's end
-// by a signal and a folder that allows no new files.
+// by a signal and folders that limit a save.
 #include "folderlock.h"
 #include "harness.h"
 
@@ -19,14 +19,8 @@ enum class Holder { RunningCopy, DeadCopy, FolderAllowsNoFiles };
 
 const QString LockName = QStringLiteral(".tapmeter.lock");
 
-// A process id that no process has any more.
-pid_t deadProcess() {
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(0);
-    waitpid(child, nullptr, 0);
-    return child;
-}
+// Above the kernel's highest process id, so no process has it.
+const QByteArray DeadProcess = "2147483647";
 
 // Runs work in a child process as an ordinary user when the tests run as root, whom folder
 // permissions do not stop; true when work returned true.
@@ -51,7 +45,8 @@ private slots:
     void oneCopyPerFolder();
     void signalSavesAndEnds_data();
     void signalSavesAndEnds();
-    void writesInPlaceWhereNoFileCanBeMade();
+    void savesInAFolderThatLimitsIt_data();
+    void savesInAFolderThatLimitsIt();
 };
 
 void TestDesktopSession::oneCopyPerFolder_data() {
@@ -70,10 +65,8 @@ void TestDesktopSession::oneCopyPerFolder() {
     std::optional<FolderLock> first;
     if (holder == Holder::RunningCopy)
         first.emplace(dir.path());
-    if (holder == Holder::DeadCopy) {
-        QVERIFY(writeFile(lockPath, QByteArray::number(deadProcess()) + "\ntapmeter\n" +
-                                        QSysInfo::machineHostName().toUtf8() + "\n"));
-    }
+    if (holder == Holder::DeadCopy)
+        QVERIFY(writeFile(lockPath, DeadProcess + "\ntapmeter\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
 
     const FolderLock second(holder == Holder::FolderAllowsNoFiles ? QStringLiteral("/proc") : dir.path());
     QCOMPARE(second.heldElsewhere(), refused);
@@ -114,20 +107,34 @@ void TestDesktopSession::signalSavesAndEnds() {
     QVERIFY(!QFileInfo::exists(dir.filePath(LockName)));
 }
 
-// A writable results.dat in a read-only folder.
-void TestDesktopSession::writesInPlaceWhereNoFileCanBeMade() {
+// A writable results.dat, another user's, in a folder that limits the save: one that allows no new
+// files is written in place; a shared sticky folder (as /tmp) refuses the replacement, which must be
+// told and leave the old file as it was.
+void TestDesktopSession::savesInAFolderThatLimitsIt_data() {
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("allows no new files") << 0555 << true;
+    QTest::newRow("sticky, the file is another's") << 01777 << false;
+}
+
+void TestDesktopSession::savesInAFolderThatLimitsIt() {
+    QFETCH(int, folderMode);
+    QFETCH(bool, saved);
+    if (!saved && geteuid() != 0)
+        QSKIP("needs the file of another user: run as root");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("results.dat"));
-    QVERIFY(writeFile(path, ":::house\r\n4.3\r\nD\r\nN\r\n"));
+    const QByteArray before = ":::house\r\n4.3\r\nD\r\nN\r\n", after = ":::garden\r\n-\r\nna\r\nna\r\n";
+    QVERIFY(writeFile(path, before));
     QVERIFY(chmod(QFile::encodeName(path).constData(), 0666) == 0);
-    QVERIFY(chmod(QFile::encodeName(dir.path()).constData(), 0555) == 0);
+    QVERIFY(chmod(QFile::encodeName(dir.path()).constData(), mode_t(folderMode)) == 0);
 
-    const bool saved = asOrdinaryUser([&path] {
+    const bool reported = asOrdinaryUser([&path] {
         return QtTextFiles().writeLines(path, {":::garden", "-", "na", "na"}, nullptr);
     });
     chmod(QFile::encodeName(dir.path()).constData(), 0755);
-    QVERIFY(saved);
-    QCOMPARE(readFile(path), QByteArray(":::garden\r\n-\r\nna\r\nna\r\n"));
+    QCOMPARE(reported, saved);
+    QCOMPARE(readFile(path), saved ? after : before);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"results.dat"});
 }
 

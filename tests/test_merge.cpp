@@ -161,7 +161,7 @@ void TestMerge::leavingGivesTheMainWindowBackAndOpensAfresh() {
     h.choose("", "");
     QCOMPARE(QStringList({h.w->Text1->text(), h.w->Text2->text()}), QStringList(2, "/home/typist/tapmeter"));
     h.choose(h.source1Path, "");
-    QCOMPARE(h.fakes.dialogs.lastInitialFileName, h.source1Path);
+    QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::OpenFile).last(), h.source1Path);
     QCOMPARE(h.w->Text2->text(), h.source1Path);
     h.window->close();
     QVERIFY(h.form->isEnabled());

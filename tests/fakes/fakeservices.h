@@ -11,6 +11,13 @@
 
 #include <functional>
 
+// A refused write, with its reason where the caller asks for one.
+inline bool refuse(QString* error, const QString& reason) {
+    if (error)
+        *error = reason;
+    return false;
+}
+
 // Plays nothing.
 class FakeSound final : public Sound {
 public:
@@ -41,17 +48,15 @@ public:
         return promptAnswers.isEmpty() ? QString() : promptAnswers.takeFirst();
     }
     QString openFile(QWidget*, const QString&, const QString& initialFileName) override {
-        lastInitialFileName = initialFileName;
         open(Kind::OpenFile, initialFileName);
         return openFileAnswers.isEmpty() ? QString() : openFileAnswers.takeFirst();
     }
 
     QStringList texts(Kind kind) const {
         QStringList result;
-        for (const Box& box : boxes) {
+        for (const Box& box : boxes)
             if (box.kind == kind)
                 result << box.text;
-        }
         return result;
     }
     QStringList messages() const { return texts(Kind::Message); }
@@ -61,7 +66,6 @@ public:
     QStringList promptAnswers;   // "" once empty, like Cancel
     QList<bool> confirmAnswers;  // No once empty
     QStringList openFileAnswers; // "" once empty, like Cancel
-    QString lastInitialFileName;
     // Runs while a box is open, the way the window thread goes on handling
     // timer ticks inside a modal box.
     std::function<void(const Box& box)> whileOpen;
@@ -116,20 +120,14 @@ public:
     }
     bool writeLines(const QString& path, const QStringList& lines, QString* error) override {
         ++writes;
-        if (!failWrites.isEmpty()) {
-            if (error)
-                *error = failWrites;
-            return false;
-        }
+        if (!failWrites.isEmpty())
+            return refuse(error, failWrites);
         put(path, AnsiText::encodeLines(lines));
         return true;
     }
     bool copyFile(const QString& path, const QString& copyPath, QString* error) override {
-        if (!readable(path) || !failWrites.isEmpty()) {
-            if (error)
-                *error = readable(path) ? failWrites : QStringLiteral("unreadable");
-            return false;
-        }
+        if (!readable(path) || !failWrites.isEmpty())
+            return refuse(error, readable(path) ? failWrites : QStringLiteral("unreadable"));
         put(copyPath, bytes(path));
         return true;
     }
@@ -156,11 +154,8 @@ private:
 class FakeAppendFiles final : public AppendFiles {
 public:
     bool append(const QString& path, const QByteArray& header, const QByteArray& line, QString* error) override {
-        if (!failWrites.isEmpty()) {
-            if (error)
-                *error = failWrites;
-            return false;
-        }
+        if (!failWrites.isEmpty())
+            return refuse(error, failWrites);
         QByteArray& bytes = files[path];
         bytes += (bytes.isEmpty() ? header : QByteArray()) + line;
         return true;
@@ -181,5 +176,4 @@ struct FakeServices {
     FakeClock clock;
     FakeTextFiles files;
     FakeAppendFiles appendFiles;
-    Services services{sound, dialogs, settings, clock, files, appendFiles};
 };
