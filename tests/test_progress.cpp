@@ -1,5 +1,6 @@
 #include "harness.h"
 #include "history.h"
+#include "progressfigures.h"
 #include "qtappendfiles.h"
 
 #include <QAbstractItemModel>
@@ -64,7 +65,8 @@ void TestProgress::historyWritesAndReadsBack_data() {
     row("newer version's extra columns, LF line ends",
         "date,word,seconds,letters,fixes,record,wpm\n2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,40\n", {"cat 3.5 3 0 1"});
     row("lines that do not read",
-        header + "2026-12-01T08:00:00,cat,3.5,3,0,2\r\nyesterday,cat,3.5,3,0,1\r\n2026-12-01T08:00:00,cat,x,3,0,1\r\n");
+        header + "2026-12-01T08:00:00,cat,3.5,3,0,2\r\nyesterday,cat,3.5,3,0,1\r\n2026-12-01T08:00:00,cat,x,3,0,1\r\n"
+                 "2026-12-01T08:00:00,cat,-1,3,0,1\r\n2026-12-01T08:00:00,cat,3.5,3,0\r\n");
 }
 
 // What the file held reads back; one more attempt appended through the
@@ -101,7 +103,7 @@ void TestProgress::windowShowsEachWordsFigures() {
     history += History::line(attempt("delta", "2", now.addDays(-11)));
     h.fakes.appendFiles.files.insert(History::FileName, history);
     h.fakes.clock.dateTime = now;
-    h.start({":::delta", "2.5", "na", "na"});
+    h.start({":::delta", "2.5", "na", "na", ":::alpha", "-", "na", "na"});
 
     QWidget* window = openProgress(h);
     QVERIFY(window);
@@ -114,10 +116,18 @@ void TestProgress::windowShowsEachWordsFigures() {
     QCOMPARE(shown, (QStringList{"alpha", "12", "4", "4.50", "1.50 s faster", "beta, gamma", "1", "3.2", "3.20", "",
                                  "delta", "11", "2", "3.00", "1.00 s slower"}));
     QCOMPARE(window->findChild<QLabel*>("lblTotals")->text(), "Attempts today: 10    This week: 11    All time: 24");
+    // Where weeks start on Sunday, last Sunday is this week's; a clock put back makes attempts of tomorrow.
+    const AttemptTotals totals =
+        attemptTotals({attempt("x", "1", now.addDays(-6)), attempt("x", "1", now.addDays(1))}, now.date(), Qt::Sunday);
+    QCOMPARE(QList<int>({totals.today, totals.thisWeek, totals.allTime}), QList<int>({0, 1, 2}));
     // Preset to the main window's word, whose record the chart draws.
     QCOMPARE(window->findChild<QComboBox*>("cboWord")->currentText(), "delta");
-    QCOMPARE(window->findChild<QChartView*>("chtAttempts")->accessibleDescription(),
-             "delta: 11 attempts, best 2 seconds, latest 2 seconds");
+    const QChartView* chart = window->findChild<QChartView*>("chtAttempts");
+    QCOMPARE(chart->accessibleDescription(), "delta: 11 attempts, best 2 seconds, latest 2 seconds");
+    // A listed word without a record gets no record line.
+    QCOMPARE(chart->chart()->series().size(), 2);
+    window->findChild<QComboBox*>("cboWord")->setCurrentText("alpha");
+    QCOMPARE(chart->chart()->series().size(), 1);
     window->close();
 }
 
@@ -142,6 +152,8 @@ void TestProgress::finishedWordsAreKeptAndAFailureIsToldOnce() {
     QVERIFY(h.fakes.dialogs.messages().first().contains("history.csv: Permission denied"));
     QCOMPARE(window->findChild<QLabel*>("lblTotals")->text(), "Attempts today: 1    This week: 1    All time: 1");
     window->close();
+    QString error;
+    QVERIFY(!QtAppendFiles().append("/dev/full", "", "a full disk\r\n", &error) && !error.isEmpty());
 }
 
 QTEST_MAIN(TestProgress)
