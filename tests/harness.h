@@ -37,6 +37,14 @@ inline QStringList resultLines(const QString& records) {
     return lines;
 }
 
+// The pattern once for each number from 0, "%1" standing for the number.
+inline QStringList numbered(int count, const QString& pattern) {
+    QStringList texts;
+    for (int i = 0; i < count; ++i)
+        texts << pattern.arg(i);
+    return texts;
+}
+
 inline QStringList entries(const QComboBox* list) {
     QStringList texts;
     for (int i = 0; i < list->count(); ++i)

@@ -27,10 +27,7 @@ namespace {
 QString records(const QString& source) {
     if (!source.startsWith("many:"))
         return source;
-    QStringList many;
-    for (int i = 0; i < source.mid(5).toInt(); ++i)
-        many << QStringLiteral("w%1 10 d n").arg(i);
-    return many.join(u';');
+    return numbered(source.mid(5).toInt(), "w%1 10 d n").join(u';');
 }
 
 QString brief(const QStringList& items, const QString& separator) {

@@ -86,10 +86,7 @@ QByteArray garbage(qsizetype size) {
 }
 
 QByteArray records(int count) {
-    QByteArray bytes;
-    for (int i = 0; i < count; ++i)
-        bytes += QByteArray(":::w%1\r\n%1.5\r\nD%1\r\nN%1\r\n").replace("%1", QByteArray::number(i));
-    return bytes;
+    return numbered(count, ":::w%1\r\n%1.5\r\nD%1\r\nN%1\r\n").join("").toLatin1();
 }
 
 } // namespace
@@ -164,10 +161,8 @@ void TestStress::hostileFilesLoadAsTheRulesSay_data() {
     const QByteArray longLine =
         ":::long\r\n1\r\nD\r\n" + garbage(10 * MiB).replace('\r', 'r') + "\r\n:::next\r\n2\r\nd\r\nn\r\n";
     QTest::newRow("10 MB line") << longLine << QStringList{"long", "next"} << longLine;
-    QStringList first101;
-    for (int i = 0; i < RecordTable::Slots; ++i)
-        first101 << QStringLiteral("w%1").arg(i);
-    QTest::newRow("10,000 records") << records(10000) << first101 << records(RecordTable::Slots);
+    QTest::newRow("10,000 records") << records(10000) << numbered(RecordTable::Slots, "w%1")
+                                    << records(RecordTable::Slots);
 }
 
 // Both windows list what the reading rules make of the file, once each, and write it back without losing a byte.

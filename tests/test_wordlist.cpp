@@ -24,14 +24,6 @@ private slots:
 
 namespace {
 
-// A results.dat of words with no records.
-QString many(int count) {
-    QString file;
-    for (int i = 0; i < count; ++i)
-        file += QString(":::w%1/-/na/na/").arg(i);
-    return file;
-}
-
 QString shown(const QString& text) {
     return QString(text).replace("\r\n", "/");
 }
@@ -43,6 +35,8 @@ void TestWordList::script_data() {
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("snapshot");
+    // A results.dat of words with no records.
+    const auto many = [](int count) { return numbered(count, ":::w%1/-/na/na/").join(""); };
     const QString three = ":::one/1/D1/N1/:::two/2/D2/N2/:::three/3/D3/N3/";
     const auto row = [](const char* name, const QString& file, const QStringList& answers, const char* script,
                         const char* line) {
