@@ -88,6 +88,9 @@ void TestMerge::script_data() {
     row("Source 2 with more records than fit", "new 1 d n", "many:102", "merge",
         "N | N..N (101) | 1 d n 10 d n | 1 | /home/typist/mine.dat holds 102 records, but only the first 101 can "
         "be read. Writing it back would lose the other 1, so nothing was merged. | same");
+    row("no copy of a Source 2 the merge would cut, no merge", "house 4.3 D1 N1", "house 5 D2", "unreadable merge",
+        "F | S | 4.3 D1 N1 5 D2  | 1 | Could not keep a copy of /home/typist/mine.dat as /home/typist/mine.dat.bak: "
+        "unreadable. Nothing was merged. | same");
     row("a path chosen since Open", "house 4.3 d n", "house 5 d n", "other merge open merge",
         "= | N= | 4.3 d n 1 d n | 1 | The lists do not show the files named above. Please press \"Open\" first. "
         "Nothing was merged. Done!/Updated: 0/Added: 1 | same");
@@ -129,7 +132,8 @@ void TestMerge::script() {
                                after == before ? "same" : asRecords(after)};
     QTEST(snapshot.join(" | "), "snapshot");
     // A refused merge writes nothing.
-    QCOMPARE(h.fakes.files.writes, h.fakes.dialogs.messages().filter(QRegularExpression("^(Done|Could not)")).size());
+    QCOMPARE(h.fakes.files.writes,
+             h.fakes.dialogs.messages().filter(QRegularExpression("^(Done|Could not write)")).size());
 }
 
 void TestMerge::mergeIntoResultsDatReloadsTheMainWindow() {

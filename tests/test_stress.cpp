@@ -161,6 +161,10 @@ void TestStress::hostileFilesLoadAsTheRulesSay_data() {
     const QByteArray longLine =
         ":::long\r\n1\r\nD\r\n" + garbage(10 * MiB).replace('\r', 'r') + "\r\n:::next\r\n2\r\nd\r\nn\r\n";
     QTest::newRow("10 MB line") << longLine << QStringList{"long", "next"} << longLine;
+    // Written back the same size, but not the same.
+    QTest::newRow("a short record, a blank line")
+        << QByteArray(":::a\r\n1\r\nD\r\n:::b\r\n2\r\nD\r\nN\r\n\r\n") << QStringList{"a", "b"}
+        << QByteArray(":::a\r\n1\r\nD\r\n\r\n:::b\r\n2\r\nD\r\nN\r\n");
     QTest::newRow("10,000 records") << records(10000) << numbered(RecordTable::Slots, "w%1")
                                     << records(RecordTable::Slots);
 }

@@ -7,9 +7,10 @@
 // unreadable, empty: none), answers the prompts in order, plays a script and
 // compares one line:
 //   words listed | selected | Text2 Text3 Text4 Label13 | boxes | results.dat afterwards ("same": untouched)
+//   and whether results.dat.bak holds it as it was at the start ("+copy")
 // Script: add, remove, save, load, pick:N (the user's choice), typing and
 // down (keys in the list), empty and gone (results.dat emptied or deleted),
-// fail (the disk fills up), yes (the answer to a question), about and update
+// unreadable (results.dat since the start), fail (the disk fills up), yes (the answer to a question), about and update
 // (the menus), leave (Update Results), close (closed or stays, and the
 // writes to results.dat so far).
 class TestWordList : public QObject {
@@ -47,9 +48,12 @@ void TestWordList::script_data() {
     row("unreadable counts as missing", "!:::house/", {}, "", " | -1 |    0 |  | same");
     row("reload keeps the list when there is nothing to read", ":::cat/-/na/na/", {"dog"}, "add empty load gone load",
         "cat,dog | 1 | - na na 3 | P:Enter new word: | none");
-    row("closing saves only the records", "junk/:::house/4.3/D/N/extra/", {}, "close",
-        "house | 0 | 4.3 D N 5 | M:results.dat holds lines Tapmeter cannot use; they  closed writes:1 | "
-        ":::house/4.3/D/N/");
+    row("saved twice, the copy keeps the file as it was", "junk/:::house/4.3/D/N/extra/", {}, "save close",
+        "house | 0 | 4.3 D N 5 | M:results.dat holds lines Tapmeter cannot use; they  M:Saved! closed writes:2 | "
+        ":::house/4.3/D/N/ +copy");
+    row("no copy, no save", "junk/:::house/4.3/D/N/", {}, "unreadable save",
+        "house | 0 | 4.3 D N 5 | M:results.dat holds lines Tapmeter cannot use; they  M:Could not save results.dat: no "
+        "copy of it could be | same");
     row("About goes with it, Update Results must be left first, unsaved", "", {}, "about update close leave close",
         " | -1 |    0 | stays+About+Update writes:0 closed writes:1 | ");
     row("closing anyway after a failed save", ":::house/4.3/D/N/", {}, "fail yes close",
@@ -103,6 +107,7 @@ void TestWordList::script() {
                   {"down", [&](const QString&) { QTest::keyClick(h.ui->Combo1, Qt::Key_Down); }},
                   {"empty", [&](const QString&) { h.setResults({}); }},
                   {"gone", [&](const QString&) { h.fakes.files.files.clear(); }},
+                  {"unreadable", [&](const QString&) { h.fakes.files.unreadable.insert(h.resultsPath()); }},
                   {"fail", [&](const QString&) { h.fakes.files.failWrites = "No space left on device"; }},
                   {"yes", [&](const QString&) { h.fakes.dialogs.confirmAnswers << true; }},
                   {"about", [&](const QString&) { h.ui->mnuAbout->trigger(); }},
@@ -131,7 +136,7 @@ void TestWordList::script() {
                           : listed.join(u','),
         QString::number(h.ui->Combo1->currentIndex()),
         QStringList{h.ui->Text2->text(), h.ui->Text3->text(), h.ui->Text4->text(), h.ui->Label13->text()}.join(u' '),
-        boxes.join(u' '), fileAfter};
+        boxes.join(u' '), fileAfter + (before == h.fakes.files.bytes("results.dat.bak") ? " +copy" : "")};
     QTEST(snapshot.join(" | "), "snapshot");
     // The list and the table never disagree.
     for (int i = 0; i < listed.size(); ++i)
