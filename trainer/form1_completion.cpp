@@ -53,7 +53,5 @@ void Form1::CheckWordFinished() {
 
     ui->Label9->setText(ui->Label3->text());
     Command1_Click();
-    // An empty word is no word to keep.
-    if (!target.isEmpty())
-        keepAttempt(attempt);
+    keepAttempt(attempt);
 }
