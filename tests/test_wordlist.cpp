@@ -10,9 +10,8 @@
 //   and whether results.dat.bak holds it as it was at the start ("+copy")
 // Script: add, remove, save, load, pick:N (the user's choice), typing and
 // down (keys in the list), empty and gone (results.dat emptied or deleted),
-// unreadable (results.dat since the start), fail (the disk fills up), yes (the answer to a question), about and update
-// (the menus), leave (Update Results), close (closed or stays, and the
-// writes to results.dat so far).
+// unreadable (results.dat can no longer be read), fail (the disk fills up), yes (the answer to a question), about and
+// update (the menus), leave (Update Results), close (closed or stays, and the writes to results.dat so far).
 class TestWordList : public QObject {
     Q_OBJECT
 
