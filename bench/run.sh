@@ -26,7 +26,7 @@ awk 'BEGIN { for (i = 0; i < 101; i++)
     printf ":::word%d\r\n%d.%d\r\n05/12/2026 18:22:05\r\nTypist\r\n", i, 2 + i % 9, i % 10 }' > "$work/run/results.dat"
 probe="$PWD/$build/bench/tapmeter_startup"
 startup() {
-    (cd "$1" && export TAPMETER_BENCH_START_NS=$(date +%s%N) && exec "$probe")
+    (cd "$1" && TAPMETER_BENCH_START_NS=$(date +%s%N) && export TAPMETER_BENCH_START_NS && exec "$probe")
 }
 startup "$work/run" > /dev/null
 for _ in $(seq "$runs"); do startup "$work/run"; done > "$work/startup.txt"

@@ -25,6 +25,8 @@ if [ "$mode" = test ]; then
         # The test suite's second build, with sanitizers and fuzz targets; the
         # benchmarks (bench/run.sh).
         clang-14 libclang-rt-14-dev libbenchmark-dev jq
+        # The house checks (scripts/check-house.sh).
+        clang-format shellcheck
     )
 fi
 missing=()
@@ -43,9 +45,15 @@ fi
 # A unity build parses Qt's headers once per library instead of once per file:
 # a third less compile time (bench/RESULTS.md). Without debugging information
 # the program is on the screen about ten seconds sooner.
-testing=OFF buildtype=Release
-[ "$mode" = run ] || testing=ON buildtype=RelWithDebInfo
-cmake -S . -B build -DCMAKE_BUILD_TYPE=$buildtype -DBUILD_TESTING=$testing -DCMAKE_UNITY_BUILD=ON
+# The test command also keeps the house: formatting and shell scripts first,
+# then every compiler warning is an error.
+testing=OFF buildtype=Release werror=OFF
+if [ "$mode" = test ]; then
+    testing=ON buildtype=RelWithDebInfo werror=ON
+    scripts/check-house.sh
+fi
+cmake -S . -B build -DCMAKE_BUILD_TYPE=$buildtype -DBUILD_TESTING=$testing -DCMAKE_UNITY_BUILD=ON \
+    -DTAPMETER_WERROR=$werror
 cmake --build build -j"$(nproc)"
 
 case "$mode" in
@@ -61,7 +69,7 @@ test)
     # UndefinedBehaviorSanitizer, and a short run of each fuzz target (label
     # "fuzz").
     CC=clang-14 CXX=clang++-14 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DTAPMETER_SANITIZE=ON -DTAPMETER_FUZZ=ON
+        -DTAPMETER_SANITIZE=ON -DTAPMETER_FUZZ=ON -DTAPMETER_WERROR=ON
     cmake --build build-sanitize -j"$(nproc)"
     cd build-sanitize
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"

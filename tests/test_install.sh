@@ -93,11 +93,15 @@ starter=$work/starter
 mkdir -p "$starter"
 "$build/app/tapmeter_starterlist" "$starter/results.dat" || fail "no starter list written"
 words=$(grep -c '^:::' "$starter/results.dat")
-[ "$words" -ge 30 ] && [ "$(wc -l <"$starter/results.dat")" -eq $((4 * words)) ] || fail "not a list of 30 words or more"
+if [ "$words" -lt 30 ] || [ "$(wc -l <"$starter/results.dat")" -ne $((4 * words)) ]; then
+    fail "not a list of 30 words or more"
+fi
 [ "$(grep -v '^:::' "$starter/results.dat" | tr -d '\r' | sort -u | tr '\n' ' ')" = "- na " ] ||
     fail "the starter list holds records"
 : >"$work/empty.dat"
-"$build/app/tapmeter_starterlist" "$work/empty.dat" && [ ! -s "$work/empty.dat" ] || fail "an empty results.dat was filled"
+if ! "$build/app/tapmeter_starterlist" "$work/empty.dat" || [ -s "$work/empty.dat" ]; then
+    fail "an empty results.dat was filled"
+fi
 
 # Starts the installed program headless with the given environment, waits
 # until it has entered its working folder (or reported a problem), and kills
@@ -134,7 +138,7 @@ cmp -s "$folder/results.dat" "$starter/results.dat" || fail "first start did not
 # Later starts: the user's results stay as they are, even an empty file; the
 # shipped files are brought back in step with the installed ones.
 for results in ':::house\r\n4.3\r\nna\r\nKim\r\n' ''; do
-    printf "$results" >"$folder/results.dat"
+    printf '%b' "$results" >"$folder/results.dat"
     cp "$folder/results.dat" "$work/results.before"
     echo "an older text" >"$folder/whatsnew.txt"
     rm "$folder/type.wav"
@@ -145,7 +149,7 @@ for results in ':::house\r\n4.3\r\nna\r\nKim\r\n' ''; do
 done
 # The hidden lock of a killed copy (and the one Qt takes while removing a
 # stale lock) may stay; the next start takes them over.
-[ "$(ls -A "$folder" | grep -v '^\.tapmeter\.lock' | wc -l)" -eq 7 ] ||
+[ "$(find "$folder" -mindepth 1 -maxdepth 1 ! -name '.tapmeter.lock*' | wc -l)" -eq 7 ] ||
     fail "the folder holds other files than its own: $(ls -A "$folder")"
 
 # A data directory of the user's own choosing is honoured; a relative one is not.

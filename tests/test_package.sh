@@ -29,7 +29,7 @@ for path in bin/tapmeter share/tapmeter/type.wav share/tapmeter/information.txt 
     grep -qx "./usr/$path" "$work/contents" || fail "the package lacks /usr/$path"
 done
 grep -v '^\./usr/' "$work/contents" | grep -q . && fail "the package puts files outside /usr: $(grep -v '^\./usr/' "$work/contents")"
-[ -z "$(grep 'results.dat' "$work/contents")" ] || fail "the package ships a results.dat"
+! grep -q 'results.dat' "$work/contents" || fail "the package ships a results.dat"
 dpkg-deb --field "$deb" Depends | grep -q 'libqt6widgets6' || fail "the package does not depend on Qt Widgets"
 
 lintian --no-tag-display-limit "$deb" >"$work/lintian" 2>&1 || true
