@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recordtable.h"
+#include "database/recordtable.h"
 
 #include <QStringList>
 
@@ -13,6 +13,8 @@ class TextFiles;
 namespace ResultsFormat {
 
 inline const QString Marker = QStringLiteral(":::");
+// The main window's words and records, in its working folder.
+inline const QString FileName = QStringLiteral("results.dat");
 
 bool isMarkerLine(const QString& line);
 

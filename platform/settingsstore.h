@@ -2,6 +2,13 @@
 
 #include <QString>
 
+// Where the program keeps its preferences: application AppTitle, this section.
+namespace Preference {
+inline const QString Section = QStringLiteral("Settings");
+inline const QString Sounds = QStringLiteral("Sounds");
+inline const QString CaseSensitive = QStringLiteral("CaseSensitive");
+} // namespace Preference
+
 // The per-user settings store: text values by application, section and key.
 class SettingsStore {
 public:

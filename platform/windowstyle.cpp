@@ -1,4 +1,4 @@
-#include "windowstyle.h"
+#include "platform/windowstyle.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -53,7 +53,7 @@ void makeFixedDialogFrame(QWidget* window) {
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window->setFont(windowFont());
-    window->setWindowIcon(QIcon(QStringLiteral(":/icons/tapmeter-32.png")));
+    window->setWindowIcon(programIcon());
 }
 
 void pressOnEscape(QAbstractButton* button) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QIcon>
 #include <QLineEdit>
 #include <QStringList>
 #include <QWidget>
@@ -15,6 +16,11 @@ inline QFont windowFont() {
                       QStringLiteral("DejaVu Sans Condensed")});
     font.setPixelSize(10);
     return font;
+}
+
+// The program's icon, compiled into this library.
+inline QIcon programIcon() {
+    return QIcon(QStringLiteral(":/icons/tapmeter-32.png"));
 }
 
 // A window with the program's icon, whose frame cannot be resized and has
