@@ -1,8 +1,8 @@
-#include "form2.h"
+#include "about/form2.h"
 #include "ui_form2.h"
 
-#include "accessibility.h"
-#include "windowstyle.h"
+#include "platform/accessibility.h"
+#include "platform/windowstyle.h"
 
 namespace {
 const QString WhatsNewFileName = QStringLiteral("whatsnew.txt");

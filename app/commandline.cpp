@@ -1,6 +1,6 @@
-#include "commandline.h"
+#include "app/commandline.h"
 
-#include "programinfo.h"
+#include "platform/programinfo.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
-#include "commandline.h"
-#include "folderlock.h"
-#include "form1.h"
-#include "qtservices.h"
-#include "sessionend.h"
-#include "workingfolder.h"
+#include "app/commandline.h"
+#include "platform/folderlock.h"
+#include "trainer/form1.h"
+#include "platform/qtservices.h"
+#include "platform/sessionend.h"
+#include "app/workingfolder.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Puts the starter list into the build's run folder when it has no results.dat.
 //
 // usage: tapmeter_starterlist PATH_OF_RESULTS_DAT
-#include "workingfolder.h"
+#include "app/workingfolder.h"
 
 #include <QString>
 

@@ -1,8 +1,9 @@
-#include "workingfolder.h"
+#include "app/workingfolder.h"
 
-#include "dialogs.h"
-#include "qttextfiles.h"
-#include "starterlist.h"
+#include "platform/dialogs.h"
+#include "platform/qttextfiles.h"
+#include "database/resultsformat.h"
+#include "database/starterlist.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,8 +14,6 @@
 #include <cstdio>
 
 namespace {
-
-const QString ResultsFileName = QStringLiteral("results.dat");
 
 bool sameContents(const QString& a, const QString& b) {
     QFile first(a);
@@ -62,15 +61,16 @@ QStringList prepareFolder(const QString& shipped, const QString& folder) {
     const QDir from(shipped);
     for (const QString& file : from.entryList(QDir::Files)) {
         const QString target = folder + QLatin1Char('/') + file;
-        if (file == ResultsFileName || sameContents(from.filePath(file), target))
+        if (file == ResultsFormat::FileName || sameContents(from.filePath(file), target))
             continue;
         QString error;
         if (!copyWhole(from.filePath(file), target, &error))
             problems << QStringLiteral("Cannot copy %1 into %2: %3").arg(file, folder, error);
     }
     QString error;
-    if (!writeStarterListIfAbsent(folder + QLatin1Char('/') + ResultsFileName, &error))
-        problems << QStringLiteral("Cannot write the starter list %1/%2: %3").arg(folder, ResultsFileName, error);
+    if (!writeStarterListIfAbsent(folder + QLatin1Char('/') + ResultsFormat::FileName, &error))
+        problems
+            << QStringLiteral("Cannot write the starter list %1/%2: %3").arg(folder, ResultsFormat::FileName, error);
     return problems;
 }
 

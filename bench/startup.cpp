@@ -1,7 +1,7 @@
 // Starts as app/main.cpp does and reports the time from TAPMETER_BENCH_START_NS (CLOCK_REALTIME ns,
 // read by bench/run.sh just before the exec) to the main window's first expose, and the peak memory.
-#include "form1.h"
-#include "qtservices.h"
+#include "trainer/form1.h"
+#include "platform/qtservices.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 // Clock accuracy, keystroke cost, and load, save and merge of full results files, for bench/run.sh.
-#include "harness.h"
-#include "progresswindow.h"
-#include "qtappendfiles.h"
-#include "resultsformat.h"
-#include "sourcemerge.h"
+#include "tests/harness.h"
+#include "progress/progresswindow.h"
+#include "platform/qtappendfiles.h"
+#include "database/resultsformat.h"
+#include "merge/sourcemerge.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

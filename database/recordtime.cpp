@@ -1,4 +1,4 @@
-#include "recordtime.h"
+#include "database/recordtime.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
-#include "resultsformat.h"
+#include "database/resultsformat.h"
 
-#include "ansitext.h"
-#include "textfiles.h"
+#include "platform/ansitext.h"
+#include "platform/textfiles.h"
 
 namespace ResultsFormat {
 

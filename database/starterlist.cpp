@@ -1,6 +1,6 @@
-#include "starterlist.h"
+#include "database/starterlist.h"
 
-#include "resultsformat.h"
+#include "database/resultsformat.h"
 
 QStringList starterListLines() {
     const QStringList words =

@@ -1,6 +1,6 @@
-#include "wordrules.h"
+#include "database/wordrules.h"
 
-#include "ansitext.h"
+#include "platform/ansitext.h"
 
 WordProblem checkNewWord(const QString& word, const QStringList& listed) {
     if (word.isEmpty())

@@ -1,6 +1,6 @@
-#include "comparison.h"
+#include "merge/comparison.h"
 
-#include "recordtime.h"
+#include "database/recordtime.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "form3.h"
+#include "merge/form3.h"
 #include "ui_form3.h"
 
-#include "accessibility.h"
-#include "comparison.h"
-#include "sourcemerge.h"
-#include "windowstyle.h"
+#include "platform/accessibility.h"
+#include "merge/comparison.h"
+#include "merge/sourcemerge.h"
+#include "platform/windowstyle.h"
 
 #include <QCloseEvent>
 

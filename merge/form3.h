@@ -1,9 +1,9 @@
 #pragma once
 
-#include "markpictures.h"
-#include "recordtable.h"
-#include "resultsformat.h"
-#include "services.h"
+#include "merge/markpictures.h"
+#include "database/recordtable.h"
+#include "database/resultsformat.h"
+#include "platform/services.h"
 
 #include <QPointer>
 #include <QWidget>

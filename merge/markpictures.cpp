@@ -1,4 +1,4 @@
-#include "markpictures.h"
+#include "merge/markpictures.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "comparison.h"
+#include "merge/comparison.h"
 
 #include <QColor>
 #include <QIcon>

@@ -1,6 +1,6 @@
-#include "sourcemerge.h"
+#include "merge/sourcemerge.h"
 
-#include "comparison.h"
+#include "merge/comparison.h"
 
 namespace {
 void copyRecord(const SourceTable& from, int fromSlot, SourceTable& to, int toSlot) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recordtable.h"
+#include "database/recordtable.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "accessibility.h"
+#include "platform/accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QAbstractButton>

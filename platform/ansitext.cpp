@@ -1,4 +1,4 @@
-#include "ansitext.h"
+#include "platform/ansitext.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

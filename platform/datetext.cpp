@@ -1,4 +1,4 @@
-#include "datetext.h"
+#include "platform/datetext.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "folderlock.h"
+#include "platform/folderlock.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "qtappendfiles.h"
+#include "platform/qtappendfiles.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "appendfiles.h"
+#include "platform/appendfiles.h"
 
 class QtAppendFiles final : public AppendFiles {
 public:

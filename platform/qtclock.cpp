@@ -1,6 +1,6 @@
-#include "qtclock.h"
+#include "platform/qtclock.h"
 
-#include "datetext.h"
+#include "platform/datetext.h"
 
 QString QtClock::nowText() const {
     return generalDateTimeText(QDateTime::currentDateTime(), QLocale::system());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clock.h"
+#include "platform/clock.h"
 
 class QtClock final : public Clock {
 public:

@@ -1,6 +1,6 @@
-#include "qtdialogs.h"
+#include "platform/qtdialogs.h"
 
-#include "apptitle.h"
+#include "platform/apptitle.h"
 
 #include <QFileDialog>
 #include <QInputDialog>

@@ -1,6 +1,6 @@
-#include "qtservices.h"
+#include "platform/qtservices.h"
 
-#include "programinfo.h"
+#include "platform/programinfo.h"
 
 #include <QGuiApplication>
 

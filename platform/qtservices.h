@@ -1,12 +1,12 @@
 #pragma once
 
-#include "qtappendfiles.h"
-#include "qtclock.h"
-#include "qtdialogs.h"
-#include "qtsettingsstore.h"
-#include "qtsound.h"
-#include "qttextfiles.h"
-#include "services.h"
+#include "platform/qtappendfiles.h"
+#include "platform/qtclock.h"
+#include "platform/qtdialogs.h"
+#include "platform/qtsettingsstore.h"
+#include "platform/qtsound.h"
+#include "platform/qttextfiles.h"
+#include "platform/services.h"
 
 // The program's platform services as the desktop provides them.
 struct QtServices {

@@ -1,4 +1,4 @@
-#include "qtsettingsstore.h"
+#include "platform/qtsettingsstore.h"
 
 #include <QSettings>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settingsstore.h"
+#include "platform/settingsstore.h"
 
 // Keeps the settings in a per-user INI file: <config folder>/<application>/<application>.ini,
 // with one group per section.

@@ -1,4 +1,4 @@
-#include "qtsound.h"
+#include "platform/qtsound.h"
 
 #include <QAudioDevice>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "qttextfiles.h"
+#include "platform/qttextfiles.h"
 
-#include "ansitext.h"
+#include "platform/ansitext.h"
 
 #include <QDir>
 #include <QFile>

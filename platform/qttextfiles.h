@@ -1,6 +1,6 @@
 #pragma once
 
-#include "textfiles.h"
+#include "platform/textfiles.h"
 
 class QtTextFiles final : public TextFiles {
 public:

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "appendfiles.h"
-#include "clock.h"
-#include "dialogs.h"
-#include "settingsstore.h"
-#include "sound.h"
-#include "textfiles.h"
+#include "platform/appendfiles.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/settingsstore.h"
+#include "platform/sound.h"
+#include "platform/textfiles.h"
 
 // The platform services a window works with, handed in by whoever creates it.
 struct Services {

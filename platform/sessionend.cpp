@@ -1,4 +1,4 @@
-#include "sessionend.h"
+#include "platform/sessionend.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

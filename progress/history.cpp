@@ -1,4 +1,4 @@
-#include "history.h"
+#include "progress/history.h"
 
 #include <QStringList>
 

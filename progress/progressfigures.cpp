@@ -1,4 +1,4 @@
-#include "progressfigures.h"
+#include "progress/progressfigures.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history.h"
+#include "progress/history.h"
 
 #include <QDate>
 #include <QList>

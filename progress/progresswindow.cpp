@@ -1,7 +1,8 @@
-#include "progresswindow.h"
+#include "progress/progresswindow.h"
 #include "ui_progresswindow.h"
 
-#include "accessibility.h"
+#include "platform/accessibility.h"
+#include "platform/windowstyle.h"
 
 #include <QAction>
 #include <QChart>
@@ -49,7 +50,7 @@ ProgressWindow::ProgressWindow(Services& services, RecordOf recordOf, QWidget* p
     , m_services(services)
     , m_recordOf(std::move(recordOf)) {
     ui->setupUi(this);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/tapmeter-32.png")));
+    setWindowIcon(programIcon());
     // One window at a time, made anew each time it is opened from the menu.
     setAttribute(Qt::WA_DeleteOnClose);
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "progressfigures.h"
-#include "services.h"
+#include "progress/progressfigures.h"
+#include "platform/services.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "fakeservices.h"
-#include "filledsquare.h"
-#include "form1.h"
-#include "form3.h"
-#include "qttextfiles.h"
+#include "tests/fakes/fakeservices.h"
+#include "trainer/filledsquare.h"
+#include "trainer/form1.h"
+#include "merge/form3.h"
+#include "platform/qttextfiles.h"
 
 #include <QAction>
 #include <QCheckBox>

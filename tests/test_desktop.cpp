@@ -2,9 +2,9 @@
 // new user, the About window's texts, what the controls announce, the
 // keyboard alone working everything, and files whose names or kinds a
 // typist never thinks about.
-#include "datetext.h"
-#include "form2.h"
-#include "harness.h"
+#include "platform/datetext.h"
+#include "about/form2.h"
+#include "tests/harness.h"
 
 #include <QAccessible>
 #include <QApplication>

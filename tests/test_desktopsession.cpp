@@ -1,7 +1,7 @@
 // What a Linux desktop does to a running program: a second copy in the same folder, the session's end
 // by a signal and folders that limit a save.
-#include "folderlock.h"
-#include "harness.h"
+#include "platform/folderlock.h"
+#include "tests/harness.h"
 
 #include <QFileInfo>
 #include <QSysInfo>

@@ -1,5 +1,5 @@
-#include "datetext.h"
-#include "qtsettingsstore.h"
+#include "platform/datetext.h"
+#include "platform/qtsettingsstore.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "harness.h"
-#include "history.h"
-#include "progressfigures.h"
-#include "qtappendfiles.h"
+#include "tests/harness.h"
+#include "progress/history.h"
+#include "progress/progressfigures.h"
+#include "platform/qtappendfiles.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>

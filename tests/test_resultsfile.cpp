@@ -1,5 +1,5 @@
-#include "ansitext.h"
-#include "resultsformat.h"
+#include "platform/ansitext.h"
+#include "database/resultsformat.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,7 +1,7 @@
 // The program on real files under stress: results.dat written on a failing disk by the Save button, on closing and
 // by the merge, and results files no typist would write.
-#include "harness.h"
-#include "resultsformat.h"
+#include "tests/harness.h"
+#include "database/resultsformat.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>

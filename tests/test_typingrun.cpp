@@ -1,4 +1,4 @@
-#include "harness.h"
+#include "tests/harness.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -119,12 +119,14 @@ void TestTypingRun::run() {
     h.setSetting("Sounds", given.value("sounds"));
     h.fakes.clock.now = "now";
     h.fakes.dialogs.promptAnswers << given.value("answer");
-    const QStringList file{":::" + given["word"], given["stored"], "old", "Nm"};
-    h.start(file);
+    const QStringList startLines{":::" + given["word"], given["stored"], "old", "Nm"};
+    h.start(startLines);
 
     QStringList events;
     QStringList whileOpen;
-    const auto key = [&](Qt::Key key) { return [&h, key](const QString&) { QTest::keyClick(h.ui->Text1, key); }; };
+    const auto key = [&](Qt::Key pressed) {
+        return [&h, pressed](const QString&) { QTest::keyClick(h.ui->Text1, pressed); };
+    };
     const Steps steps{
         {"t", [&](const QString& letters) { h.type(letters); }},
         {"p", [&](const QString& text) { h.ui->Text1->setText(text); }},
@@ -158,7 +160,7 @@ void TestTypingRun::run() {
         counters << label->text();
     const WordTable& table = h.form->wordTable();
     const QString record = QStringList{table.FastestTime[0], table.RecordDate[0], table.RecordName[0]}.join(u' ');
-    const QString shownRecord = record == file.mid(1).join(u' ') ? "=" : record;
+    const QString shownRecord = record == startLines.mid(1).join(u' ') ? "=" : record;
     const QStringList snapshot{h.ui->Text1->text() + state(h) + " " + counters.join(u' '), h.ui->Label9->text(),
                                shownRecord, events.join(u' ')};
     QTEST(snapshot.join(" | "), "snapshot");

@@ -1,4 +1,4 @@
-#include "filledsquare.h"
+#include "trainer/filledsquare.h"
 
 #include <QPainter>
 

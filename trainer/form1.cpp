@@ -1,12 +1,12 @@
-#include "form1.h"
+#include "trainer/form1.h"
 #include "ui_form1.h"
 
-#include "accessibility.h"
-#include "apptitle.h"
-#include "form2.h"
-#include "form3.h"
-#include "progresswindow.h"
-#include "windowstyle.h"
+#include "platform/accessibility.h"
+#include "platform/apptitle.h"
+#include "about/form2.h"
+#include "merge/form3.h"
+#include "progress/progresswindow.h"
+#include "platform/windowstyle.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -19,10 +19,6 @@
 #include <utility>
 
 namespace {
-
-const QString SettingsSection = QStringLiteral("Settings");
-const QString SoundsKey = QStringLiteral("Sounds");
-const QString CaseSensitiveKey = QStringLiteral("CaseSensitive");
 
 // The character code a key press produces, or -1 for keys that produce none.
 // Tab only moves the focus, and Delete produces no character, although X11
@@ -155,10 +151,10 @@ void Form1::Form_Load() {
     BackspacePending = false;
 
     SettingsStore& settings = m_services.settings;
-    setCheckValue(ui->Check1,
-                  preferenceValue(settings.read(AppTitle, SettingsSection, SoundsKey, QStringLiteral("0"))));
-    setCheckValue(ui->Check2,
-                  preferenceValue(settings.read(AppTitle, SettingsSection, CaseSensitiveKey, QStringLiteral("0"))));
+    setCheckValue(ui->Check1, preferenceValue(settings.read(AppTitle, Preference::Section, Preference::Sounds,
+                                                            QStringLiteral("0"))));
+    setCheckValue(ui->Check2, preferenceValue(settings.read(AppTitle, Preference::Section, Preference::CaseSensitive,
+                                                            QStringLiteral("0"))));
 
     LoadResults();
 }

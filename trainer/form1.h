@@ -1,7 +1,7 @@
 #pragma once
 
-#include "recordtable.h"
-#include "services.h"
+#include "database/recordtable.h"
+#include "platform/services.h"
 
 #include <QMainWindow>
 #include <QPointer>

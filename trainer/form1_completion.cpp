@@ -1,15 +1,15 @@
 // Word completion: a finished word becomes the last score and, when it is
 // fast enough, the word's record.
-#include "form1.h"
+#include "trainer/form1.h"
 #include "ui_form1.h"
 
-#include "ansitext.h"
-#include "history.h"
-#include "lettercase.h"
-#include "numbertext.h"
-#include "recordtime.h"
-#include "windowstyle.h"
-#include "wordrules.h"
+#include "platform/ansitext.h"
+#include "progress/history.h"
+#include "trainer/lettercase.h"
+#include "trainer/numbertext.h"
+#include "database/recordtime.h"
+#include "platform/windowstyle.h"
+#include "database/wordrules.h"
 
 void Form1::CheckWordFinished() {
     const QString typed = ui->Text1->text();

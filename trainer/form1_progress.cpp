@@ -1,10 +1,10 @@
 // The history of finished words and the Progress window that shows it.
-#include "form1.h"
+#include "trainer/form1.h"
 #include "ui_form1.h"
 
-#include "history.h"
-#include "progresswindow.h"
-#include "recordtime.h"
+#include "progress/history.h"
+#include "progress/progresswindow.h"
+#include "database/recordtime.h"
 
 void Form1::mnuProgress_Click() {
     if (!m_progress) {

@@ -1,10 +1,10 @@
 // The typing engine: what every change of the typing box and every key
 // pressed in it does.
-#include "form1.h"
+#include "trainer/form1.h"
 #include "ui_form1.h"
 
-#include "lettercase.h"
-#include "numbertext.h"
+#include "trainer/lettercase.h"
+#include "trainer/numbertext.h"
 
 #include <QTimer>
 

@@ -1,16 +1,15 @@
 // The main window's word list: loading and saving results.dat, choosing,
 // adding and removing words.
-#include "form1.h"
+#include "trainer/form1.h"
 #include "ui_form1.h"
 
-#include "apptitle.h"
-#include "resultsformat.h"
-#include "windowstyle.h"
-#include "wordrules.h"
+#include "platform/apptitle.h"
+#include "database/resultsformat.h"
+#include "platform/windowstyle.h"
+#include "database/wordrules.h"
 
 namespace {
 
-const QString ResultsFileName = QStringLiteral("results.dat");
 const QString ResultsCopyName = QStringLiteral("results.dat.bak");
 
 QString unusedLinesMessage(int recordsDropped) {
@@ -32,8 +31,8 @@ void Form1::LoadResults() {
     TextFiles& files = m_services.files;
     // A file that exists but cannot be read counts as a missing one.
     const std::optional<ResultsFormat::ReadOutcome> read =
-        files.isFile(ResultsFileName) && files.size(ResultsFileName) > 0
-            ? ResultsFormat::readFile(files, ResultsFileName, m_wordTable)
+        files.isFile(ResultsFormat::FileName) && files.size(ResultsFormat::FileName) > 0
+            ? ResultsFormat::readFile(files, ResultsFormat::FileName, m_wordTable)
             : std::nullopt;
     if (read) {
         const ResultsFormat::ReadOutcome& outcome = *read;
@@ -55,22 +54,21 @@ void Form1::LoadResults() {
 
 bool Form1::SaveAll() {
     SettingsStore& settings = m_services.settings;
-    settings.write(AppTitle, QStringLiteral("Settings"), QStringLiteral("Sounds"),
-                   QString::number(checkValue(ui->Check1)));
-    settings.write(AppTitle, QStringLiteral("Settings"), QStringLiteral("CaseSensitive"),
-                   QString::number(checkValue(ui->Check2)));
+    settings.write(AppTitle, Preference::Section, Preference::Sounds, QString::number(checkValue(ui->Check1)));
+    settings.write(AppTitle, Preference::Section, Preference::CaseSensitive, QString::number(checkValue(ui->Check2)));
 
     m_saveError.clear();
     TextFiles& files = m_services.files;
-    if (m_keepCopyBeforeSave && files.isFile(ResultsFileName)) {
+    if (m_keepCopyBeforeSave && files.isFile(ResultsFormat::FileName)) {
         QString error;
-        if (!files.copyFile(ResultsFileName, ResultsCopyName, &error)) {
+        if (!files.copyFile(ResultsFormat::FileName, ResultsCopyName, &error)) {
             m_saveError = QStringLiteral("no copy of it could be kept as %1 (%2)").arg(ResultsCopyName, error);
             return false;
         }
         m_keepCopyBeforeSave = false;
     }
-    return files.writeLines(ResultsFileName, ResultsFormat::recordLines(m_wordTable, wordCount()), &m_saveError);
+    return files.writeLines(ResultsFormat::FileName, ResultsFormat::recordLines(m_wordTable, wordCount()),
+                            &m_saveError);
 }
 
 void Form1::Command2_Click() {

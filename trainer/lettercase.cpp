@@ -1,4 +1,4 @@
-#include "lettercase.h"
+#include "trainer/lettercase.h"
 
 namespace {
 

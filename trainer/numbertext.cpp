@@ -1,6 +1,6 @@
-#include "numbertext.h"
+#include "trainer/numbertext.h"
 
-#include "recordtime.h"
+#include "database/recordtime.h"
 
 #include <charconv>
 #include <cmath>

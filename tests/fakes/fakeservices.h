@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ansitext.h"
-#include "services.h"
+#include "platform/ansitext.h"
+#include "platform/services.h"
 
 #include <QDir>
 #include <QList>

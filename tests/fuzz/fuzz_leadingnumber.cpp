@@ -1,5 +1,5 @@
 // The number a record time begins with, held against the C library's reading of the same characters.
-#include "recordtime.h"
+#include "database/recordtime.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
 // A results file read the way both windows read it: the code page gives back every byte, and
 // what was read survives a save and a second read unchanged.
-#include "ansitext.h"
-#include "resultsformat.h"
+#include "platform/ansitext.h"
+#include "database/resultsformat.h"
 
 #include <cstdint>
 #include <cstdio>
