@@ -1,6 +1,9 @@
 #include "platform/windowstyle.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QEvent>
 #include <QIcon>
 #include <QScreen>
@@ -39,6 +42,18 @@ private:
     QWidget* m_window;
 };
 
+// Claims Esc for the open list it watches.
+class EscapeForList final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel))
+            event->accept();
+        return false;
+    }
+};
+
 } // namespace
 
 // The icon is a resource of this static library. The linker keeps a resource
@@ -57,8 +72,17 @@ void makeFixedDialogFrame(QWidget* window) {
 }
 
 void pressOnEscape(QAbstractButton* button) {
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), button->window());
+    QWidget* window = button->window();
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     QObject::connect(escape, &QShortcut::activated, button, &QAbstractButton::click);
+    // An open list of the window closes itself on Esc without taking the key,
+    // which then went on to the shortcut and left the window too. Claiming the
+    // key for the list first makes Esc close the list only. Asking for the
+    // view makes the list's popup now, so that this filter, installed after
+    // the popup's own, sees the key first.
+    auto* claimEscape = new EscapeForList(window);
+    for (QComboBox* list : window->findChildren<QComboBox*>())
+        list->view()->installEventFilter(claimEscape);
 }
 
 void centreOnScreen(QWidget* window) {

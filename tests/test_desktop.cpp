@@ -44,6 +44,11 @@ QWidget* openActive(Form1Harness& h, const QString& which = "main") {
     } else if (which == "Update") {
         h.openRecords("house 4.3 D1 N1;garden 5 D N;tree 9 D N", "house 5 D N;tree 8 D N");
         window = h.window;
+    } else if (which == "Progress") {
+        h.fakes.appendFiles.files["history.csv"] = "2026-12-05T12:00:00+01:00,one,3,3,0,0\r\n";
+        h.form->findChild<QAction*>("mnuProgress")->trigger();
+        for (QWidget* shown : QApplication::topLevelWidgets())
+            window = shown->objectName() == "ProgressWindow" ? shown : window;
     }
     window->show();
     return QTest::qWaitForWindowActive(window) ? window : nullptr;
@@ -204,6 +209,8 @@ void TestDesktop::whatTheDesktopIsTold_data() {
     // Esc leaves a window from any of its controls.
     told("About", "Text1", "Esc", "closed");
     told("Update", "ImageCombo1", "Esc", "closed");
+    // Esc on a dropped-down list closes the list, and the next Esc the window.
+    told("Update", "ImageCombo2", "Esc", "list, then window");
 }
 
 void TestDesktop::whatTheDesktopIsTold() {
@@ -216,6 +223,13 @@ void TestDesktop::whatTheDesktopIsTold() {
     const QPointer<QWidget> widget = control.isEmpty() ? shownWindow : shownWindow->findChild<QWidget*>(control);
     if (what == "Esc") {
         widget->setFocus();
+        QFETCH(QString, told);
+        if (told == "list, then window") {
+            QTest::keyClick(widget, Qt::Key_Down, Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY(!QApplication::activePopupWidget() && shownWindow->isVisible());
+        }
         QTest::keyClick(widget, Qt::Key_Escape);
         QTRY_VERIFY(widget.isNull());
         QVERIFY(h.form->isEnabled());
