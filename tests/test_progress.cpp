@@ -2,6 +2,7 @@
 #include "progress/history.h"
 #include "progress/progressfigures.h"
 #include "platform/qtappendfiles.h"
+#include "platform/windowstyle.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -19,6 +20,8 @@ private slots:
     void historyWritesAndReadsBack();
     void windowShowsEachWordsFigures();
     void finishedWordsAreKeptAndAFailureIsToldOnce();
+    void opensBesideTheMainWindow_data();
+    void opensBesideTheMainWindow();
 };
 
 namespace {
@@ -154,6 +157,23 @@ void TestProgress::finishedWordsAreKeptAndAFailureIsToldOnce() {
     window->close();
     QString error;
     QVERIFY(!QtAppendFiles().append("/dev/full", "", "a full disk\r\n", &error) && !error.isEmpty());
+}
+
+void TestProgress::opensBesideTheMainWindow_data() {
+    QTest::addColumn<QRect>("mainFrame");
+    QTest::addColumn<QRect>("placed");
+    const QRect middle(375, 366, 529, 292);
+    QTest::newRow("right, made narrower") << middle << QRect(904, 366, 376, 620);
+    QTest::newRow("left") << middle.translated(370, 0) << QRect(25, 366, 720, 620);
+    QTest::newRow("below") << QRect(0, 0, 1280, 300) << QRect(0, 300, 720, 620);
+    QTest::newRow("over the least of it") << QRect(300, 366, 800, 292) << QRect(0, 366, 720, 620);
+}
+
+// The Progress window of 720 by 620 with its frame, usable down to 331 by
+// 454, on a screen of 1280 by 1024.
+void TestProgress::opensBesideTheMainWindow() {
+    QFETCH(QRect, mainFrame);
+    QTEST(besideWindow(mainFrame, QSize(720, 620), QSize(331, 454), QRect(0, 0, 1280, 1024)), "placed");
 }
 
 QTEST_MAIN(TestProgress)

@@ -5,6 +5,7 @@
 #include "progress/history.h"
 #include "progress/progresswindow.h"
 #include "database/recordtime.h"
+#include "platform/windowstyle.h"
 
 void Form1::mnuProgress_Click() {
     if (!m_progress) {
@@ -15,6 +16,7 @@ void Form1::mnuProgress_Click() {
             }
             return std::nullopt;
         });
+        placeBeside(m_progress, this);
     }
     m_progress->showWord(ui->Combo1->currentText());
     m_progress->show();
