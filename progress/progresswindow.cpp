@@ -5,13 +5,17 @@
 #include "platform/windowstyle.h"
 
 #include <QAction>
+#include <QCategoryAxis>
 #include <QChart>
-#include <QDateTimeAxis>
+#include <QCursor>
 #include <QLineSeries>
 #include <QLocale>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStandardItemModel>
+#include <QTextBoundaryFinder>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -20,6 +24,40 @@
 namespace {
 
 enum Column { WordColumn, AttemptsColumn, BestColumn, AverageColumn, ChangeColumn };
+
+// Where the chooser's entries and the table's word cells keep the whole word.
+constexpr int WordRole = Qt::UserRole + 1;
+
+// Words are shown at most this many letters long, so that a word of a
+// megabyte makes the window neither as wide as the word nor as heavy.
+constexpr qsizetype ShownLetters = 32;
+// How many times the chart's axis names at most.
+constexpr qsizetype AxisLabels = 4;
+
+QString shortened(const QString& word) {
+    if (word.size() <= ShownLetters)
+        return word;
+    // Cut between two letters as the reader sees them, not inside one.
+    QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, word.left(ShownLetters + 8));
+    letters.setPosition(ShownLetters);
+    const qsizetype cut = letters.isAtBoundary() ? ShownLetters : letters.toPreviousBoundary();
+    return word.left(cut > 0 ? cut : ShownLetters) + QChar(0x2026);
+}
+
+// Shows the word shortened where it is long; the tooltip, the screen reader
+// and the lookups get it whole.
+void setWord(QStandardItem* item, const QString& word) {
+    item->setText(shortened(word));
+    item->setData(word, WordRole);
+    item->setData(word, Qt::AccessibleTextRole);
+    if (word.size() > ShownLetters)
+        item->setToolTip(word);
+}
+
+// The locale's short time without its seconds.
+QString hoursAndMinutes(const QLocale& locale) {
+    return locale.timeFormat(QLocale::ShortFormat).remove(QRegularExpression(QStringLiteral("[:.]s+")));
+}
 
 // Averages show hundredths; a smaller change reads as none.
 QString secondsText(double seconds) {
@@ -62,15 +100,17 @@ ProgressWindow::ProgressWindow(Services& services, RecordOf recordOf, QWidget* p
     ui->chtAttempts->setFocusPolicy(Qt::NoFocus);
 
     connect(ui->cboWord, &QComboBox::currentIndexChanged, this, &ProgressWindow::cboWord_Click);
+    connect(ui->cboWord, &QComboBox::activated, this, [this] { m_typistChose = true; });
     connect(ui->cmdBack, &QPushButton::clicked, this, &ProgressWindow::cmdBack_Click);
     // Moving through the table shows the word of the current row.
     connect(ui->tblWords->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (current.isValid())
-                    showWord(m_table->item(current.row(), WordColumn)->text());
+                if (!current.isValid())
+                    return;
+                selectInChooser(m_table->item(current.row(), WordColumn)->data(WordRole).toString());
+                m_typistChose = true;
             });
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &ProgressWindow::cmdBack_Click);
+    pressOnEscape(ui->cmdBack);
     setAccessibleNames(this);
 
     Form_Load();
@@ -114,41 +154,58 @@ void ProgressWindow::setUpTable() {
 void ProgressWindow::Form_Load() {
     QByteArray bytes;
     QString error;
-    if (!m_services.appendFiles.read(History::FileName, &bytes, &error)) {
+    m_historyRead = m_services.appendFiles.read(History::FileName, &bytes, &error);
+    if (!m_historyRead) {
         m_words.clear();
         ui->lblTotals->setText(QStringLiteral("Could not read %1: %2").arg(History::FileName, error));
     } else {
         const QList<Attempt> attempts = History::read(bytes);
         m_words = progressByWord(attempts);
-        const AttemptTotals totals = attemptTotals(attempts, m_services.clock.nowDateTime().toLocalTime().date(),
-                                                   QLocale::system().firstDayOfWeek());
-        ui->lblTotals->setText(QStringLiteral("Attempts today: %1    This week: %2    All time: %3")
-                                   .arg(totals.today)
-                                   .arg(totals.thisWeek)
-                                   .arg(totals.allTime));
+        m_totals = attemptTotals(attempts, m_services.clock.nowDateTime().toLocalTime().date(),
+                                 QLocale::system().firstDayOfWeek());
+        showTotals();
     }
     fillTable();
     fillChooser();
 }
 
+void ProgressWindow::showTotals() {
+    ui->lblTotals->setText(QStringLiteral("Attempts today: %1    This week: %2    All time: %3")
+                               .arg(m_totals.today)
+                               .arg(m_totals.thisWeek)
+                               .arg(m_totals.allTime));
+}
+
 void ProgressWindow::fillTable() {
     m_table->setRowCount(0);
     for (const WordProgress& word : m_words) {
-        m_table->appendRow({
-            cell(word.word, word.word.toLower()),
-            cell(QString::number(word.attempts.size()), word.attempts.size()),
-            cell(word.best.seconds, word.best.secondsValue),
-            cell(secondsText(word.recentAverage), word.recentAverage),
-            // Words without a change sort after every word with one.
-            cell(changeText(word.change), word.change.value_or(1e300)),
-        });
+        m_table->appendRow(QList<QStandardItem*>(ChangeColumn + 1));
+        fillRow(m_table->rowCount() - 1, word);
     }
+    sortTable();
+}
+
+void ProgressWindow::fillRow(int row, const WordProgress& word) {
+    const QList<QStandardItem*> cells{
+        cell(QString(), word.word.toLower()),
+        cell(QString::number(word.attempts.size()), word.attempts.size()),
+        cell(word.best.seconds, word.best.secondsValue),
+        cell(secondsText(word.recentAverage), word.recentAverage),
+        // Words without a change sort after every word with one.
+        cell(changeText(word.change), word.change.value_or(1e300)),
+    };
+    setWord(cells[WordColumn], word.word);
+    for (int column = WordColumn; column <= ChangeColumn; ++column)
+        m_table->setItem(row, column, cells[column]);
+}
+
+void ProgressWindow::sortTable() {
     const QHeaderView* header = ui->tblWords->horizontalHeader();
     m_table->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
 }
 
 void ProgressWindow::fillChooser() {
-    const QString shown = ui->cboWord->currentText();
+    const QString shown = ui->cboWord->currentData(WordRole).toString();
     QStringList names;
     for (const WordProgress& word : m_words)
         names << word.word;
@@ -157,20 +214,83 @@ void ProgressWindow::fillChooser() {
     {
         const QSignalBlocker block(ui->cboWord);
         ui->cboWord->clear();
-        ui->cboWord->addItems(names);
-        ui->cboWord->setCurrentIndex(std::max(0, int(names.indexOf(shown))));
+        for (const QString& name : names)
+            addToChooser(name);
+        ui->cboWord->setCurrentIndex(std::max(0, ui->cboWord->findData(shown, WordRole)));
     }
     cboWord_Click();
 }
 
+// Adds the word in its place among the chooser's entries, in the user's
+// alphabetical order.
+void ProgressWindow::addToChooser(const QString& word) {
+    QComboBox* chooser = ui->cboWord;
+    int entry = chooser->count();
+    while (entry > 0 && QString::localeAwareCompare(chooser->itemData(entry - 1, WordRole).toString(), word) > 0)
+        --entry;
+    chooser->insertItem(entry, shortened(word), word);
+    chooser->setItemData(entry, word, WordRole);
+    chooser->setItemData(entry, word, Qt::AccessibleTextRole);
+    if (word.size() > ShownLetters)
+        chooser->setItemData(entry, word, Qt::ToolTipRole);
+}
+
+void ProgressWindow::selectInChooser(const QString& word) {
+    const int entry = ui->cboWord->findData(word, WordRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (entry >= 0)
+        ui->cboWord->setCurrentIndex(entry);
+}
+
 void ProgressWindow::showWord(const QString& word) {
-    const int index = ui->cboWord->findText(word, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        ui->cboWord->setCurrentIndex(index);
+    m_typistChose = false;
+    selectInChooser(word);
+}
+
+void ProgressWindow::addAttempt(const Attempt& attempt) {
+    // A history that could not be read is tried again rather than shown in part.
+    if (!m_historyRead) {
+        Form_Load();
+        if (!m_typistChose)
+            selectInChooser(attempt.word);
+        return;
+    }
+    auto found = std::find_if(m_words.begin(), m_words.end(),
+                              [&attempt](const WordProgress& word) { return word.word == attempt.word; });
+    QList<Attempt> attempts{attempt};
+    if (found != m_words.end())
+        attempts = found->attempts << attempt;
+    const WordProgress updated = progressByWord(attempts).constFirst();
+    int row = 0;
+    if (found == m_words.end()) {
+        m_words << updated;
+        row = m_table->rowCount();
+        m_table->appendRow(QList<QStandardItem*>(ChangeColumn + 1));
+        const QSignalBlocker block(ui->cboWord);
+        addToChooser(attempt.word);
+    } else {
+        *found = updated;
+        while (m_table->item(row, WordColumn)->data(WordRole).toString() != attempt.word)
+            ++row;
+    }
+    fillRow(row, updated);
+    sortTable();
+
+    const AttemptTotals added = attemptTotals({attempt}, m_services.clock.nowDateTime().toLocalTime().date(),
+                                              QLocale::system().firstDayOfWeek());
+    m_totals.today += added.today;
+    m_totals.thisWeek += added.thisWeek;
+    m_totals.allTime += added.allTime;
+    showTotals();
+
+    if (!m_typistChose) {
+        const QSignalBlocker block(ui->cboWord);
+        selectInChooser(attempt.word);
+    }
+    cboWord_Click();
 }
 
 void ProgressWindow::cboWord_Click() {
-    const QString chosen = ui->cboWord->currentText();
+    const QString chosen = ui->cboWord->currentData(WordRole).toString();
     const auto found = std::find_if(m_words.cbegin(), m_words.cend(),
                                     [&chosen](const WordProgress& word) { return word.word == chosen; });
     drawChart(found == m_words.cend() ? nullptr : &*found);
@@ -188,59 +308,95 @@ void ProgressWindow::drawChart(const WordProgress* word) {
         ui->chtAttempts->setAccessibleDescription(chart->title());
         return;
     }
-    chart->setTitle(word->word);
+    // The title would read a word with "<" as markup.
+    chart->setTitle(shortened(word->word).toHtmlEscaped());
 
+    // Attempts in the order they were made, one step apart however close in
+    // time they came: the axis names the times, the tooltip each attempt's.
+    const QList<Attempt>& attempts = word->attempts;
+    const qsizetype count = attempts.size();
     auto* times = new QLineSeries;
     times->setName(QStringLiteral("Time of each attempt"));
     times->setPointsVisible(true);
     QList<QPointF> points;
+    points.reserve(count);
     double highest = 0.0;
-    for (const Attempt& attempt : word->attempts) {
-        points << QPointF(double(attempt.when.toMSecsSinceEpoch()), attempt.secondsValue);
-        highest = std::max(highest, attempt.secondsValue);
+    for (qsizetype i = 0; i < count; ++i) {
+        points << QPointF(double(i), attempts[i].secondsValue);
+        highest = std::max(highest, attempts[i].secondsValue);
     }
     times->replace(points);
     chart->addSeries(times);
+    const QLocale locale = QLocale::system();
+    connect(times, &QLineSeries::hovered, this, [this, word = word->word, locale](const QPointF& point, bool over) {
+        const auto found = std::find_if(m_words.cbegin(), m_words.cend(),
+                                        [&word](const WordProgress& shown) { return shown.word == word; });
+        const qsizetype i = qRound64(point.x());
+        if (!over || found == m_words.cend() || i < 0 || i >= found->attempts.size()) {
+            QToolTip::hideText();
+            return;
+        }
+        const Attempt& attempt = found->attempts[i];
+        QToolTip::showText(QCursor::pos(),
+                           QStringLiteral("%1: %2 s")
+                               .arg(locale.toString(attempt.when.toLocalTime(), QLocale::ShortFormat), attempt.seconds),
+                           ui->chtAttempts);
+    });
 
-    // A single attempt, or several within a moment, still get a readable span.
-    QDateTime first = word->attempts.first().when;
-    QDateTime last = word->attempts.last().when;
-    if (first.secsTo(last) < 3600) {
-        first = first.addSecs(-12 * 3600);
-        last = last.addSecs(12 * 3600);
-    }
     const std::optional<double> record = m_recordOf(word->word);
     if (record) {
         auto* line = new QLineSeries;
         line->setName(QStringLiteral("Record: %1 s").arg(*record));
         line->setPen(QPen(Qt::darkGreen, 2, Qt::DashLine));
-        line->append(double(first.toMSecsSinceEpoch()), *record);
-        line->append(double(last.toMSecsSinceEpoch()), *record);
+        line->append(-0.5, *record);
+        line->append(double(count) - 0.5, *record);
         chart->addSeries(line);
         highest = std::max(highest, *record);
     }
 
-    auto* dates = new QDateTimeAxis;
-    dates->setFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
-    dates->setTitleText(QStringLiteral("Date"));
-    dates->setRange(first, last);
+    // Within one day the axis names hours and minutes, across days dates;
+    // a name is given once, at the first attempt it stands for.
+    const QDate firstDay = attempts.first().when.toLocalTime().date();
+    const QDate lastDay = attempts.last().when.toLocalTime().date();
+    const bool oneDay = firstDay == lastDay;
+    const QString format = oneDay ? hoursAndMinutes(locale) : locale.dateFormat(QLocale::ShortFormat);
+    auto* order = new QCategoryAxis;
+    order->setTitleText(oneDay ? QStringLiteral("Attempts on %1").arg(locale.toString(firstDay, QLocale::ShortFormat))
+                               : QStringLiteral("Attempts by date"));
+    order->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    order->setStartValue(-0.5);
+    order->setRange(-0.5, double(count) - 0.5);
+    // The axis takes each name once: an hour repeated when the clocks go
+    // back keeps its first place.
+    const qsizetype labels = std::min(count, AxisLabels);
+    for (qsizetype k = 0; k < labels; ++k) {
+        qsizetype first = labels == 1 ? 0 : k * (count - 1) / (labels - 1);
+        const QString label = locale.toString(attempts[first].when.toLocalTime(), format);
+        while (first > 0 && locale.toString(attempts[first - 1].when.toLocalTime(), format) == label)
+            --first;
+        order->append(label, double(first));
+    }
     auto* seconds = new QValueAxis;
     seconds->setTitleText(QStringLiteral("Seconds"));
     // Nice numbers may step by 0.05 s; "%g" shows them without rounding.
     seconds->setLabelFormat(QStringLiteral("%g"));
     seconds->setRange(0.0, highest > 0 ? highest * 1.15 : 1.0);
     seconds->applyNiceNumbers();
-    chart->addAxis(dates, Qt::AlignBottom);
+    chart->addAxis(order, Qt::AlignBottom);
     chart->addAxis(seconds, Qt::AlignLeft);
     for (QAbstractSeries* series : chart->series()) {
-        series->attachAxis(dates);
+        series->attachAxis(order);
         series->attachAxis(seconds);
     }
 
-    ui->chtAttempts->setAccessibleDescription(QStringLiteral("%1: %2 attempts, best %3 seconds, latest %4 seconds")
-                                                  .arg(word->word)
-                                                  .arg(word->attempts.size())
-                                                  .arg(word->best.seconds, word->attempts.last().seconds));
+    const QString from = locale.toString(attempts.first().when.toLocalTime(), QLocale::ShortFormat);
+    const QString to = locale.toString(attempts.last().when.toLocalTime(), QLocale::ShortFormat);
+    ui->chtAttempts->setAccessibleDescription(
+        QStringLiteral("%1: %2, best %3 seconds, latest %4 seconds")
+            .arg(word->word,
+                 count == 1 ? QStringLiteral("1 attempt, on %1").arg(from)
+                            : QStringLiteral("%1 attempts, from %2 to %3").arg(count).arg(from, to),
+                 word->best.seconds, attempts.last().seconds));
 }
 
 void ProgressWindow::cmdBack_Click() {

@@ -30,15 +30,25 @@ public:
 public slots:
     // Reads history.csv afresh and shows it.
     void Form_Load();
-    // Shows this word's attempts, when it has any.
+    // Shows this word's attempts, when it has any, until the typist chooses
+    // another word here.
     void showWord(const QString& word);
+    // Adds a finished word, just kept in history.csv, without reading the
+    // file again, and shows that word unless the typist chose another one
+    // here since showWord.
+    void addAttempt(const Attempt& attempt);
     void cboWord_Click();
     void cmdBack_Click();
 
 private:
     void setUpTable();
     void fillTable();
+    void fillRow(int row, const WordProgress& word);
+    void sortTable();
     void fillChooser();
+    void addToChooser(const QString& word);
+    void selectInChooser(const QString& word);
+    void showTotals();
     void drawChart(const WordProgress* word);
 
     std::unique_ptr<Ui::ProgressWindow> ui;
@@ -47,4 +57,8 @@ private:
     Services& m_services;
     RecordOf m_recordOf;
     QList<WordProgress> m_words;
+    AttemptTotals m_totals;
+    bool m_historyRead = false;
+    // The chart stays on a word the typist chose here.
+    bool m_typistChose = false;
 };

@@ -211,6 +211,7 @@ void TestDesktop::whatTheDesktopIsTold_data() {
     told("Update", "ImageCombo1", "Esc", "closed");
     // Esc on a dropped-down list closes the list, and the next Esc the window.
     told("Update", "ImageCombo2", "Esc", "list, then window");
+    told("Progress", "cboWord", "Esc", "list, then window");
 }
 
 void TestDesktop::whatTheDesktopIsTold() {

@@ -6,9 +6,12 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QCategoryAxis>
 #include <QChartView>
+#include <QLineSeries>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
 
 // Every finished word is kept in history.csv, which reads back whatever a
 // crash or a newer version left in it, and the Progress window sums it up.
@@ -20,6 +23,10 @@ private slots:
     void historyWritesAndReadsBack();
     void windowShowsEachWordsFigures();
     void finishedWordsAreKeptAndAFailureIsToldOnce();
+    void chartNamesTheTimesAndKeepsAttemptsApart_data();
+    void chartNamesTheTimesAndKeepsAttemptsApart();
+    void followsTheFinishedWordUntilTheTypistChooses();
+    void longWordsAreShownShortened();
     void opensBesideTheMainWindow_data();
     void opensBesideTheMainWindow();
 };
@@ -126,7 +133,7 @@ void TestProgress::windowShowsEachWordsFigures() {
     // Preset to the main window's word, whose record the chart draws.
     QCOMPARE(window->findChild<QComboBox*>("cboWord")->currentText(), "delta");
     const QChartView* chart = window->findChild<QChartView*>("chtAttempts");
-    QCOMPARE(chart->accessibleDescription(), "delta: 11 attempts, best 2 seconds, latest 2 seconds");
+    QVERIFY(chart->accessibleDescription().startsWith("delta: 11 attempts, from 24 Nov 2026"));
     // A listed word without a record gets no record line.
     QCOMPARE(chart->chart()->series().size(), 2);
     window->findChild<QComboBox*>("cboWord")->setCurrentText("alpha");
@@ -157,6 +164,125 @@ void TestProgress::finishedWordsAreKeptAndAFailureIsToldOnce() {
     window->close();
     QString error;
     QVERIFY(!QtAppendFiles().append("/dev/full", "", "a full disk\r\n", &error) && !error.isEmpty());
+}
+
+void TestProgress::chartNamesTheTimesAndKeepsAttemptsApart_data() {
+    QTest::addColumn<int>("secondsApart");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<QList<qreal>>("at");
+    QTest::addColumn<QString>("told");
+    QTest::addColumn<QString>("third");
+    QTest::newRow("first day") << 40 << QStringList{"12:00", "12:02", "12:04"} << QList<qreal>{0, 4, 7}
+                               << "9 attempts, from 5 Dec 2026 12:00:00 to 5 Dec 2026 12:04:40"
+                               << "5 Dec 2026 12:00:40: 1 s";
+    QTest::newRow("days") << 86400 << QStringList{"5 Dec 2026", "6 Dec 2026", "9 Dec 2026", "12 Dec 2026"}
+                          << QList<qreal>{0, 2, 5, 8} << "9 attempts, from 5 Dec 2026 12:00:00 to 12 Dec 2026 12:00:00"
+                          << "6 Dec 2026 12:00:00: 1 s";
+}
+
+// Two attempts in one second and seven more: each is a point of its own, in
+// the order made, and the axis names each minute or day once.
+void TestProgress::chartNamesTheTimesAndKeepsAttemptsApart() {
+    QFETCH(int, secondsApart);
+    const QDateTime noon(QDate(2026, 12, 5), QTime(12, 0));
+    QByteArray history = History::headerLine() + History::line(attempt("the", "1", noon));
+    for (int i = 0; i < 8; ++i)
+        history += History::line(attempt("the", i == 3 ? "0.9" : "1", noon.addSecs(qint64(i) * secondsApart)));
+    Form1Harness h;
+    h.fakes.appendFiles.files.insert(History::FileName, history);
+    h.start(resultLines("the - na na"));
+    QWidget* window = openProgress(h);
+    auto* view = window->findChild<QChartView*>("chtAttempts");
+    auto* axis = qobject_cast<QCategoryAxis*>(view->chart()->axes(Qt::Horizontal).value(0));
+    QVERIFY(axis);
+    QTEST(axis->categoriesLabels(), "labels");
+    QList<qreal> at;
+    for (const QString& label : axis->categoriesLabels())
+        at << axis->endValue(label);
+    QTEST(at, "at");
+    QFETCH(QString, told);
+    QCOMPARE(view->accessibleDescription(), "the: " + told + ", best 0.9 seconds, latest 1 seconds");
+    auto* times = qobject_cast<QLineSeries*>(view->chart()->series().value(0));
+    QList<qreal> across;
+    for (const QPointF& point : times->points())
+        across << view->chart()->mapToPosition(point).x();
+    QCOMPARE(across.size(), 9);
+    QVERIFY(std::adjacent_find(across.begin(), across.end(), std::greater_equal<qreal>()) == across.end());
+    // The tooltip of the third point tells its moment.
+    window->resize(720, 620);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QPoint second = view->mapFromScene(view->chart()->mapToPosition(times->at(2), times));
+    QTest::mouseMove(view->viewport(), second + QPoint(0, 20));
+    QTest::mouseMove(view->viewport(), second);
+    QFETCH(QString, third);
+    QTRY_COMPARE(QToolTip::text(), third);
+    window->close();
+}
+
+// A finished word adds itself to the open window, which does not read the
+// file again, and shows it, until the typist picks another word there; the
+// menu brings the main window's word back.
+void TestProgress::followsTheFinishedWordUntilTheTypistChooses() {
+    Form1Harness h;
+    h.fakes.appendFiles.files.insert(History::FileName, History::headerLine() + History::line(attempt("two", "3")));
+    h.fakes.clock.dateTime = Noon;
+    h.start(resultLines("one - na na;two - na na"));
+    QWidget* window = openProgress(h);
+    auto* chooser = window->findChild<QComboBox*>("cboWord");
+    const QAbstractItemModel* table = window->findChild<QTableView*>("tblWords")->model();
+    const auto attemptsOf = [table](const QString& word) {
+        const QModelIndexList found = table->match(table->index(0, 0), Qt::DisplayRole, word, 1, Qt::MatchExactly);
+        return found.isEmpty() ? QString() : found.first().siblingAtColumn(1).data().toString();
+    };
+    QCOMPARE(chooser->currentText(), "two");
+    h.fakes.appendFiles.files[History::FileName] += History::line(attempt("one", "3")).repeated(5);
+    h.type("one");
+    QCOMPARE(chooser->currentText(), "one");
+    QCOMPARE(table->index(0, 0).data().toString() + attemptsOf("one") + attemptsOf("two"), "one11");
+    QCOMPARE(window->findChild<QLabel*>("lblTotals")->text(), "Attempts today: 2    This week: 2    All time: 2");
+
+    chooser->setFocus();
+    QTest::keyClick(chooser, Qt::Key_Down);
+    QCOMPARE(chooser->currentText(), "two");
+    h.type("one");
+    QCOMPARE(chooser->currentText(), "two");
+    QCOMPARE(attemptsOf("one"), "2");
+    QCOMPARE(openProgress(h), window);
+    QCOMPARE(chooser->currentText(), "one");
+    QTest::keyClick(h.ui->Combo1, Qt::Key_Down);
+    h.type("two");
+    QCOMPARE(window->findChild<QChartView*>("chtAttempts")->accessibleDescription().section(',', 0, 0),
+             "two: 2 attempts");
+    // Moving through the table is choosing too.
+    auto* rows = window->findChild<QTableView*>("tblWords");
+    rows->setFocus();
+    QTest::keyClick(rows, Qt::Key_Home);
+    h.type("two");
+    QCOMPARE(chooser->currentText(), "one");
+    window->close();
+}
+
+// A word of 20,000 letters neither widens the window nor the chooser: it is
+// shortened where it is shown and whole where it is told.
+void TestProgress::longWordsAreShownShortened() {
+    // An accent at the cut goes with its letter.
+    const QString word = "<b>" + QString(28, u'w') + "e\u0301" + QString(20'000, u'w');
+    const QString shown = "<b>" + QString(28, u'w') + u'\u2026';
+    Form1Harness h;
+    h.fakes.appendFiles.files.insert(History::FileName, History::headerLine() + History::line(attempt(word, "3")));
+    h.start(resultLines("cat - na na"));
+    QWidget* window = openProgress(h);
+    auto* chooser = window->findChild<QComboBox*>("cboWord");
+    const QAbstractItemModel* table = window->findChild<QTableView*>("tblWords")->model();
+    const QModelIndex cell = table->index(0, 0);
+    QCOMPARE(QStringList({chooser->currentText(), cell.data().toString(),
+                          window->findChild<QChartView*>("chtAttempts")->chart()->title()}),
+             QStringList({shown, shown, shown.toHtmlEscaped()}));
+    for (const QVariant& whole : {chooser->itemData(0, Qt::ToolTipRole), chooser->itemData(0, Qt::AccessibleTextRole),
+                                  cell.data(Qt::ToolTipRole), cell.data(Qt::AccessibleTextRole)})
+        QCOMPARE(whole.toString(), word);
+    QVERIFY(window->sizeHint().width() < 1000);
+    window->close();
 }
 
 void TestProgress::opensBesideTheMainWindow_data() {

@@ -39,5 +39,5 @@ void Form1::keepAttempt(const Attempt& attempt) {
         return;
     }
     if (m_progress)
-        m_progress->Form_Load();
+        m_progress->addAttempt(attempt);
 }
