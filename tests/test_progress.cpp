@@ -17,6 +17,7 @@ class TestProgress : public QObject {
 private slots:
     void historyWritesAndReadsBack_data();
     void historyWritesAndReadsBack();
+    void figuresRankWordsAndCountMistakes();
     void windowShowsEachWordsFigures();
     void finishedWordsAreKeptAndAFailureIsToldOnce();
 };
@@ -24,14 +25,20 @@ private slots:
 namespace {
 const QDateTime Noon(QDate(2026, 12, 5), QTime(12, 0), Qt::OffsetFromUTC, 3600);
 
-Attempt attempt(const QString& word, const QString& seconds, const QDateTime& when = Noon) {
-    return {when, word, seconds, seconds.toDouble(), 5, 1, false};
+Attempt attempt(const QString& word, const QString& seconds, const QDateTime& when = Noon,
+                qint32 milliseconds = Attempt::NoMilliseconds, const QList<Mistake>& mistakes = {}) {
+    return {when, word, seconds, seconds.toDouble(), 5, 1, false, milliseconds, true, mistakes};
 }
 
+// word, seconds, letters, fixes, record, then the milliseconds and the
+// mistakes where the line kept them.
 QStringList summaries(const QList<Attempt>& attempts) {
     QStringList texts;
-    for (const Attempt& a : attempts)
-        texts << QStringLiteral("%1 %2 %3 %4 %5").arg(a.word, a.seconds).arg(a.letters).arg(a.fixes).arg(a.record);
+    for (const Attempt& a : attempts) {
+        texts << QStringLiteral("%1 %2 %3 %4 %5").arg(a.word, a.seconds).arg(a.letters).arg(a.fixes).arg(a.record) +
+                     (a.milliseconds != Attempt::NoMilliseconds ? QStringLiteral(" %1ms").arg(a.milliseconds) : "") +
+                     (a.mistakesKept ? " [" + History::mistakesText(a.mistakes) + "]" : "");
+    }
     return texts;
 }
 
@@ -57,13 +64,29 @@ void TestProgress::historyWritesAndReadsBack_data() {
     row("new file", QByteArray());
     row("empty file", "");
     row("header only", header);
-    row("comma and quotes in a word", header + History::line(attempt("a,\"b\"", "4.7")), {"a,\"b\" 4.7 5 1 0"});
-    row("line break in a word", header + History::line(attempt("x\ny", "2")), {"x\ny 2 5 1 0"});
-    row("torn last line", header + cat + cat.left(30), {"cat 3.5 5 1 0"});
-    row("torn inside quotes", header + cat + "2026-12-05T12:00:00+01:00,\"a,\"\"b", {"cat 3.5 5 1 0"});
-    row("last line whole but unended", header + cat.chopped(2), {"cat 3.5 5 1 0"});
+    row("comma and quotes in a word", header + History::line(attempt("a,\"b\"", "4.7")), {"a,\"b\" 4.7 5 1 0 []"});
+    row("line break in a word", header + History::line(attempt("x\ny", "2")), {"x\ny 2 5 1 0 []"});
+    row("torn last line", header + cat + cat.left(30), {"cat 3.5 5 1 0 []"});
+    row("torn inside quotes", header + cat + "2026-12-05T12:00:00+01:00,\"a,\"\"b", {"cat 3.5 5 1 0 []"});
+    row("last line whole but unended", header + cat.chopped(2), {"cat 3.5 5 1 0 []"});
+    // Letters the notes or the file use themselves: blank, '>', ':', digits, comma, quote, line break.
+    const QList<Mistake> odd = {{1, U',', U'"'},  {2, U' ', U'>'}, {3, U'>', U' '}, {4, U'>', U'>'},
+                                {12, U':', U'1'}, {5, 0, U'>'},    {6, 0, U' '},    {7, U'\U0001F600', U'\n'}};
+    row("milliseconds and mistakes", header + History::line(attempt("ab", "0.1", Noon, 43, odd)),
+        {"ab 0.1 5 1 0 43ms [1:,>\" 2: >> 3:>>  4:>>> 12::>1 5:>> 6:>  7:\U0001F600>\n]"});
+    row("six-column lines of earlier files",
+        "date,word,seconds,letters,fixes,record\r\n2026-12-01T08:00:00+01:00,cat,0,3,0,1\r\n"
+        "2026-12-01T08:00:01+01:00,cat,0.1,3,0,0,73,2:a>s\r\n",
+        {"cat 0 3 0 1", "cat 0.1 3 0 0 73ms [2:a>s]"});
+    row("milliseconds or mistakes that do not read",
+        header +
+            "2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,-4,2:a>\r\n2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,x,0:a>s\r\n"
+            "2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,,2:a>s \r\n2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,1e3,2:as\r\n",
+        QStringList(4, "cat 3.5 3 0 1"));
     row("newer version's extra columns, LF line ends",
-        "date,word,seconds,letters,fixes,record,wpm\n2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,40\n", {"cat 3.5 3 0 1"});
+        "date,word,seconds,letters,fixes,record,milliseconds,mistakes,wpm\n"
+        "2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,3512,,40\n",
+        {"cat 3.5 3 0 1 3512ms []"});
     row("lines that do not read",
         header + "2026-12-01T08:00:00,cat,3.5,3,0,2\r\nyesterday,cat,3.5,3,0,1\r\n2026-12-01T08:00:00,cat,x,3,0,1\r\n"
                  "2026-12-01T08:00:00,cat,-1,3,0,1\r\n2026-12-01T08:00:00,cat,3.5,3,0\r\n");
@@ -84,8 +107,52 @@ void TestProgress::historyWritesAndReadsBack() {
     QVERIFY(files.append(path, History::headerLine(), History::line(attempt(QStringLiteral("house"), "5")), &error));
     QByteArray after;
     QVERIFY(files.read(path, &after, &error));
-    QCOMPARE(summaries(History::read(after)), readBefore << QStringLiteral("house 5 5 1 0"));
+    QCOMPARE(summaries(History::read(after)), readBefore << QStringLiteral("house 5 5 1 0 []"));
     QCOMPARE(after.count("date,word,seconds,letters,fixes,record"), 1);
+    QVERIFY(!before.isEmpty() || after.startsWith("date,word,seconds,letters,fixes,record,milliseconds,mistakes\r\n"));
+}
+
+// The word that needs practice most leads: slowness against the word's own
+// best and wrong beginnings per attempt count alike, both over the last 10
+// attempts, of equals the less practised first. The change compares the last
+// 10 with the 10 before them, not with all earlier ones.
+void TestProgress::figuresRankWordsAndCountMistakes() {
+    QList<Attempt> history;
+    const auto add = [&history](const char* word, int count, qint32 milliseconds, const QList<Mistake>& mistakes = {},
+                                const QString& seconds = "9.9") {
+        for (int i = 0; i < count; ++i)
+            history << attempt(word, seconds, Noon.addSecs(history.size()), milliseconds, mistakes);
+    };
+    add("typo", 3, 1000, {{2, U'y', U't'}, {3, U'p', U'o'}});
+    add("typo", 1, 1000, {{3, U'p', U'o'}, {5, 0, U's'}});
+    add("steady", 12, 1000);
+    add("long", 5, 9000, {{1, U'l', U'k'}});
+    add("long", 10, 3000);
+    add("long", 10, 2000);
+    add("slow", 1, 500);
+    add("slow", 10, 1000);
+    add("tie", 1, 12345, {{1, U't', U'r'}});
+    add("short", 1, Attempt::NoMilliseconds, {}, "0");
+    add("short", 1, Attempt::NoMilliseconds, {}, "0.1");
+
+    const QList<WordProgress> words = progressByWord(history);
+    QStringList ranked; // word, need, change, best
+    for (qsizetype index : byNeed(words)) {
+        const WordProgress& w = words[index];
+        ranked << QStringLiteral("%1 %2 %3 %4")
+                      .arg(w.word, QString::number(w.need, 'f', 2),
+                           w.change ? QString::number(*w.change, 'f', 2) : QStringLiteral("-"), timeText(w.best));
+    }
+    QCOMPARE(ranked, (QStringList{"typo 2.00 - 1.00", "tie 1.00 - 12.3", "slow 1.00 0.50 0.50", "short 0.50 - 0",
+                                  "steady 0.00 0.00 1.00", "long 0.00 -1.00 2.00"}));
+    const auto counted = [](const QList<MistakeCount>& counts) {
+        QStringList texts;
+        for (const MistakeCount& count : counts)
+            texts << History::mistakesText({count.mistake}) + QStringLiteral("x%1").arg(count.times);
+        return texts.join(' ');
+    };
+    QCOMPARE(counted(mistakesByPosition(words.first())), "3:p>x4 2:y>x3 5:>x1");
+    QCOMPARE(counted(lettersMissedMost(history)), "0:l>kx5 0:p>ox4 0:y>tx3 0:>sx1 0:t>rx1");
 }
 
 // alpha is faster of late, beta has one attempt and no change yet, delta is
@@ -117,9 +184,12 @@ void TestProgress::windowShowsEachWordsFigures() {
                                  "delta", "11", "2", "3.00", "1.00 s slower"}));
     QCOMPARE(window->findChild<QLabel*>("lblTotals")->text(), "Attempts today: 10    This week: 11    All time: 24");
     // Where weeks start on Sunday, last Sunday is this week's; a clock put back makes attempts of tomorrow.
-    const AttemptTotals totals =
-        attemptTotals({attempt("x", "1", now.addDays(-6)), attempt("x", "1", now.addDays(1))}, now.date(), Qt::Sunday);
-    QCOMPARE(QList<int>({totals.today, totals.thisWeek, totals.allTime}), QList<int>({0, 1, 2}));
+    // Days start at local midnight (the test runs in a zone far from UTC).
+    const AttemptTotals totals = attemptTotals({attempt("x", "1", now.addDays(-6)), attempt("x", "1", now.addDays(1)),
+                                                attempt("x", "1", QDateTime(now.date(), QTime(0, 30))),
+                                                attempt("x", "1", QDateTime(now.date().addDays(-1), QTime(23, 30)))},
+                                               now.date(), Qt::Sunday);
+    QCOMPARE(QList<int>({totals.today, totals.thisWeek, totals.allTime}), QList<int>({1, 3, 4}));
     // Preset to the main window's word, whose record the chart draws.
     QCOMPARE(window->findChild<QComboBox*>("cboWord")->currentText(), "delta");
     const QChartView* chart = window->findChild<QChartView*>("chtAttempts");
@@ -147,7 +217,7 @@ void TestProgress::finishedWordsAreKeptAndAFailureIsToldOnce() {
     h.ticks(12);
     h.type(word);
     QCOMPARE(h.fakes.appendFiles.files.value(History::FileName),
-             History::headerLine() + "2026-12-05T12:00:00+01:00,\"\"\"H\xc3\xb8\"\", ok\",1.2,8,0,0\r\n");
+             History::headerLine() + "2026-12-05T12:00:00+01:00,\"\"\"H\xc3\xb8\"\", ok\",1.2,8,0,0,,\r\n");
     QCOMPARE(h.fakes.dialogs.messages().size(), 1);
     QVERIFY(h.fakes.dialogs.messages().first().contains("history.csv: Permission denied"));
     QCOMPARE(window->findChild<QLabel*>("lblTotals")->text(), "Attempts today: 1    This week: 1    All time: 1");
