@@ -6,6 +6,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QChartView>
+#include <QListWidget>
 #include <QTableView>
 #include <QTest>
 
@@ -215,9 +216,12 @@ void TestProgress::finishedWordsAreKeptAndAFailureIsToldOnce() {
     h.fakes.appendFiles.failWrites.clear();
     QWidget* window = openProgress(h);
     h.ticks(12);
-    h.type(word);
+    h.fakes.clock.steady = 5000;
+    h.type(word.left(1));
+    h.fakes.clock.steady = 6234;
+    h.type(word.mid(1));
     QCOMPARE(h.fakes.appendFiles.files.value(History::FileName),
-             History::headerLine() + "2026-12-05T12:00:00+01:00,\"\"\"H\xc3\xb8\"\", ok\",1.2,8,0,0,,\r\n");
+             History::headerLine() + "2026-12-05T12:00:00+01:00,\"\"\"H\xc3\xb8\"\", ok\",1.2,8,0,0,1234,\r\n");
     QCOMPARE(h.fakes.dialogs.messages().size(), 1);
     QVERIFY(h.fakes.dialogs.messages().first().contains("history.csv: Permission denied"));
     QCOMPARE(window->findChild<QLabel*>("lblTotals")->text(), "Attempts today: 1    This week: 1    All time: 1");
