@@ -2,6 +2,8 @@
 #include "ui_progresswindow.h"
 
 #include "platform/accessibility.h"
+#include "platform/apptitle.h"
+#include "platform/settingsstore.h"
 #include "platform/windowstyle.h"
 
 #include <QAction>
@@ -19,7 +21,10 @@
 
 namespace {
 
-enum Column { WordColumn, AttemptsColumn, BestColumn, AverageColumn, ChangeColumn };
+enum Column { WordColumn, AttemptsColumn, BestColumn, AverageColumn, ChangeColumn, NeedColumn };
+
+// The lists of wrong letters show the most frequent ones.
+constexpr qsizetype MistakesShown = 10;
 
 // Averages show hundredths; a smaller change reads as none.
 QString secondsText(double seconds) {
@@ -41,6 +46,20 @@ QStandardItem* cell(const QString& text, const QVariant& sortValue) {
     return item;
 }
 
+QString timesText(int times) {
+    return times == 1 ? QStringLiteral("1 time") : QStringLiteral("%1 times").arg(times);
+}
+
+// A letter as a list shows it: a blank, which cannot be seen, by name.
+QString shownLetter(char32_t letter) {
+    return letter == U' ' ? QStringLiteral("blank") : QString::fromUcs4(&letter, 1);
+}
+
+void showList(QListWidget* list, const QStringList& lines) {
+    list->clear();
+    list->addItems(lines.isEmpty() ? QStringList{QStringLiteral("No wrong letters kept yet")} : lines);
+}
+
 } // namespace
 
 ProgressWindow::ProgressWindow(Services& services, RecordOf recordOf, QWidget* parent)
@@ -55,6 +74,7 @@ ProgressWindow::ProgressWindow(Services& services, RecordOf recordOf, QWidget* p
     setAttribute(Qt::WA_DeleteOnClose);
 
     setUpTable();
+    setUpPractice();
 
     QChart* chart = ui->chtAttempts->chart();
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -82,7 +102,8 @@ ProgressWindow::~ProgressWindow() = default;
 void ProgressWindow::setUpTable() {
     m_table->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Attempts"), QStringLiteral("Best (s)"),
                                         QStringLiteral("Average of last 10 (s)"),
-                                        QStringLiteral("Change against the 10 before")});
+                                        QStringLiteral("Change against the 10 before"),
+                                        QStringLiteral("Practice rank (1 first)")});
     m_table->setSortRole(Qt::UserRole);
     ui->tblWords->setModel(m_table);
     ui->tblWords->verticalHeader()->hide();
@@ -92,7 +113,7 @@ void ProgressWindow::setUpTable() {
     // The column headers sort by mouse; the table's menu (Shift+F10 or the
     // menu key) does the same from the keyboard: again reverses the order.
     ui->tblWords->setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (int column = WordColumn; column <= ChangeColumn; ++column) {
+    for (int column = WordColumn; column <= NeedColumn; ++column) {
         auto* sortBy = new QAction(QStringLiteral("Sort by ") + m_table->headerData(column, Qt::Horizontal).toString(),
                                    ui->tblWords);
         connect(sortBy, &QAction::triggered, this, [this, column] {
@@ -120,6 +141,7 @@ void ProgressWindow::Form_Load() {
     } else {
         const QList<Attempt> attempts = History::read(bytes);
         m_words = progressByWord(attempts);
+        showLettersMissed(attempts);
         const AttemptTotals totals = attemptTotals(attempts, m_services.clock.nowDateTime().toLocalTime().date(),
                                                    QLocale::system().firstDayOfWeek());
         ui->lblTotals->setText(QStringLiteral("Attempts today: %1    This week: %2    All time: %3")
@@ -133,14 +155,17 @@ void ProgressWindow::Form_Load() {
 
 void ProgressWindow::fillTable() {
     m_table->setRowCount(0);
-    for (const WordProgress& word : m_words) {
+    const QList<int> ranks = needRanks();
+    for (qsizetype i = 0; i < m_words.size(); ++i) {
+        const WordProgress& word = m_words[i];
         m_table->appendRow({
             cell(word.word, word.word.toLower()),
             cell(QString::number(word.attempts.size()), word.attempts.size()),
-            cell(word.best.seconds, word.best.secondsValue),
+            cell(timeText(word.best), word.best.measuredSeconds()),
             cell(secondsText(word.recentAverage), word.recentAverage),
             // Words without a change sort after every word with one.
             cell(changeText(word.change), word.change.value_or(1e300)),
+            cell(QString::number(ranks[i]), ranks[i]),
         });
     }
     const QHeaderView* header = ui->tblWords->horizontalHeader();
@@ -174,6 +199,7 @@ void ProgressWindow::cboWord_Click() {
     const auto found = std::find_if(m_words.cbegin(), m_words.cend(),
                                     [&chosen](const WordProgress& word) { return word.word == chosen; });
     drawChart(found == m_words.cend() ? nullptr : &*found);
+    showPositionsMissed(found == m_words.cend() ? nullptr : &*found);
 }
 
 void ProgressWindow::drawChart(const WordProgress* word) {
@@ -196,8 +222,8 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     QList<QPointF> points;
     double highest = 0.0;
     for (const Attempt& attempt : word->attempts) {
-        points << QPointF(double(attempt.when.toMSecsSinceEpoch()), attempt.secondsValue);
-        highest = std::max(highest, attempt.secondsValue);
+        points << QPointF(double(attempt.when.toMSecsSinceEpoch()), attempt.measuredSeconds());
+        highest = std::max(highest, attempt.measuredSeconds());
     }
     times->replace(points);
     chart->addSeries(times);
@@ -240,9 +266,74 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     ui->chtAttempts->setAccessibleDescription(QStringLiteral("%1: %2 attempts, best %3 seconds, latest %4 seconds")
                                                   .arg(word->word)
                                                   .arg(word->attempts.size())
-                                                  .arg(word->best.seconds, word->attempts.last().seconds));
+                                                  .arg(timeText(word->best), timeText(word->attempts.last())));
 }
 
 void ProgressWindow::cmdBack_Click() {
     close();
+}
+
+void ProgressWindow::setUpPractice() {
+    ui->chkPractise->setChecked(m_services.settings.read(AppTitle, Preference::Section,
+                                                         Preference::PractiseNeediestWord,
+                                                         QStringLiteral("0")) == QLatin1String("1"));
+    connect(ui->cmdPractise, &QPushButton::clicked, this, &ProgressWindow::cmdPractise_Click);
+    connect(ui->chkPractise, &QCheckBox::clicked, this, &ProgressWindow::chkPractise_Click);
+    // Enter on a row (or a double click) practises its word.
+    connect(ui->tblWords, &QTableView::activated, this,
+            [this](const QModelIndex& index) { emit practiseChosen(m_table->item(index.row(), WordColumn)->text()); });
+}
+
+bool ProgressWindow::goesOnToNeediestWord() const {
+    return ui->chkPractise->isChecked();
+}
+
+QStringList ProgressWindow::wordsByNeed() const {
+    QStringList words;
+    for (qsizetype index : byNeed(m_words))
+        words << m_words[index].word;
+    return words;
+}
+
+// Each word's place in the order of need, from 1, in the order of m_words.
+QList<int> ProgressWindow::needRanks() const {
+    QList<int> ranks(m_words.size());
+    const QList<qsizetype> order = byNeed(m_words);
+    for (qsizetype place = 0; place < order.size(); ++place)
+        ranks[order[place]] = int(place + 1);
+    return ranks;
+}
+
+void ProgressWindow::cmdPractise_Click() {
+    if (!ui->cboWord->currentText().isEmpty())
+        emit practiseChosen(ui->cboWord->currentText());
+}
+
+void ProgressWindow::chkPractise_Click() {
+    m_services.settings.write(AppTitle, Preference::Section, Preference::PractiseNeediestWord,
+                              ui->chkPractise->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void ProgressWindow::showLettersMissed(const QList<Attempt>& attempts) {
+    QStringList lines;
+    for (const MistakeCount& count : lettersMissedMost(attempts).mid(0, MistakesShown)) {
+        const Mistake& m = count.mistake;
+        lines << (m.expected ? QStringLiteral("%1 typed as %2: %3").arg(shownLetter(m.expected), shownLetter(m.typed))
+                             : QStringLiteral("%1 typed past the end: %2").arg(shownLetter(m.typed)))
+                     .arg(timesText(count.times));
+    }
+    showList(ui->lstLetters, lines);
+}
+
+void ProgressWindow::showPositionsMissed(const WordProgress* word) {
+    QStringList lines;
+    if (word) {
+        for (const MistakeCount& count : mistakesByPosition(*word).mid(0, MistakesShown)) {
+            const Mistake& m = count.mistake;
+            lines << (m.expected ? QStringLiteral("Letter %1 (%2): %3").arg(m.position).arg(shownLetter(m.expected))
+                                 : QStringLiteral("Past the end (letter %1): %2").arg(m.position))
+                         .arg(timesText(count.times));
+        }
+    }
+    showList(ui->lstPositions, lines);
 }

@@ -27,6 +27,16 @@ public:
     ProgressWindow(Services& services, RecordOf recordOf, QWidget* parent = nullptr);
     ~ProgressWindow() override;
 
+    // Whether the tick box asks for the word that needs practice most after
+    // each finished word.
+    bool goesOnToNeediestWord() const;
+    // Every word with a history, the one that needs practice most first.
+    QStringList wordsByNeed() const;
+
+signals:
+    // The typist asked to practise this word.
+    void practiseChosen(const QString& word);
+
 public slots:
     // Reads history.csv afresh and shows it.
     void Form_Load();
@@ -34,12 +44,18 @@ public slots:
     void showWord(const QString& word);
     void cboWord_Click();
     void cmdBack_Click();
+    void cmdPractise_Click();
+    void chkPractise_Click();
 
 private:
     void setUpTable();
     void fillTable();
     void fillChooser();
     void drawChart(const WordProgress* word);
+    void setUpPractice();
+    QList<int> needRanks() const;
+    void showLettersMissed(const QList<Attempt>& attempts);
+    void showPositionsMissed(const WordProgress* word);
 
     std::unique_ptr<Ui::ProgressWindow> ui;
     QStandardItemModel* m_table;

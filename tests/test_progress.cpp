@@ -21,6 +21,7 @@ private slots:
     void figuresRankWordsAndCountMistakes();
     void windowShowsEachWordsFigures();
     void finishedWordsAreKeptAndAFailureIsToldOnce();
+    void mistakesAreNotedAndPracticeGoesToTheNeediestWord();
 };
 
 namespace {
@@ -181,8 +182,8 @@ void TestProgress::windowShowsEachWordsFigures() {
         for (int column = 0; column < table->columnCount(); ++column)
             shown << table->index(row, column).data().toString();
     }
-    QCOMPARE(shown, (QStringList{"alpha", "12", "4", "4.50", "1.50 s faster", "beta, gamma", "1", "3.2", "3.20", "",
-                                 "delta", "11", "2", "3.00", "1.00 s slower"}));
+    QCOMPARE(shown, (QStringList{"alpha", "12", "4", "4.50", "1.50 s faster", "2", "beta, gamma", "1", "3.2", "3.20",
+                                 "", "3", "delta", "11", "2", "3.00", "1.00 s slower", "1"}));
     QCOMPARE(window->findChild<QLabel*>("lblTotals")->text(), "Attempts today: 10    This week: 11    All time: 24");
     // Where weeks start on Sunday, last Sunday is this week's; a clock put back makes attempts of tomorrow.
     // Days start at local midnight (the test runs in a zone far from UTC).
@@ -228,6 +229,70 @@ void TestProgress::finishedWordsAreKeptAndAFailureIsToldOnce() {
     window->close();
     QString error;
     QVERIFY(!QtAppendFiles().append("/dev/full", "", "a full disk\r\n", &error) && !error.isEmpty());
+}
+
+// Each time the typed text turns wrong its first wrong letter is noted once,
+// and the finished word is kept with its exact time. In Progress, Enter on a
+// row and "Practise" choose a word in the main window; with the tick box
+// ticked each finished word leads on to the word that needs practice most,
+// not ticked nothing moves.
+void TestProgress::mistakesAreNotedAndPracticeGoesToTheNeediestWord() {
+    Form1Harness h;
+    const QDateTime earlier(QDate(2026, 12, 4), QTime(9, 0));
+    h.fakes.appendFiles.files.insert(
+        History::FileName, History::headerLine() +
+                               History::line(attempt("eel", "0.5", earlier, 500, {{2, U'e', U'w'}})) +
+                               History::line(attempt("eel", "1", earlier.addSecs(1), 1000, {{2, U'e', U'w'}})) +
+                               History::line(attempt("dog", "1", earlier, 1000)));
+    h.start({":::cat", "-", "na", "na", ":::dog", "9", "na", "na", ":::eel", "-", "na", "na"});
+    h.form->show();
+    QVERIFY(QTest::qWaitForWindowActive(h.form.get()));
+    // A key every 0.4 s on the steady clock.
+    const auto keys = [&h](const QString& text) {
+        for (QChar key : text) {
+            h.fakes.clock.steady += 400;
+            key == '\b' ? QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace)
+                        : QTest::keyClicks(QApplication::focusWidget(), key);
+        }
+    };
+    keys("cxz\b\bar\bt");
+    QVERIFY(h.fakes.appendFiles.files.value(History::FileName)
+                .endsWith("2026-12-05T18:22:05-03:30,cat,0,9,2,1,3200,2:a>x 3:t>r\r\n"));
+
+    QWidget* window = openProgress(h);
+    QCOMPARE(entries(window->findChild<QComboBox*>("cboWord")), QStringList({"cat", "dog", "eel"}));
+    QStringList lists;
+    for (const char* name : {"lstPositions", "lstLetters"}) {
+        const auto* list = window->findChild<QListWidget*>(name);
+        QVERIFY(!list->accessibleName().isEmpty());
+        for (int row = 0; row < list->count(); ++row)
+            lists << list->item(row)->text();
+    }
+    QCOMPARE(lists, (QStringList{"Letter 2 (a): 1 time", "Letter 3 (t): 1 time", "e typed as w: 2 times",
+                                 "a typed as x: 1 time", "t typed as r: 1 time"}));
+
+    auto* table = window->findChild<QTableView*>("tblWords");
+    table->setFocus();
+    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_Return})
+        QTest::keyClick(table, key);
+    QCOMPARE(h.ui->Combo1->currentText(), "dog");
+    QTRY_COMPARE(QApplication::focusWidget(), h.ui->Text1);
+    keys("dog");
+    QCOMPARE(h.ui->Combo1->currentText(), "dog");
+
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(table, Qt::Key_End, Qt::ControlModifier);
+    window->findChild<QPushButton*>("cmdPractise")->click();
+    QCOMPARE(h.ui->Combo1->currentText(), "eel");
+    window->findChild<QCheckBox*>("chkPractise")->click();
+    QCOMPARE(h.setting("PractiseNeediestWord"), "1");
+    // cat needs practice most: two wrong letters in its only attempt.
+    QTRY_COMPARE(QApplication::focusWidget(), h.ui->Text1);
+    keys("eel");
+    QCOMPARE(h.ui->Combo1->currentText(), "cat");
+    window->close();
+    QVERIFY(openProgress(h)->findChild<QCheckBox*>("chkPractise")->isChecked());
 }
 
 QTEST_MAIN(TestProgress)

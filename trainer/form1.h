@@ -70,6 +70,9 @@ public slots:
     void Command4_Click();
     void RemoveTableSlot(int k);
 
+    // Chooses the word to practise and puts the focus into the typing box.
+    void practiseWord(const QString& word);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -92,6 +95,8 @@ private:
     void connectHandlers();
     void keepAttempt(const Attempt& attempt);
     void noteMistake(const QString& typed, bool correct);
+    void goOnToNeediestWord();
+    int listIndexOf(const QString& word) const;
 
     // The controls, handlers, run variables and tables keep the names the
     // windows were designed with (Text1, Timer1_Timer, SinceLastLetter,

@@ -62,4 +62,5 @@ void Form1::CheckWordFinished() {
     ui->Label9->setText(ui->Label3->text());
     Command1_Click();
     keepAttempt(attempt);
+    goOnToNeediestWord();
 }
