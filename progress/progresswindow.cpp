@@ -103,7 +103,7 @@ void ProgressWindow::setUpTable() {
     m_table->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Attempts"), QStringLiteral("Best (s)"),
                                         QStringLiteral("Average of last 10 (s)"),
                                         QStringLiteral("Change against the 10 before"),
-                                        QStringLiteral("Practice rank (1 first)")});
+                                        QStringLiteral("Practice rank")});
     m_table->setSortRole(Qt::UserRole);
     ui->tblWords->setModel(m_table);
     ui->tblWords->verticalHeader()->hide();
