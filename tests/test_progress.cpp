@@ -126,7 +126,10 @@ void TestProgress::figuresRankWordsAndCountMistakes() {
             history << attempt(word, seconds, Noon.addSecs(history.size()), milliseconds, mistakes);
     };
     add("typo", 3, 1000, {{2, U'y', U't'}, {3, U'p', U'o'}});
-    add("typo", 1, 1000, {{3, U'p', U'o'}, {5, 0, U's'}});
+    add("typo", 1, 1000, {{3, U'p', U'i'}, {5, 0, U's'}});
+    Attempt unkept = attempt("typo", "1", Noon.addSecs(-1), 1000, {});
+    unkept.mistakesKept = false;
+    history << unkept;
     add("steady", 12, 1000);
     add("long", 5, 9000, {{1, U'l', U'k'}});
     add("long", 10, 3000);
@@ -154,7 +157,7 @@ void TestProgress::figuresRankWordsAndCountMistakes() {
         return texts.join(' ');
     };
     QCOMPARE(counted(mistakesByPosition(words.first())), "3:p>x4 2:y>x3 5:>x1");
-    QCOMPARE(counted(lettersMissedMost(history)), "0:l>kx5 0:p>ox4 0:y>tx3 0:>sx1 0:t>rx1");
+    QCOMPARE(counted(lettersMissedMost(history)), "0:l>kx5 0:p>ox3 0:y>tx3 0:>sx1 0:p>ix1 0:t>rx1");
 }
 
 // alpha is faster of late, beta has one attempt and no change yet, delta is
@@ -194,6 +197,7 @@ void TestProgress::windowShowsEachWordsFigures() {
     QCOMPARE(QList<int>({totals.today, totals.thisWeek, totals.allTime}), QList<int>({1, 3, 4}));
     // Preset to the main window's word, whose record the chart draws.
     QCOMPARE(window->findChild<QComboBox*>("cboWord")->currentText(), "delta");
+    QCOMPARE(window->findChild<QListWidget*>("lstPositions")->item(0)->text(), "No wrong letters kept yet");
     const QChartView* chart = window->findChild<QChartView*>("chtAttempts");
     QCOMPARE(chart->accessibleDescription(), "delta: 11 attempts, best 2 seconds, latest 2 seconds");
     // A listed word without a record gets no record line.
@@ -240,10 +244,11 @@ void TestProgress::mistakesAreNotedAndPracticeGoesToTheNeediestWord() {
     Form1Harness h;
     const QDateTime earlier(QDate(2026, 12, 4), QTime(9, 0));
     h.fakes.appendFiles.files.insert(
-        History::FileName, History::headerLine() +
-                               History::line(attempt("eel", "0.5", earlier, 500, {{2, U'e', U'w'}})) +
-                               History::line(attempt("eel", "1", earlier.addSecs(1), 1000, {{2, U'e', U'w'}})) +
-                               History::line(attempt("dog", "1", earlier, 1000)));
+        History::FileName,
+        History::headerLine() + History::line(attempt("eel", "0.5", earlier, 500, {{2, U'e', U'w'}})) +
+            History::line(attempt("eel", "1", earlier.addSecs(1), 1000, {{2, U'e', U'w'}})) +
+            History::line(attempt("dog", "1", earlier, 1000)) + History::line(attempt("gone", "0.1", earlier, 100)) +
+            History::line(attempt("gone", "2", earlier.addSecs(1), 2000)));
     h.start({":::cat", "-", "na", "na", ":::dog", "9", "na", "na", ":::eel", "-", "na", "na"});
     h.form->show();
     QVERIFY(QTest::qWaitForWindowActive(h.form.get()));
@@ -260,7 +265,7 @@ void TestProgress::mistakesAreNotedAndPracticeGoesToTheNeediestWord() {
                 .endsWith("2026-12-05T18:22:05-03:30,cat,0,9,2,1,3200,2:a>x 3:t>r\r\n"));
 
     QWidget* window = openProgress(h);
-    QCOMPARE(entries(window->findChild<QComboBox*>("cboWord")), QStringList({"cat", "dog", "eel"}));
+    QCOMPARE(entries(window->findChild<QComboBox*>("cboWord")), QStringList({"cat", "dog", "eel", "gone"}));
     QStringList lists;
     for (const char* name : {"lstPositions", "lstLetters"}) {
         const auto* list = window->findChild<QListWidget*>(name);
@@ -279,15 +284,21 @@ void TestProgress::mistakesAreNotedAndPracticeGoesToTheNeediestWord() {
     QTRY_COMPARE(QApplication::focusWidget(), h.ui->Text1);
     keys("dog");
     QCOMPARE(h.ui->Combo1->currentText(), "dog");
+    QVERIFY(h.fakes.appendFiles.files.value(History::FileName).endsWith(",dog,0,3,0,1,800,\r\n"));
 
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
+    // A word no longer in the list is told, not chosen.
     QTest::keyClick(table, Qt::Key_End, Qt::ControlModifier);
+    window->findChild<QPushButton*>("cmdPractise")->click();
+    QVERIFY(h.fakes.dialogs.messages().last().startsWith("\"gone\" is no longer in the word list."));
+    QCOMPARE(h.ui->Combo1->currentText(), "dog");
+    QTest::keyClick(table, Qt::Key_Up);
     window->findChild<QPushButton*>("cmdPractise")->click();
     QCOMPARE(h.ui->Combo1->currentText(), "eel");
     window->findChild<QCheckBox*>("chkPractise")->click();
     QCOMPARE(h.setting("PractiseNeediestWord"), "1");
-    // cat needs practice most: two wrong letters in its only attempt.
+    // Of the listed words cat needs practice most: two wrong letters in its only attempt.
     QTRY_COMPARE(QApplication::focusWidget(), h.ui->Text1);
     keys("eel");
     QCOMPARE(h.ui->Combo1->currentText(), "cat");

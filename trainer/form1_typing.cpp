@@ -20,7 +20,6 @@ void Form1::Text1_Change() {
         // This change starts an attempt.
         m_runStarted = m_services.clock.steadyMilliseconds();
         m_mistakes.clear();
-        m_typedWrong = false;
     }
     playCue(QStringLiteral("type.wav"));
 
