@@ -174,8 +174,13 @@ struct LongHistory {
         const QDateTime start(QDate(2026, 1, 1), QTime(18, 0));
         for (int i = 0; i < 100'000; ++i) {
             const int tenths = 30 + (i * 7919) % 40;
+            // One wrong letter in every fourth attempt.
+            QList<Mistake> mistakes;
+            if (i % 4 == 0)
+                mistakes.append({1 + i % 6, char32_t(U'a' + i % 26), char32_t(U'a' + i % 23)});
             bytes += History::line({start.addSecs(i * 300), QStringLiteral("word%1").arg(i % 50),
-                                    QString::number(tenths / 10.0), tenths / 10.0, 6, i % 3, i % 97 == 0});
+                                    QString::number(tenths / 10.0), tenths / 10.0, 6, i % 3, i % 97 == 0,
+                                    tenths * 100 + i % 100, true, mistakes});
         }
         if (!writeFile(path, bytes))
             qFatal("cannot write the history");
@@ -187,8 +192,16 @@ static void historyAppend(benchmark::State& state) {
     QTemporaryDir root;
     const QString path = root.filePath(History::FileName);
     QtAppendFiles files;
-    const QByteArray line = History::line(
-        {QDateTime::currentDateTime(), QStringLiteral("keyboard"), QStringLiteral("3.4"), 3.4, 8, 1, false});
+    const QByteArray line = History::line({QDateTime::currentDateTime(),
+                                           QStringLiteral("keyboard"),
+                                           QStringLiteral("3.4"),
+                                           3.4,
+                                           8,
+                                           1,
+                                           false,
+                                           3412,
+                                           true,
+                                           {{3, U'y', U'u'}}});
     timeEachStep(state, [&] {
         if (!files.append(path, History::headerLine(), line, nullptr))
             state.SkipWithError("the append failed");

@@ -7,9 +7,12 @@
 
 namespace {
 
-const QString Columns[] = {QStringLiteral("date"),    QStringLiteral("word"),  QStringLiteral("seconds"),
-                           QStringLiteral("letters"), QStringLiteral("fixes"), QStringLiteral("record")};
-constexpr int ColumnCount = 6;
+const QString Columns[] = {QStringLiteral("date"),         QStringLiteral("word"),    QStringLiteral("seconds"),
+                           QStringLiteral("letters"),      QStringLiteral("fixes"),   QStringLiteral("record"),
+                           QStringLiteral("milliseconds"), QStringLiteral("mistakes")};
+// Lines written before the last two columns were added have only these.
+constexpr int FirstColumns = 6;
+enum Column { MillisecondsColumn = 6, MistakesColumn = 7 };
 
 QString quoted(const QString& field) {
     static const QString special = QStringLiteral(",\"\r\n");
@@ -106,6 +109,19 @@ bool readNumber(const QString& text, int* value) {
     return ok && *value >= 0;
 }
 
+bool isDigit(const QList<uint>& letters, qsizetype i) {
+    return i < letters.size() && letters[i] >= U'0' && letters[i] <= U'9';
+}
+
+// A note ends with the text or with the blank before the next note's position.
+bool endsNote(const QList<uint>& letters, qsizetype i) {
+    return i == letters.size() || (letters[i] == U' ' && isDigit(letters, i + 1));
+}
+
+QString letterText(char32_t letter) {
+    return letter ? QString::fromUcs4(&letter, 1) : QString();
+}
+
 } // namespace
 
 namespace History {
@@ -116,13 +132,15 @@ QByteArray headerLine() {
 
 QByteArray line(const Attempt& attempt) {
     return joined({isoDateTime(attempt.when), attempt.word, attempt.seconds, QString::number(attempt.letters),
-                   QString::number(attempt.fixes), attempt.record ? QStringLiteral("1") : QStringLiteral("0")});
+                   QString::number(attempt.fixes), attempt.record ? QStringLiteral("1") : QStringLiteral("0"),
+                   attempt.milliseconds == Attempt::NoMilliseconds ? QString() : QString::number(attempt.milliseconds),
+                   mistakesText(attempt.mistakes)});
 }
 
 QList<Attempt> read(const QByteArray& bytes) {
     QList<Attempt> attempts;
     forEachRecord(QString::fromUtf8(bytes), [&attempts](const QStringList& fields) {
-        if (fields.size() < ColumnCount)
+        if (fields.size() < FirstColumns)
             return;
         Attempt attempt;
         attempt.when = QDateTime::fromString(fields[0], Qt::ISODate);
@@ -136,9 +154,61 @@ QList<Attempt> read(const QByteArray& bytes) {
             (record != QLatin1String("0") && record != QLatin1String("1")))
             return;
         attempt.record = record == QLatin1String("1");
+        if (fields.size() > MillisecondsColumn) {
+            bool millisecondsRead = false;
+            const qint32 milliseconds = fields[MillisecondsColumn].toInt(&millisecondsRead);
+            if (millisecondsRead && milliseconds >= 0)
+                attempt.milliseconds = milliseconds;
+        }
+        if (fields.size() > MistakesColumn) {
+            if (std::optional<QList<Mistake>> mistakes = readMistakes(fields[MistakesColumn])) {
+                attempt.mistakesKept = true;
+                attempt.mistakes = std::move(*mistakes);
+            }
+        }
         attempts << attempt;
     });
     return attempts;
+}
+
+QString mistakesText(const QList<Mistake>& mistakes) {
+    QStringList notes;
+    for (const Mistake& mistake : mistakes)
+        notes << QString::number(mistake.position) + QLatin1Char(':') + letterText(mistake.expected) +
+                     QLatin1Char('>') + letterText(mistake.typed);
+    return notes.join(QLatin1Char(' '));
+}
+
+std::optional<QList<Mistake>> readMistakes(const QString& text) {
+    QList<Mistake> mistakes;
+    const QList<uint> letters = text.toUcs4();
+    const qsizetype size = letters.size();
+    qsizetype i = 0;
+    while (i < size) {
+        Mistake mistake;
+        const qsizetype start = i;
+        // Nine digits at most, so that the position cannot overflow.
+        while (isDigit(letters, i) && i - start < 9)
+            mistake.position = mistake.position * 10 + qint32(letters[i++] - U'0');
+        if (i == start || mistake.position < 1 || i >= size || letters[i++] != U':')
+            return std::nullopt;
+        // "e>r" or, for a letter past the end, ">s". Either letter may itself
+        // be a '>' or a blank, so a form counts only where a note ends after it.
+        if (i + 2 < size && letters[i + 1] == U'>' && endsNote(letters, i + 3)) {
+            mistake.expected = letters[i];
+            mistake.typed = letters[i + 2];
+            i += 3;
+        } else if (i + 1 < size && letters[i] == U'>' && endsNote(letters, i + 2)) {
+            mistake.typed = letters[i + 1];
+            i += 2;
+        } else {
+            return std::nullopt;
+        }
+        mistakes << mistake;
+        // The blank between two notes.
+        i += i < size;
+    }
+    return mistakes;
 }
 
 } // namespace History

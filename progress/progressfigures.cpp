@@ -8,11 +8,38 @@
 namespace {
 
 constexpr qsizetype Recent = 10;
+// Below this a best time says more about the clock than the typist.
+constexpr double ShortestBest = 0.1;
 
-double averageSeconds(QList<Attempt>::const_iterator first, QList<Attempt>::const_iterator last) {
+using AttemptIterator = QList<Attempt>::const_iterator;
+
+double averageSeconds(AttemptIterator first, AttemptIterator last) {
     const double sum =
-        std::accumulate(first, last, 0.0, [](double total, const Attempt& a) { return total + a.secondsValue; });
+        std::accumulate(first, last, 0.0, [](double total, const Attempt& a) { return total + a.measuredSeconds(); });
     return sum / double(last - first);
+}
+
+// Wrong beginnings per attempt, among the attempts that kept them.
+double mistakesPerAttempt(AttemptIterator first, AttemptIterator last) {
+    qsizetype kept = 0;
+    qsizetype mistakes = 0;
+    for (auto attempt = first; attempt != last; ++attempt) {
+        kept += attempt->mistakesKept;
+        mistakes += attempt->mistakes.size();
+    }
+    return kept ? double(mistakes) / double(kept) : 0.0;
+}
+
+// Most often first, then by the order the key gives.
+void sortByTimes(QList<MistakeCount>& counts, auto keyOf) {
+    std::sort(counts.begin(), counts.end(), [keyOf](const MistakeCount& a, const MistakeCount& b) {
+        return a.times != b.times ? a.times > b.times : keyOf(a.mistake) < keyOf(b.mistake);
+    });
+}
+
+// Letters missed of equal times come in letter order.
+std::pair<char32_t, char32_t> letters(const Mistake& m) {
+    return {m.expected, m.typed};
 }
 
 } // namespace
@@ -24,7 +51,7 @@ QList<WordProgress> progressByWord(const QList<Attempt>& attempts) {
         auto found = indexOfWord.constFind(attempt.word);
         if (found == indexOfWord.cend()) {
             found = indexOfWord.insert(attempt.word, words.size());
-            words.append({attempt.word, {}, {}, 0.0, std::nullopt});
+            words.append({attempt.word, {}, {}, 0.0, std::nullopt, 0.0});
         }
         words[*found].attempts << attempt;
     }
@@ -35,13 +62,26 @@ QList<WordProgress> progressByWord(const QList<Attempt>& attempts) {
         const auto first = word.attempts.cbegin();
         const auto last = word.attempts.cend();
         word.best = *std::min_element(
-            first, last, [](const Attempt& a, const Attempt& b) { return a.secondsValue < b.secondsValue; });
+            first, last, [](const Attempt& a, const Attempt& b) { return a.measuredSeconds() < b.measuredSeconds(); });
         const auto recent = last - std::min(Recent, word.attempts.size());
         word.recentAverage = averageSeconds(recent, last);
         if (recent != first)
             word.change = word.recentAverage - averageSeconds(recent - std::min(Recent, recent - first), recent);
+        const double best = word.best.measuredSeconds();
+        word.need = (word.recentAverage - best) / std::max(best, ShortestBest) + mistakesPerAttempt(recent, last);
     }
     return words;
+}
+
+QList<qsizetype> byNeed(const QList<WordProgress>& words) {
+    QList<qsizetype> order(words.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&words](qsizetype a, qsizetype b) {
+        const WordProgress& x = words[a];
+        const WordProgress& y = words[b];
+        return x.need != y.need ? x.need > y.need : x.attempts.size() < y.attempts.size();
+    });
+    return order;
 }
 
 AttemptTotals attemptTotals(const QList<Attempt>& attempts, QDate today, Qt::DayOfWeek firstDayOfWeek) {
@@ -59,4 +99,55 @@ AttemptTotals attemptTotals(const QList<Attempt>& attempts, QDate today, Qt::Day
         totals.thisWeek += moment >= weekStart && moment < tomorrowStart;
     }
     return totals;
+}
+
+QList<MistakeCount> mistakesByPosition(const WordProgress& word) {
+    QList<MistakeCount> counts;
+    for (const Attempt& attempt : word.attempts) {
+        for (const Mistake& mistake : attempt.mistakes) {
+            const auto found = std::find_if(counts.begin(), counts.end(), [&mistake](const MistakeCount& count) {
+                return count.mistake.position == mistake.position;
+            });
+            if (found != counts.end())
+                ++found->times;
+            else
+                counts.append({{mistake.position, mistake.expected, 0}, 1});
+        }
+    }
+    sortByTimes(counts, [](const Mistake& m) { return m.position; });
+    return counts;
+}
+
+QList<MistakeCount> lettersMissedMost(const QList<Attempt>& attempts) {
+    QHash<quint64, int> times;
+    for (const Attempt& attempt : attempts) {
+        for (const Mistake& mistake : attempt.mistakes)
+            ++times[quint64(mistake.expected) << 32 | mistake.typed];
+    }
+    QList<MistakeCount> counts;
+    counts.reserve(times.size());
+    for (auto pair = times.cbegin(); pair != times.cend(); ++pair)
+        counts.append({{0, char32_t(pair.key() >> 32), char32_t(pair.key() & 0xffffffffu)}, pair.value()});
+    sortByTimes(counts, letters);
+    return counts;
+}
+
+void addLettersMissed(QList<MistakeCount>& counts, const Attempt& attempt) {
+    for (const Mistake& mistake : attempt.mistakes) {
+        const auto found = std::find_if(counts.begin(), counts.end(), [&mistake](const MistakeCount& count) {
+            return letters(count.mistake) == letters(mistake);
+        });
+        if (found != counts.end())
+            ++found->times;
+        else
+            counts.append({{0, mistake.expected, mistake.typed}, 1});
+    }
+    sortByTimes(counts, letters);
+}
+
+QString timeText(const Attempt& attempt) {
+    if (attempt.milliseconds == Attempt::NoMilliseconds)
+        return attempt.seconds;
+    // 9.996 s would show as "10.00".
+    return QString::number(attempt.measuredSeconds(), 'f', attempt.milliseconds < 9995 ? 2 : 1);
 }

@@ -2,6 +2,8 @@
 #include "ui_progresswindow.h"
 
 #include "platform/accessibility.h"
+#include "platform/apptitle.h"
+#include "platform/settingsstore.h"
 #include "platform/windowstyle.h"
 
 #include <QAction>
@@ -23,7 +25,10 @@
 
 namespace {
 
-enum Column { WordColumn, AttemptsColumn, BestColumn, AverageColumn, ChangeColumn };
+enum Column { WordColumn, AttemptsColumn, BestColumn, AverageColumn, ChangeColumn, NeedColumn };
+
+// The lists of wrong letters show the most frequent ones.
+constexpr qsizetype MistakesShown = 10;
 
 // Where the chooser's entries and the table's word cells keep the whole word.
 constexpr int WordRole = Qt::UserRole + 1;
@@ -79,6 +84,20 @@ QStandardItem* cell(const QString& text, const QVariant& sortValue) {
     return item;
 }
 
+QString timesText(int times) {
+    return times == 1 ? QStringLiteral("1 time") : QStringLiteral("%1 times").arg(times);
+}
+
+// A letter as a list shows it: a blank, which cannot be seen, by name.
+QString shownLetter(char32_t letter) {
+    return letter == U' ' ? QStringLiteral("blank") : QString::fromUcs4(&letter, 1);
+}
+
+void showList(QListWidget* list, const QStringList& lines) {
+    list->clear();
+    list->addItems(lines.isEmpty() ? QStringList{QStringLiteral("No wrong letters kept yet")} : lines);
+}
+
 } // namespace
 
 ProgressWindow::ProgressWindow(Services& services, RecordOf recordOf, QWidget* parent)
@@ -93,6 +112,7 @@ ProgressWindow::ProgressWindow(Services& services, RecordOf recordOf, QWidget* p
     setAttribute(Qt::WA_DeleteOnClose);
 
     setUpTable();
+    setUpPractice();
 
     QChart* chart = ui->chtAttempts->chart();
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -122,7 +142,8 @@ ProgressWindow::~ProgressWindow() = default;
 void ProgressWindow::setUpTable() {
     m_table->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Attempts"), QStringLiteral("Best (s)"),
                                         QStringLiteral("Average of last 10 (s)"),
-                                        QStringLiteral("Change against the 10 before")});
+                                        QStringLiteral("Change against the 10 before"),
+                                        QStringLiteral("Practice rank")});
     m_table->setSortRole(Qt::UserRole);
     ui->tblWords->setModel(m_table);
     ui->tblWords->verticalHeader()->hide();
@@ -132,7 +153,7 @@ void ProgressWindow::setUpTable() {
     // The column headers sort by mouse; the table's menu (Shift+F10 or the
     // menu key) does the same from the keyboard: again reverses the order.
     ui->tblWords->setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (int column = WordColumn; column <= ChangeColumn; ++column) {
+    for (int column = WordColumn; column <= NeedColumn; ++column) {
         auto* sortBy = new QAction(QStringLiteral("Sort by ") + m_table->headerData(column, Qt::Horizontal).toString(),
                                    ui->tblWords);
         connect(sortBy, &QAction::triggered, this, [this, column] {
@@ -163,6 +184,8 @@ void ProgressWindow::Form_Load() {
         m_words = progressByWord(attempts);
         m_totals = attemptTotals(attempts, m_services.clock.nowDateTime().toLocalTime().date(),
                                  QLocale::system().firstDayOfWeek());
+        m_lettersMissed = lettersMissedMost(attempts);
+        showLettersMissed();
         showTotals();
     }
     fillTable();
@@ -179,9 +202,10 @@ void ProgressWindow::showTotals() {
 void ProgressWindow::fillTable() {
     m_table->setRowCount(0);
     for (const WordProgress& word : m_words) {
-        m_table->appendRow(QList<QStandardItem*>(ChangeColumn + 1));
+        m_table->appendRow(QList<QStandardItem*>(NeedColumn + 1));
         fillRow(m_table->rowCount() - 1, word);
     }
+    showRanks();
     sortTable();
 }
 
@@ -189,7 +213,7 @@ void ProgressWindow::fillRow(int row, const WordProgress& word) {
     const QList<QStandardItem*> cells{
         cell(QString(), word.word.toLower()),
         cell(QString::number(word.attempts.size()), word.attempts.size()),
-        cell(word.best.seconds, word.best.secondsValue),
+        cell(timeText(word.best), word.best.measuredSeconds()),
         cell(secondsText(word.recentAverage), word.recentAverage),
         // Words without a change sort after every word with one.
         cell(changeText(word.change), word.change.value_or(1e300)),
@@ -197,6 +221,18 @@ void ProgressWindow::fillRow(int row, const WordProgress& word) {
     setWord(cells[WordColumn], word.word);
     for (int column = WordColumn; column <= ChangeColumn; ++column)
         m_table->setItem(row, column, cells[column]);
+}
+
+// One word's attempts change every word's place in the order of need.
+void ProgressWindow::showRanks() {
+    const QList<int> ranks = needRanks();
+    QHash<QString, int> rankOf;
+    for (qsizetype i = 0; i < m_words.size(); ++i)
+        rankOf.insert(m_words[i].word, ranks[i]);
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        const int rank = rankOf.value(m_table->item(row, WordColumn)->data(WordRole).toString());
+        m_table->setItem(row, NeedColumn, cell(QString::number(rank), rank));
+    }
 }
 
 void ProgressWindow::sortTable() {
@@ -264,7 +300,7 @@ void ProgressWindow::addAttempt(const Attempt& attempt) {
     if (found == m_words.end()) {
         m_words << updated;
         row = m_table->rowCount();
-        m_table->appendRow(QList<QStandardItem*>(ChangeColumn + 1));
+        m_table->appendRow(QList<QStandardItem*>(NeedColumn + 1));
         const QSignalBlocker block(ui->cboWord);
         addToChooser(attempt.word);
     } else {
@@ -273,7 +309,10 @@ void ProgressWindow::addAttempt(const Attempt& attempt) {
             ++row;
     }
     fillRow(row, updated);
+    showRanks();
     sortTable();
+    addLettersMissed(m_lettersMissed, attempt);
+    showLettersMissed();
 
     const AttemptTotals added = attemptTotals({attempt}, m_services.clock.nowDateTime().toLocalTime().date(),
                                               QLocale::system().firstDayOfWeek());
@@ -294,6 +333,7 @@ void ProgressWindow::cboWord_Click() {
     const auto found = std::find_if(m_words.cbegin(), m_words.cend(),
                                     [&chosen](const WordProgress& word) { return word.word == chosen; });
     drawChart(found == m_words.cend() ? nullptr : &*found);
+    showPositionsMissed(found == m_words.cend() ? nullptr : &*found);
 }
 
 void ProgressWindow::drawChart(const WordProgress* word) {
@@ -322,8 +362,8 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     points.reserve(count);
     double highest = 0.0;
     for (qsizetype i = 0; i < count; ++i) {
-        points << QPointF(double(i), attempts[i].secondsValue);
-        highest = std::max(highest, attempts[i].secondsValue);
+        points << QPointF(double(i), attempts[i].measuredSeconds());
+        highest = std::max(highest, attempts[i].measuredSeconds());
     }
     times->replace(points);
     chart->addSeries(times);
@@ -396,9 +436,75 @@ void ProgressWindow::drawChart(const WordProgress* word) {
             .arg(word->word,
                  count == 1 ? QStringLiteral("1 attempt, on %1").arg(from)
                             : QStringLiteral("%1 attempts, from %2 to %3").arg(count).arg(from, to),
-                 word->best.seconds, attempts.last().seconds));
+                 timeText(word->best), timeText(attempts.last())));
 }
 
 void ProgressWindow::cmdBack_Click() {
     close();
+}
+
+void ProgressWindow::setUpPractice() {
+    ui->chkPractise->setChecked(m_services.settings.read(AppTitle, Preference::Section,
+                                                         Preference::PractiseNeediestWord,
+                                                         QStringLiteral("0")) == QLatin1String("1"));
+    connect(ui->cmdPractise, &QPushButton::clicked, this, &ProgressWindow::cmdPractise_Click);
+    connect(ui->chkPractise, &QCheckBox::clicked, this, &ProgressWindow::chkPractise_Click);
+    // Enter on a row (or a double click) practises its word.
+    connect(ui->tblWords, &QTableView::activated, this, [this](const QModelIndex& index) {
+        emit practiseChosen(m_table->item(index.row(), WordColumn)->data(WordRole).toString());
+    });
+}
+
+bool ProgressWindow::goesOnToNeediestWord() const {
+    return ui->chkPractise->isChecked();
+}
+
+QStringList ProgressWindow::wordsByNeed() const {
+    QStringList words;
+    for (qsizetype index : byNeed(m_words))
+        words << m_words[index].word;
+    return words;
+}
+
+// Each word's place in the order of need, from 1, in the order of m_words.
+QList<int> ProgressWindow::needRanks() const {
+    QList<int> ranks(m_words.size());
+    const QList<qsizetype> order = byNeed(m_words);
+    for (qsizetype place = 0; place < order.size(); ++place)
+        ranks[order[place]] = int(place + 1);
+    return ranks;
+}
+
+void ProgressWindow::cmdPractise_Click() {
+    if (ui->cboWord->currentIndex() >= 0)
+        emit practiseChosen(ui->cboWord->currentData(WordRole).toString());
+}
+
+void ProgressWindow::chkPractise_Click() {
+    m_services.settings.write(AppTitle, Preference::Section, Preference::PractiseNeediestWord,
+                              ui->chkPractise->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void ProgressWindow::showLettersMissed() {
+    QStringList lines;
+    for (const MistakeCount& count : m_lettersMissed.mid(0, MistakesShown)) {
+        const Mistake& m = count.mistake;
+        lines << (m.expected ? QStringLiteral("%1 typed as %2: %3").arg(shownLetter(m.expected), shownLetter(m.typed))
+                             : QStringLiteral("%1 typed past the end: %2").arg(shownLetter(m.typed)))
+                     .arg(timesText(count.times));
+    }
+    showList(ui->lstLetters, lines);
+}
+
+void ProgressWindow::showPositionsMissed(const WordProgress* word) {
+    QStringList lines;
+    if (word) {
+        for (const MistakeCount& count : mistakesByPosition(*word).mid(0, MistakesShown)) {
+            const Mistake& m = count.mistake;
+            lines << (m.expected ? QStringLiteral("Letter %1 (%2): %3").arg(m.position).arg(shownLetter(m.expected))
+                                 : QStringLiteral("Past the end (letter %1): %2").arg(m.position))
+                         .arg(timesText(count.times));
+        }
+    }
+    showList(ui->lstPositions, lines);
 }

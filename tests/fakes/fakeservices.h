@@ -97,8 +97,10 @@ class FakeClock final : public Clock {
 public:
     QString nowText() const override { return now; }
     QDateTime nowDateTime() const override { return dateTime; }
+    qint64 steadyMilliseconds() const override { return steady; }
     QString now = QStringLiteral("05/12/2026 18:22:05");
     QDateTime dateTime = QDateTime(QDate(2026, 12, 5), QTime(18, 22, 5));
+    qint64 steady = 0;
 };
 
 // Files in memory, by absolute path; relative paths name workingFolderPath.
