@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // One wrong beginning: the letter the word expected at a position (counted
@@ -22,7 +23,7 @@ struct Mistake {
 struct Attempt {
     static constexpr qint32 NoMilliseconds = -1;
 
-    QDateTime when; // local time with its UTC offset
+    QDateTime when; // local time with its UTC offset; read back in UTC
     QString word;
     QString seconds; // as the last score showed it
     double secondsValue = 0.0;
@@ -56,6 +57,9 @@ QByteArray line(const Attempt& attempt);
 // attempt are skipped; a seventh or eighth column that does not read counts
 // as not kept; columns after the eighth are ignored.
 QList<Attempt> read(const QByteArray& bytes);
+// The same, one attempt at a time, for a reader that keeps them otherwise.
+// The moments read are kept in UTC.
+void forEach(const QByteArray& bytes, const std::function<void(Attempt&& attempt)>& each);
 
 // The mistakes column: "3:e>r 5:t>y", "4:>s" for a letter past the end.
 QString mistakesText(const QList<Mistake>& mistakes);

@@ -42,35 +42,92 @@ std::pair<char32_t, char32_t> letters(const Mistake& m) {
     return {m.expected, m.typed};
 }
 
+// Visitors of every attempt in a list, or in a list of words.
+auto eachOf(const QList<Attempt>& attempts) {
+    return [&attempts](auto visit) {
+        for (const Attempt& attempt : attempts)
+            visit(attempt);
+    };
+}
+
+auto eachOf(const QList<WordProgress>& words) {
+    return [&words](auto visit) {
+        for (const WordProgress& word : words) {
+            for (const Attempt& attempt : word.attempts)
+                visit(attempt);
+        }
+    };
+}
+
+AttemptTotals countTotals(auto eachAttempt, QDate today, Qt::DayOfWeek firstDayOfWeek) {
+    // Local midnights as moments: turning every attempt into local time
+    // instead would read the time zone once per attempt.
+    const auto startOf = [](QDate date) { return QDateTime(date, QTime(0, 0)).toMSecsSinceEpoch(); };
+    const qint64 weekStart = startOf(today.addDays(-((today.dayOfWeek() - firstDayOfWeek + 7) % 7)));
+    const qint64 todayStart = startOf(today);
+    const qint64 tomorrowStart = startOf(today.addDays(1));
+    AttemptTotals totals;
+    eachAttempt([&](const Attempt& attempt) {
+        const qint64 moment = attempt.when.toMSecsSinceEpoch();
+        ++totals.allTime;
+        totals.today += moment >= todayStart && moment < tomorrowStart;
+        totals.thisWeek += moment >= weekStart && moment < tomorrowStart;
+    });
+    return totals;
+}
+
+QList<MistakeCount> countLettersMissed(auto eachAttempt) {
+    QHash<quint64, int> times;
+    eachAttempt([&times](const Attempt& attempt) {
+        for (const Mistake& mistake : attempt.mistakes)
+            ++times[quint64(mistake.expected) << 32 | mistake.typed];
+    });
+    QList<MistakeCount> counts;
+    counts.reserve(times.size());
+    for (auto pair = times.cbegin(); pair != times.cend(); ++pair)
+        counts.append({{0, char32_t(pair.key() >> 32), char32_t(pair.key() & 0xffffffffu)}, pair.value()});
+    sortByTimes(counts, letters);
+    return counts;
+}
+
 } // namespace
 
 QList<WordProgress> progressByWord(const QList<Attempt>& attempts) {
-    QList<WordProgress> words;
-    QHash<QString, qsizetype> indexOfWord;
-    for (const Attempt& attempt : attempts) {
-        auto found = indexOfWord.constFind(attempt.word);
-        if (found == indexOfWord.cend()) {
-            found = indexOfWord.insert(attempt.word, words.size());
-            words.append({attempt.word, {}, {}, 0.0, std::nullopt, 0.0});
-        }
-        words[*found].attempts << attempt;
+    WordsByFirstAttempt words;
+    for (const Attempt& attempt : attempts)
+        words.add(Attempt(attempt));
+    return std::move(words).words();
+}
+
+void WordsByFirstAttempt::add(Attempt&& attempt) {
+    auto found = m_indexOfWord.constFind(attempt.word);
+    if (found == m_indexOfWord.cend()) {
+        found = m_indexOfWord.insert(attempt.word, m_words.size());
+        m_words.append({attempt.word, {}, {}, 0.0, std::nullopt, 0.0});
     }
-    for (WordProgress& word : words) {
-        // A clock put back or a file from another machine may list them out of order.
-        std::stable_sort(word.attempts.begin(), word.attempts.end(),
-                         [](const Attempt& a, const Attempt& b) { return a.when < b.when; });
-        const auto first = word.attempts.cbegin();
-        const auto last = word.attempts.cend();
-        word.best = *std::min_element(
-            first, last, [](const Attempt& a, const Attempt& b) { return a.measuredSeconds() < b.measuredSeconds(); });
-        const auto recent = last - std::min(Recent, word.attempts.size());
-        word.recentAverage = averageSeconds(recent, last);
-        if (recent != first)
-            word.change = word.recentAverage - averageSeconds(recent - std::min(Recent, recent - first), recent);
-        const double best = word.best.measuredSeconds();
-        word.need = (word.recentAverage - best) / std::max(best, ShortestBest) + mistakesPerAttempt(recent, last);
-    }
-    return words;
+    m_words[*found].attempts << std::move(attempt);
+}
+
+QList<WordProgress> WordsByFirstAttempt::words() && {
+    for (WordProgress& word : m_words)
+        workOutFigures(word);
+    return std::move(m_words);
+}
+
+void workOutFigures(WordProgress& word) {
+    // A clock put back or a file from another machine may list them out of order.
+    std::stable_sort(word.attempts.begin(), word.attempts.end(),
+                     [](const Attempt& a, const Attempt& b) { return a.when < b.when; });
+    const auto first = word.attempts.cbegin();
+    const auto last = word.attempts.cend();
+    word.best = *std::min_element(
+        first, last, [](const Attempt& a, const Attempt& b) { return a.measuredSeconds() < b.measuredSeconds(); });
+    const auto recent = last - std::min(Recent, word.attempts.size());
+    word.recentAverage = averageSeconds(recent, last);
+    if (recent != first)
+        word.change = word.recentAverage - averageSeconds(recent - std::min(Recent, recent - first), recent);
+    const double best = word.best.measuredSeconds();
+    word.need = (word.recentAverage - best) / std::max(best, ShortestBest) + mistakesPerAttempt(recent, last);
 }
 
 QList<qsizetype> byNeed(const QList<WordProgress>& words) {
@@ -85,20 +142,11 @@ QList<qsizetype> byNeed(const QList<WordProgress>& words) {
 }
 
 AttemptTotals attemptTotals(const QList<Attempt>& attempts, QDate today, Qt::DayOfWeek firstDayOfWeek) {
-    // Local midnights as moments: turning every attempt into local time
-    // instead would read the time zone once per attempt.
-    const auto startOf = [](QDate date) { return QDateTime(date, QTime(0, 0)).toMSecsSinceEpoch(); };
-    const qint64 weekStart = startOf(today.addDays(-((today.dayOfWeek() - firstDayOfWeek + 7) % 7)));
-    const qint64 todayStart = startOf(today);
-    const qint64 tomorrowStart = startOf(today.addDays(1));
-    AttemptTotals totals;
-    totals.allTime = int(attempts.size());
-    for (const Attempt& attempt : attempts) {
-        const qint64 moment = attempt.when.toMSecsSinceEpoch();
-        totals.today += moment >= todayStart && moment < tomorrowStart;
-        totals.thisWeek += moment >= weekStart && moment < tomorrowStart;
-    }
-    return totals;
+    return countTotals(eachOf(attempts), today, firstDayOfWeek);
+}
+
+AttemptTotals attemptTotals(const QList<WordProgress>& words, QDate today, Qt::DayOfWeek firstDayOfWeek) {
+    return countTotals(eachOf(words), today, firstDayOfWeek);
 }
 
 QList<MistakeCount> mistakesByPosition(const WordProgress& word) {
@@ -119,17 +167,11 @@ QList<MistakeCount> mistakesByPosition(const WordProgress& word) {
 }
 
 QList<MistakeCount> lettersMissedMost(const QList<Attempt>& attempts) {
-    QHash<quint64, int> times;
-    for (const Attempt& attempt : attempts) {
-        for (const Mistake& mistake : attempt.mistakes)
-            ++times[quint64(mistake.expected) << 32 | mistake.typed];
-    }
-    QList<MistakeCount> counts;
-    counts.reserve(times.size());
-    for (auto pair = times.cbegin(); pair != times.cend(); ++pair)
-        counts.append({{0, char32_t(pair.key() >> 32), char32_t(pair.key() & 0xffffffffu)}, pair.value()});
-    sortByTimes(counts, letters);
-    return counts;
+    return countLettersMissed(eachOf(attempts));
+}
+
+QList<MistakeCount> lettersMissedMost(const QList<WordProgress>& words) {
+    return countLettersMissed(eachOf(words));
 }
 
 void addLettersMissed(QList<MistakeCount>& counts, const Attempt& attempt) {

@@ -3,6 +3,7 @@
 #include "progress/history.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -44,6 +45,22 @@ struct MistakeCount {
 // Every word with a history, in the order of their first attempt.
 QList<WordProgress> progressByWord(const QList<Attempt>& attempts);
 
+// The same, made one attempt at a time, so that a long history need not be
+// held twice.
+class WordsByFirstAttempt {
+public:
+    void add(Attempt&& attempt);
+    // Every word, its figures worked out.
+    QList<WordProgress> words() &&;
+
+private:
+    QList<WordProgress> m_words;
+    QHash<QString, qsizetype> m_indexOfWord;
+};
+
+// Puts the word's attempts in time order and works out its figures anew.
+void workOutFigures(WordProgress& word);
+
 // The indexes of the words, the one that needs practice most first; of equal
 // need the one with fewer attempts, then the one first practised.
 QList<qsizetype> byNeed(const QList<WordProgress>& words);
@@ -51,6 +68,7 @@ QList<qsizetype> byNeed(const QList<WordProgress>& words);
 // Attempts made on today's date and since the first day of today's week,
 // both in local time.
 AttemptTotals attemptTotals(const QList<Attempt>& attempts, QDate today, Qt::DayOfWeek firstDayOfWeek);
+AttemptTotals attemptTotals(const QList<WordProgress>& words, QDate today, Qt::DayOfWeek firstDayOfWeek);
 
 // The positions of the word that went wrong, most often first (the earlier
 // position of equals), each with the letter the word has there.
@@ -59,6 +77,7 @@ QList<MistakeCount> mistakesByPosition(const WordProgress& word);
 // Each letter typed for another over all attempts, most often first (in
 // letter order among equals).
 QList<MistakeCount> lettersMissedMost(const QList<Attempt>& attempts);
+QList<MistakeCount> lettersMissedMost(const QList<WordProgress>& words);
 // Adds one more attempt's letters to what lettersMissedMost gave, in its order.
 void addLettersMissed(QList<MistakeCount>& counts, const Attempt& attempt);
 

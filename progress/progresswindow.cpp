@@ -36,6 +36,11 @@ constexpr int WordRole = Qt::UserRole + 1;
 // Words are shown at most this many letters long, so that a word of a
 // megabyte makes the window neither as wide as the word nor as heavy.
 constexpr qsizetype ShownLetters = 32;
+// The most points the chart draws: twenty thousand took a tenth of a second
+// each time it was drawn. Beyond the fewer marked points it draws the line
+// alone.
+constexpr qsizetype DrawnPoints = 1000;
+constexpr qsizetype MarkedPoints = 500;
 // How many times the chart's axis names at most.
 constexpr qsizetype AxisLabels = 4;
 
@@ -57,6 +62,15 @@ void setWord(QStandardItem* item, const QString& word) {
     item->setData(word, Qt::AccessibleTextRole);
     if (word.size() > ShownLetters)
         item->setToolTip(word);
+}
+
+// The average time of the run of attempts from first on.
+double averageOfRun(const QList<Attempt>& attempts, qsizetype first, qsizetype run) {
+    const qsizetype last = std::min(attempts.size(), first + run);
+    double sum = 0.0;
+    for (qsizetype i = first; i < last; ++i)
+        sum += attempts[i].measuredSeconds();
+    return sum / double(last - first);
 }
 
 // The locale's short time without its seconds.
@@ -180,11 +194,13 @@ void ProgressWindow::Form_Load() {
         m_words.clear();
         ui->lblTotals->setText(QStringLiteral("Could not read %1: %2").arg(History::FileName, error));
     } else {
-        const QList<Attempt> attempts = History::read(bytes);
-        m_words = progressByWord(attempts);
-        m_totals = attemptTotals(attempts, m_services.clock.nowDateTime().toLocalTime().date(),
+        WordsByFirstAttempt words;
+        History::forEach(bytes, [&words](Attempt&& attempt) { words.add(std::move(attempt)); });
+        bytes = QByteArray();
+        m_words = std::move(words).words();
+        m_totals = attemptTotals(m_words, m_services.clock.nowDateTime().toLocalTime().date(),
                                  QLocale::system().firstDayOfWeek());
-        m_lettersMissed = lettersMissedMost(attempts);
+        m_lettersMissed = lettersMissedMost(m_words);
         showLettersMissed();
         showTotals();
     }
@@ -292,23 +308,21 @@ void ProgressWindow::addAttempt(const Attempt& attempt) {
     }
     auto found = std::find_if(m_words.begin(), m_words.end(),
                               [&attempt](const WordProgress& word) { return word.word == attempt.word; });
-    QList<Attempt> attempts{attempt};
-    if (found != m_words.end())
-        attempts = found->attempts << attempt;
-    const WordProgress updated = progressByWord(attempts).constFirst();
     int row = 0;
     if (found == m_words.end()) {
-        m_words << updated;
+        m_words.append({attempt.word, {}, {}, 0.0, std::nullopt, 0.0});
+        found = m_words.end() - 1;
         row = m_table->rowCount();
         m_table->appendRow(QList<QStandardItem*>(NeedColumn + 1));
         const QSignalBlocker block(ui->cboWord);
         addToChooser(attempt.word);
     } else {
-        *found = updated;
         while (m_table->item(row, WordColumn)->data(WordRole).toString() != attempt.word)
             ++row;
     }
-    fillRow(row, updated);
+    found->attempts << attempt;
+    workOutFigures(*found);
+    fillRow(row, *found);
     showRanks();
     sortTable();
     addLettersMissed(m_lettersMissed, attempt);
@@ -353,35 +367,46 @@ void ProgressWindow::drawChart(const WordProgress* word) {
 
     // Attempts in the order they were made, one step apart however close in
     // time they came: the axis names the times, the tooltip each attempt's.
+    // A word typed thousands of times is drawn as the averages of runs of
+    // attempts in a row, which look the same and draw as fast as a few.
     const QList<Attempt>& attempts = word->attempts;
     const qsizetype count = attempts.size();
-    auto* times = new QLineSeries;
-    times->setName(QStringLiteral("Time of each attempt"));
-    times->setPointsVisible(true);
+    const qsizetype run = (count + DrawnPoints - 1) / DrawnPoints;
     QList<QPointF> points;
-    points.reserve(count);
     double highest = 0.0;
-    for (qsizetype i = 0; i < count; ++i) {
-        points << QPointF(double(i), attempts[i].measuredSeconds());
-        highest = std::max(highest, attempts[i].measuredSeconds());
+    for (qsizetype first = 0; first < count; first += run) {
+        points << QPointF(double(first + (std::min(count, first + run) - first - 1) / 2.0),
+                          averageOfRun(attempts, first, run));
+        highest = std::max(highest, points.last().y());
     }
+    auto* times = new QLineSeries;
+    times->setName(run == 1 ? QStringLiteral("Time of each attempt")
+                            : QStringLiteral("Average time of each %1 attempts in a row").arg(run));
+    times->setPointsVisible(points.size() <= MarkedPoints);
     times->replace(points);
     chart->addSeries(times);
     const QLocale locale = QLocale::system();
-    connect(times, &QLineSeries::hovered, this, [this, word = word->word, locale](const QPointF& point, bool over) {
-        const auto found = std::find_if(m_words.cbegin(), m_words.cend(),
-                                        [&word](const WordProgress& shown) { return shown.word == word; });
-        const qsizetype i = qRound64(point.x());
-        if (!over || found == m_words.cend() || i < 0 || i >= found->attempts.size()) {
-            QToolTip::hideText();
-            return;
-        }
-        const Attempt& attempt = found->attempts[i];
-        QToolTip::showText(QCursor::pos(),
-                           QStringLiteral("%1: %2 s")
-                               .arg(locale.toString(attempt.when.toLocalTime(), QLocale::ShortFormat), attempt.seconds),
-                           ui->chtAttempts);
-    });
+    connect(times, &QLineSeries::hovered, this,
+            [this, word = word->word, run, locale](const QPointF& point, bool over) {
+                const auto found = std::find_if(m_words.cbegin(), m_words.cend(),
+                                                [&word](const WordProgress& shown) { return shown.word == word; });
+                const qsizetype first = qRound64(point.x()) / run * run;
+                if (!over || found == m_words.cend() || point.x() < -0.5 || first >= found->attempts.size()) {
+                    QToolTip::hideText();
+                    return;
+                }
+                const QList<Attempt>& shown = found->attempts;
+                const auto when = [&](qsizetype i) {
+                    return locale.toString(shown[i].when.toLocalTime(), QLocale::ShortFormat);
+                };
+                const qsizetype last = std::min(shown.size(), first + run) - 1;
+                QToolTip::showText(QCursor::pos(),
+                                   run == 1 ? QStringLiteral("%1: %2 s").arg(when(first), timeText(shown[first]))
+                                            : QStringLiteral("%1 to %2: %3 s on average")
+                                                  .arg(when(first), when(last))
+                                                  .arg(averageOfRun(shown, first, run), 0, 'f', 2),
+                                   ui->chtAttempts);
+            });
 
     const std::optional<double> record = m_recordOf(word->word);
     if (record) {

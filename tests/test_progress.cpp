@@ -29,6 +29,7 @@ private slots:
     void chartNamesTheTimesAndKeepsAttemptsApart();
     void followsTheFinishedWordUntilTheTypistChooses();
     void longWordsAreShownShortened();
+    void longPracticeIsDrawnInRuns();
     void opensBesideTheMainWindow_data();
     void opensBesideTheMainWindow();
     void mistakesAreNotedAndPracticeGoesToTheNeediestWord();
@@ -99,6 +100,8 @@ void TestProgress::historyWritesAndReadsBack_data() {
         "date,word,seconds,letters,fixes,record,milliseconds,mistakes,wpm\n"
         "2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,3512,,40\n",
         {"cat 3.5 3 0 1 3512ms []"});
+    row("a date without its offset, of local time", header + "2026-12-01T08:00:00,cat,3.5,3,0,1\r\n",
+        {"cat 3.5 3 0 1"});
     row("lines that do not read",
         header + "2026-12-01T08:00:00,cat,3.5,3,0,2\r\nyesterday,cat,3.5,3,0,1\r\n2026-12-01T08:00:00,cat,x,3,0,1\r\n"
                  "2026-12-01T08:00:00,cat,-1,3,0,1\r\n2026-12-01T08:00:00,cat,3.5,3,0\r\n");
@@ -371,6 +374,29 @@ void TestProgress::longWordsAreShownShortened() {
                                   cell.data(Qt::ToolTipRole), cell.data(Qt::AccessibleTextRole)})
         QCOMPARE(whole.toString(), word);
     QVERIFY(window->sizeHint().width() < 1000);
+    window->close();
+}
+
+// 2,500 attempts are drawn as 834 averages of three in a row.
+void TestProgress::longPracticeIsDrawnInRuns() {
+    const QDateTime noon(QDate(2026, 12, 5), QTime(12, 0));
+    QByteArray history = History::headerLine();
+    for (int i = 0; i < 2500; ++i)
+        history += History::line(attempt("the", i % 2 ? "2" : "1", noon.addSecs(i * 60)));
+    Form1Harness h;
+    h.fakes.appendFiles.files.insert(History::FileName, history);
+    h.start(resultLines("the - na na"));
+    QWidget* window = openProgress(h);
+    window->resize(720, 620);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    auto* view = window->findChild<QChartView*>("chtAttempts");
+    auto* times = qobject_cast<QLineSeries*>(view->chart()->series().value(0));
+    QCOMPARE(times->name() + ' ' + QString::number(times->count()), "Average time of each 3 attempts in a row 834");
+    QCOMPARE(times->at(0), QPointF(1, 4 / 3.0));
+    const QPoint first = view->mapFromScene(view->chart()->mapToPosition(times->at(0), times));
+    QTest::mouseMove(view->viewport(), first + QPoint(0, 20));
+    QTest::mouseMove(view->viewport(), first);
+    QTRY_COMPARE(QToolTip::text(), "5 Dec 2026 12:00:00 to 5 Dec 2026 12:02:00: 1.33 s on average");
     window->close();
 }
 
