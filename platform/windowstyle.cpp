@@ -120,11 +120,9 @@ QRect besideWindow(const QRect& mainFrame, QSize size, const QSize& smallest, co
     std::pair<qint64, qint64> bestScore(std::numeric_limits<qint64>::max(), 0);
     for (int side = 0; side < 4; ++side) {
         const QRect room = rooms[side].intersected(screen);
-        // Made smaller to fit the room where it still can be used; else as
-        // it is, covering part of the main window.
-        QSize fitted = size.boundedTo(room.size());
-        if (fitted.width() < smallest.width() || fitted.height() < smallest.height())
-            fitted = size;
+        // Made smaller to fit the room, though not below the smallest size
+        // it can be used at, with which it covers the least of the main window.
+        const QSize fitted = size.boundedTo(room.size()).expandedTo(smallest).boundedTo(size);
         QRect placed(QPoint(), fitted);
         if (side < 2)
             placed.moveTopLeft({side == 0 ? room.left() : room.right() + 1 - fitted.width(), mainFrame.top()});

@@ -33,7 +33,7 @@ void centreOnScreen(QWidget* window);
 // Where a window of the given frame size goes beside the main window's frame
 // on the screen's free area: on the side with room for it, made smaller down
 // to the smallest size it can be used at where that fits; where no side has
-// room, where it covers the least of the main window.
+// room, at that size where it covers the least of the main window.
 QRect besideWindow(const QRect& mainFrame, QSize size, const QSize& smallest, const QRect& screen);
 
 // Places the window, with its frame, beside the main window (besideWindow).
