@@ -6,6 +6,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QChartView>
+#include <QClipboard>
 #include <QListWidget>
 #include <QTableView>
 #include <QTest>
@@ -263,6 +264,8 @@ void TestProgress::mistakesAreNotedAndPracticeGoesToTheNeediestWord() {
     keys("cxz\b\bar\bt");
     QVERIFY(h.fakes.appendFiles.files.value(History::FileName)
                 .endsWith("2026-12-05T18:22:05-03:30,cat,0,9,2,1,3200,2:a>x 3:t>r\r\n"));
+    // The focus leaves the typing box; choosing a word to practise puts it back.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
 
     QWidget* window = openProgress(h);
     QCOMPARE(entries(window->findChild<QComboBox*>("cboWord")), QStringList({"cat", "dog", "eel", "gone"}));
@@ -300,7 +303,11 @@ void TestProgress::mistakesAreNotedAndPracticeGoesToTheNeediestWord() {
     QCOMPARE(h.setting("PractiseNeediestWord"), "1");
     // Of the listed words cat needs practice most: two wrong letters in its only attempt.
     QTRY_COMPARE(QApplication::focusWidget(), h.ui->Text1);
-    keys("eel");
+    // A text longer than the word notes the extra letter.
+    QGuiApplication::clipboard()->setText("eels");
+    QTest::keyClick(h.ui->Text1, Qt::Key_V, Qt::ControlModifier);
+    keys("\b");
+    QVERIFY(h.fakes.appendFiles.files.value(History::FileName).endsWith(",400,4:>s\r\n"));
     QCOMPARE(h.ui->Combo1->currentText(), "cat");
     window->close();
     QVERIFY(openProgress(h)->findChild<QCheckBox*>("chkPractise")->isChecked());
