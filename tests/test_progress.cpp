@@ -170,9 +170,10 @@ void TestProgress::windowShowsEachWordsFigures() {
     for (int i = 0; i < 10; ++i)
         history += History::line(attempt("alpha", i % 2 ? "5" : "4", now.addDays(-20 + i)));
     history += History::line(attempt("alpha", "6", now.addDays(-30))).repeated(2);
-    history += History::line(attempt("beta, gamma", "3.2", now.addDays(-4)));
+    history += History::line(attempt("beta, gamma", "3.2", now.addDays(-4), 3217));
     for (int i = 0; i < 10; ++i)
-        history += History::line(attempt("delta", i < 5 ? "2" : "4", now.addSecs(-i * 60)));
+        history += History::line(
+            attempt("delta", i < 5 ? "2" : "4", now.addSecs(-i * 60), i ? Attempt::NoMilliseconds : 1987));
     history += History::line(attempt("delta", "2", now.addDays(-11)));
     h.fakes.appendFiles.files.insert(History::FileName, history);
     h.fakes.clock.dateTime = now;
@@ -186,8 +187,8 @@ void TestProgress::windowShowsEachWordsFigures() {
         for (int column = 0; column < table->columnCount(); ++column)
             shown << table->index(row, column).data().toString();
     }
-    QCOMPARE(shown, (QStringList{"alpha", "12", "4", "4.50", "1.50 s faster", "2", "beta, gamma", "1", "3.2", "3.20",
-                                 "", "3", "delta", "11", "2", "3.00", "1.00 s slower", "1"}));
+    QCOMPARE(shown, (QStringList{"alpha", "12", "4", "4.50", "1.50 s faster", "2", "beta, gamma", "1", "3.22", "3.22",
+                                 "", "3", "delta", "11", "1.99", "3.00", "1.00 s slower", "1"}));
     QCOMPARE(window->findChild<QLabel*>("lblTotals")->text(), "Attempts today: 10    This week: 11    All time: 24");
     // Where weeks start on Sunday, last Sunday is this week's; a clock put back makes attempts of tomorrow.
     // Days start at local midnight (the test runs in a zone far from UTC).
@@ -200,7 +201,7 @@ void TestProgress::windowShowsEachWordsFigures() {
     QCOMPARE(window->findChild<QComboBox*>("cboWord")->currentText(), "delta");
     QCOMPARE(window->findChild<QListWidget*>("lstPositions")->item(0)->text(), "No wrong letters kept yet");
     const QChartView* chart = window->findChild<QChartView*>("chtAttempts");
-    QCOMPARE(chart->accessibleDescription(), "delta: 11 attempts, best 2 seconds, latest 2 seconds");
+    QCOMPARE(chart->accessibleDescription(), "delta: 11 attempts, best 1.99 seconds, latest 1.99 seconds");
     // A listed word without a record gets no record line.
     QCOMPARE(chart->chart()->series().size(), 2);
     window->findChild<QComboBox*>("cboWord")->setCurrentText("alpha");
@@ -246,7 +247,7 @@ void TestProgress::mistakesAreNotedAndPracticeGoesToTheNeediestWord() {
     const QDateTime earlier(QDate(2026, 12, 4), QTime(9, 0));
     h.fakes.appendFiles.files.insert(
         History::FileName,
-        History::headerLine() + History::line(attempt("eel", "0.5", earlier, 500, {{2, U'e', U'w'}})) +
+        History::headerLine() + History::line(attempt("eel", "0.5", earlier, 500, {{2, U'e', U'w'}, {4, 0, U'z'}})) +
             History::line(attempt("eel", "1", earlier.addSecs(1), 1000, {{2, U'e', U'w'}})) +
             History::line(attempt("dog", "1", earlier, 1000)) + History::line(attempt("gone", "0.1", earlier, 100)) +
             History::line(attempt("gone", "2", earlier.addSecs(1), 2000)));
@@ -277,7 +278,7 @@ void TestProgress::mistakesAreNotedAndPracticeGoesToTheNeediestWord() {
             lists << list->item(row)->text();
     }
     QCOMPARE(lists, (QStringList{"Letter 2 (a): 1 time", "Letter 3 (t): 1 time", "e typed as w: 2 times",
-                                 "a typed as x: 1 time", "t typed as r: 1 time"}));
+                                 "z typed past the end: 1 time", "a typed as x: 1 time", "t typed as r: 1 time"}));
 
     auto* table = window->findChild<QTableView*>("tblWords");
     table->setFocus();
