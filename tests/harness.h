@@ -7,6 +7,7 @@
 #include "platform/qttextfiles.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -14,7 +15,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QTimerEvent>
 
 #include <functional>
 #include <memory>
@@ -58,6 +61,24 @@ inline QList<int> marks(const QComboBox* list) {
     for (int i = 0; i < list->count(); ++i)
         result << (list->itemIcon(i).isNull() ? 0 : list->itemData(i, Form3::PictureRole).toInt());
     return result;
+}
+
+// The window of that name on the screen, as the user finds it.
+template <typename T = QWidget> T* shownWindow(const char* name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->objectName() == QLatin1String(name))
+            return qobject_cast<T*>(window);
+    }
+    return nullptr;
+}
+
+// Types the text into the control as a keyboard does, one key press per
+// character, letters outside ASCII included.
+inline void typeKeys(QWidget* control, const QString& text) {
+    for (QChar c : text) {
+        const Qt::Key key = c.unicode() < 0x80 ? QTest::asciiToKey(char(c.unicode())) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, control, key, QString(c), Qt::NoModifier);
+    }
 }
 
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
@@ -104,7 +125,9 @@ struct Form3Controls : Controls {
               *Text4 = find<QLineEdit>("Text4"), *Text5 = find<QLineEdit>("Text5"), *Text6 = find<QLineEdit>("Text6"),
               *Text7 = find<QLineEdit>("Text7"), *Text8 = find<QLineEdit>("Text8");
     QComboBox *ImageCombo1 = find<QComboBox>("ImageCombo1"), *ImageCombo2 = find<QComboBox>("ImageCombo2");
-    QPushButton *Command1 = find<QPushButton>("Command1"), *Command5 = find<QPushButton>("Command5");
+    QPushButton *Command1 = find<QPushButton>("Command1"), *Command2 = find<QPushButton>("Command2"),
+                *Command3 = find<QPushButton>("Command3"), *Command4 = find<QPushButton>("Command4"),
+                *Command5 = find<QPushButton>("Command5");
 };
 
 // Plays a script of blank-separated steps, each "name" or "name:argument"
@@ -180,14 +203,16 @@ struct Form1Harness {
     }
     QString setting(const QString& key) const { return fakes.settings.values.value("Tapmeter/Settings/" + key); }
 
-    // One change of the typing box per character, as typing makes them.
-    void type(const QString& text) {
-        for (QChar c : text)
-            ui->Text1->setText(ui->Text1->text() + c);
-    }
+    // Typed into the typing box, one key at a time.
+    void type(const QString& text) { typeKeys(ui->Text1, text); }
+    // Ticks of the run clock, each the timer's own event: its timeout reaches
+    // the window through the window's own connection, and a stopped clock
+    // does not tick.
     void ticks(int count) {
-        for (int i = 0; i < count; ++i)
-            form->Timer1_Timer();
+        for (int i = 0; i < count && ui->Timer1->isActive(); ++i) {
+            QTimerEvent tick(ui->Timer1->timerId());
+            QCoreApplication::sendEvent(ui->Timer1, &tick);
+        }
     }
     QColor indicator() const { return ui->Shape1->fillColor(); }
     QStringList listed() const { return entries(ui->Combo1); }
@@ -197,21 +222,21 @@ struct Form1Harness {
         if (!form)
             start();
         ui->mnuUpdate->trigger();
-        window = form->updateWindow();
+        window = shownWindow<Form3>("Form3");
         w.emplace(Form3Controls{{window.data()}});
     }
     // Both browse buttons, each answered with a path ("" is Cancel).
     void choose(const QString& source1, const QString& source2) {
         fakes.dialogs.openFileAnswers << source1 << source2;
-        window->Command2_Click();
-        window->Command3_Click();
+        w->Command2->click();
+        w->Command3->click();
     }
     // Opens Update Results, chooses both sources and presses "Open".
     void openSources(const QString& source1, const QString& source2) {
         if (!window)
             openWindow();
         choose(source1, source2);
-        window->Command4_Click();
+        w->Command4->click();
     }
     // Writes the two fake files (records as resultLines() takes them) and opens them.
     void openRecords(const QString& records1, const QString& records2) {

@@ -72,7 +72,7 @@ QStringList memory(const Form1Harness& h) {
 bool write(Form1Harness& h, Caller caller) {
     if (caller == Caller::Closing)
         return h.form->close();
-    caller == Caller::Merge ? h.window->Command5_Click() : h.form->Command4_Click();
+    caller == Caller::Merge ? h.w->Command5->click() : h.ui->Command4->click();
     return true;
 }
 
@@ -125,7 +125,7 @@ void TestStress::failedWriteLosesNothing() {
     QVERIFY(writeFile(h.resultsPath(), OldResults) && writeFile(friendPath, FriendResults));
     h.start();
     h.fakes.dialogs.promptAnswers << QString::fromLatin1(LongWord);
-    h.form->Command3_Click();
+    h.ui->Command3->click();
     if (caller == Caller::Merge)
         h.openSources(friendPath, h.resultsPath());
     const QStringList before = memory(h);
@@ -186,7 +186,7 @@ void TestStress::hostileFilesLoadAsTheRulesSay() {
     QCOMPARE(h.listed(), words);
     QCOMPARE(h.fakes.dialogs.messages().size(), readWhole ? 0 : 1);
     QVERIFY(readWhole || (toldOverWindow && h.fakes.dialogs.messages()[0].contains("results.dat.bak")));
-    h.form->Command4_Click();
+    h.ui->Command4->click();
     QCOMPARE(readFile(h.resultsPath()), saved);
     QCOMPARE(readFile(h.resultsPath() + ".bak"), readWhole ? QByteArray() : file);
     // As Source 2 of a merge from a plain file; writing back 101 of 10,000 records would lose the rest, so nothing is
@@ -197,7 +197,7 @@ void TestStress::hostileFilesLoadAsTheRulesSay() {
     QVERIFY(writeFile(hostilePath, file) && writeFile(h.root.filePath("plain.dat"), plain));
     h.openSources(h.root.filePath("plain.dat"), hostilePath);
     QCOMPARE(entries(h.w->ImageCombo2), words);
-    h.window->Command5_Click();
+    h.w->Command5->click();
     QCOMPARE(readFile(hostilePath), refused ? file : saved + plain);
     QCOMPARE(readFile(hostilePath + ".bak"), readWhole || refused ? QByteArray() : file);
     QCOMPARE(h.fakes.dialogs.messages().last().endsWith(hostilePath + ".bak."), !readWhole && !refused);

@@ -111,12 +111,12 @@ void TestWordList::script() {
                   {"yes", [&](const QString&) { h.fakes.dialogs.confirmAnswers << true; }},
                   {"about", [&](const QString&) { h.ui->mnuAbout->trigger(); }},
                   {"update", [&](const QString&) { h.openWindow(); }},
-                  {"leave", [&](const QString&) { h.window->Command1_Click(); }},
+                  {"leave", [&](const QString&) { h.w->Command1->click(); }},
                   // The other windows go with the main window. What closing saw goes among the boxes; no box of
                   // this program asks for a file.
                   {"close", [&](const QString&) {
                        const QString closed = h.form->close() ? "closed" : "stays";
-                       const QString seen = closed + (h.form->aboutWindow() ? "+About" : "") +
+                       const QString seen = closed + (shownWindow("Form2") ? "+About" : "") +
                                             (h.window ? "+Update" : "") +
                                             " writes:" + QString::number(h.fakes.files.writes);
                        h.fakes.dialogs.boxes << FakeDialogs::Box{FakeDialogs::Kind::OpenFile, seen};
