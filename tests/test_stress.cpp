@@ -1,7 +1,6 @@
 // The program on real files under stress: results.dat written on a failing disk by the Save button, on closing and
 // by the merge, and results files no typist would write.
 #include "tests/harness.h"
-#include "database/resultsformat.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -56,9 +55,9 @@ bool oldStateKept(Fault fault, const Form1Harness& h) {
     return files.isEmpty() && !QFileInfo::exists(QStringLiteral("/results.dat"));
 }
 
-// What both windows hold: the word table, the lists, the marks and the panel.
+// What both windows show: the lists, the records, the marks.
 QStringList memory(const Form1Harness& h) {
-    QStringList held = h.listed() + ResultsFormat::recordLines(h.form->wordTable(), RecordTable::Slots);
+    QStringList held = h.listed() << h.ui->Text2->text() << h.ui->Text3->text() << h.ui->Text4->text();
     if (h.window) {
         held << entries(h.w->ImageCombo1) << entries(h.w->ImageCombo2) << h.w->Text6->text() << h.w->Text7->text()
              << h.w->Text8->text();

@@ -99,14 +99,6 @@ Form1::~Form1() {
     delete m_progress;
 }
 
-Form2* Form1::aboutWindow() const {
-    return m_form2;
-}
-
-Form3* Form1::updateWindow() const {
-    return m_form3;
-}
-
 void Form1::connectHandlers() {
     connect(ui->mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
     connect(ui->mnuUpdate, &QAction::triggered, this, &Form1::mnuUpdate_Click);
