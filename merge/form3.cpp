@@ -31,7 +31,6 @@ Form3::Form3(Services& services, SourceTable& source1Table, SourceTable& source2
     , Source2Table(source2Table)
     , m_mainWindow(mainWindow)
     , m_loadResults(std::move(loadResults)) {
-    exposeWithWindowRole();
     ui->setupUi(this);
     makeFixedDialogFrame(this);
     setAttribute(Qt::WA_DeleteOnClose);

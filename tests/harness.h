@@ -125,7 +125,8 @@ struct Form1Controls : Controls {
                 *Command5 = find<QPushButton>("Command5"), *Command6 = find<QPushButton>("Command6");
     QCheckBox *Check1 = find<QCheckBox>("Check1"), *Check2 = find<QCheckBox>("Check2");
     FilledSquare* Shape1 = find<FilledSquare>("Shape1");
-    QAction *mnuAbout = find<QAction>("mnuAbout"), *mnuUpdate = find<QAction>("mnuUpdate");
+    QAction *mnuAbout = find<QAction>("mnuAbout"), *mnuUpdate = find<QAction>("mnuUpdate"),
+            *mnuProgress = find<QAction>("mnuProgress");
     QTimer* Timer1 = find<QTimer>("Timer1");
 };
 

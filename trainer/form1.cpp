@@ -70,6 +70,9 @@ Form1::Form1(Services& services, QWidget* parent)
     , ui(std::make_unique<Ui::Form1>())
     , Timer1(new QTimer(this))
     , m_services(services) {
+    // Before the first window, so that a screen reader meets About, Progress
+    // and Update Results as windows whichever is opened first.
+    exposeWithWindowRole();
     ui->setupUi(this);
     makeFixedDialogFrame(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
