@@ -19,6 +19,7 @@ private slots:
     void historyWritesAndReadsBack();
     void windowShowsEachWordsFigures();
     void finishedWordsAreKeptAndAFailureIsToldOnce();
+    void keyboardWorksTheWindow();
 };
 
 namespace {
@@ -155,6 +156,53 @@ void TestProgress::finishedWordsAreKeptAndAFailureIsToldOnce() {
     window->close();
     QString error;
     QVERIFY(!QtAppendFiles().append("/dev/full", "", "a full disk\r\n", &error) && !error.isEmpty());
+}
+
+// Arrows in the table and in the word list switch the chart, the table's menu
+// (Shift+F10) sorts it, a finished word leaves the chart on its word, and Back
+// leaves.
+void TestProgress::keyboardWorksTheWindow() {
+    Form1Harness h;
+    QByteArray history = History::headerLine();
+    for (const char* word : {"bb", "cc", "aa", "bb", "cc", "bb"})
+        history += History::line(attempt(word, "3"));
+    h.fakes.appendFiles.files.insert(History::FileName, history);
+    h.start({":::cc"});
+    h.ui->mnuProgress->trigger();
+    QWidget* window = shownWindow("ProgressWindow");
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* table = window->findChild<QTableView*>("tblWords");
+    const auto charted = [window] {
+        return window->findChild<QChartView*>()->accessibleDescription().section(':', 0, 0);
+    };
+    QCOMPARE(charted(), "cc");
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Home);
+    QCOMPARE(charted(), "aa");
+    QTest::keyClick(table, Qt::Key_Down);
+    QCOMPARE(charted(), "bb");
+    QStringList menu;
+    QTimer::singleShot(0, [&menu] {
+        QWidget* popup = QApplication::activePopupWidget();
+        for (const QAction* action : popup->actions())
+            menu << action->text();
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    });
+    QTest::keyClick(table, Qt::Key_F10, Qt::ShiftModifier);
+    QCOMPARE(menu.first(), "Sort by Word");
+    QCOMPARE(menu.size(), table->model()->columnCount());
+    QStringList order;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        order << table->model()->index(row, 0).data().toString();
+    QCOMPARE(order, (QStringList{"aa", "cc", "bb"}));
+    QTest::keyClick(window->findChild<QComboBox*>("cboWord"), Qt::Key_Down);
+    QCOMPARE(charted(), "cc");
+    h.type("cc");
+    QCOMPARE(charted(), "cc");
+    window->findChild<QPushButton*>("cmdBack")->click();
+    QVERIFY(!shownWindow("ProgressWindow"));
 }
 
 QTEST_MAIN(TestProgress)
