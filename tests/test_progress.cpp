@@ -23,6 +23,7 @@ private slots:
     void windowShowsEachWordsFigures();
     void finishedWordsAreKeptAndAFailureIsToldOnce();
     void mistakesAreNotedAndPracticeGoesToTheNeediestWord();
+    void keyboardWorksTheWindow();
 };
 
 namespace {
@@ -48,11 +49,7 @@ QStringList summaries(const QList<Attempt>& attempts) {
 // Opens Progress from the main window's menu.
 QWidget* openProgress(Form1Harness& h) {
     h.form->findChild<QAction*>("mnuProgress")->trigger();
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("ProgressWindow"))
-            return window;
-    }
-    return nullptr;
+    return shownWindow("ProgressWindow");
 }
 } // namespace
 
@@ -222,9 +219,9 @@ void TestProgress::finishedWordsAreKeptAndAFailureIsToldOnce() {
 
     h.fakes.appendFiles.failWrites.clear();
     QWidget* window = openProgress(h);
-    h.ticks(12);
     h.fakes.clock.steady = 5000;
     h.type(word.left(1));
+    h.ticks(12);
     h.fakes.clock.steady = 6234;
     h.type(word.mid(1));
     QCOMPARE(h.fakes.appendFiles.files.value(History::FileName),
@@ -312,6 +309,53 @@ void TestProgress::mistakesAreNotedAndPracticeGoesToTheNeediestWord() {
     QCOMPARE(h.ui->Combo1->currentText(), "cat");
     window->close();
     QVERIFY(openProgress(h)->findChild<QCheckBox*>("chkPractise")->isChecked());
+}
+
+// Arrows in the table and in the word list switch the chart, the table's menu
+// (Shift+F10) sorts it, a finished word leaves the chart on its word, and Back
+// leaves.
+void TestProgress::keyboardWorksTheWindow() {
+    Form1Harness h;
+    QByteArray history = History::headerLine();
+    for (const char* word : {"bb", "cc", "aa", "bb", "cc", "bb"})
+        history += History::line(attempt(word, "3"));
+    h.fakes.appendFiles.files.insert(History::FileName, history);
+    h.start({":::cc"});
+    h.ui->mnuProgress->trigger();
+    QWidget* window = shownWindow("ProgressWindow");
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* table = window->findChild<QTableView*>("tblWords");
+    const auto charted = [window] {
+        return window->findChild<QChartView*>()->accessibleDescription().section(':', 0, 0);
+    };
+    QCOMPARE(charted(), "cc");
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Home);
+    QCOMPARE(charted(), "aa");
+    QTest::keyClick(table, Qt::Key_Down);
+    QCOMPARE(charted(), "bb");
+    QStringList menu;
+    QTimer::singleShot(0, [&menu] {
+        QWidget* popup = QApplication::activePopupWidget();
+        for (const QAction* action : popup->actions())
+            menu << action->text();
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    });
+    QTest::keyClick(table, Qt::Key_F10, Qt::ShiftModifier);
+    QCOMPARE(menu.first(), "Sort by Word");
+    QCOMPARE(menu.size(), table->model()->columnCount());
+    QStringList order;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        order << table->model()->index(row, 0).data().toString();
+    QCOMPARE(order, (QStringList{"aa", "cc", "bb"}));
+    QTest::keyClick(window->findChild<QComboBox*>("cboWord"), Qt::Key_Down);
+    QCOMPARE(charted(), "cc");
+    h.type("cc");
+    QCOMPARE(charted(), "cc");
+    window->findChild<QPushButton*>("cmdBack")->click();
+    QVERIFY(!shownWindow("ProgressWindow"));
 }
 
 QTEST_MAIN(TestProgress)
