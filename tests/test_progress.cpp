@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QChartView>
+#include <QClipboard>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QTableView>
@@ -33,6 +34,7 @@ private slots:
     void opensBesideTheMainWindow_data();
     void opensBesideTheMainWindow();
     void mistakesAreNotedAndPracticeGoesToTheNeediestWord();
+    void keyboardWorksTheWindow();
 };
 
 namespace {
@@ -58,11 +60,7 @@ QStringList summaries(const QList<Attempt>& attempts) {
 // Opens Progress from the main window's menu.
 QWidget* openProgress(Form1Harness& h) {
     h.form->findChild<QAction*>("mnuProgress")->trigger();
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("ProgressWindow"))
-            return window;
-    }
-    return nullptr;
+    return shownWindow("ProgressWindow");
 }
 } // namespace
 
@@ -182,9 +180,10 @@ void TestProgress::windowShowsEachWordsFigures() {
     for (int i = 0; i < 10; ++i)
         history += History::line(attempt("alpha", i % 2 ? "5" : "4", now.addDays(-20 + i)));
     history += History::line(attempt("alpha", "6", now.addDays(-30))).repeated(2);
-    history += History::line(attempt("beta, gamma", "3.2", now.addDays(-4)));
+    history += History::line(attempt("beta, gamma", "3.2", now.addDays(-4), 3217));
     for (int i = 0; i < 10; ++i)
-        history += History::line(attempt("delta", i < 5 ? "2" : "4", now.addSecs(-i * 60)));
+        history += History::line(
+            attempt("delta", i < 5 ? "2" : "4", now.addSecs(-i * 60), i ? Attempt::NoMilliseconds : 1987));
     history += History::line(attempt("delta", "2", now.addDays(-11)));
     h.fakes.appendFiles.files.insert(History::FileName, history);
     h.fakes.clock.dateTime = now;
@@ -198,8 +197,8 @@ void TestProgress::windowShowsEachWordsFigures() {
         for (int column = 0; column < table->columnCount(); ++column)
             shown << table->index(row, column).data().toString();
     }
-    QCOMPARE(shown, (QStringList{"alpha", "12", "4", "4.50", "1.50 s faster", "2", "beta, gamma", "1", "3.2", "3.20",
-                                 "", "3", "delta", "11", "2", "3.00", "1.00 s slower", "1"}));
+    QCOMPARE(shown, (QStringList{"alpha", "12", "4", "4.50", "1.50 s faster", "2", "beta, gamma", "1", "3.22", "3.22",
+                                 "", "3", "delta", "11", "1.99", "3.00", "1.00 s slower", "1"}));
     QCOMPARE(window->findChild<QLabel*>("lblTotals")->text(), "Attempts today: 10    This week: 11    All time: 24");
     // Where weeks start on Sunday, last Sunday is this week's; a clock put back makes attempts of tomorrow.
     // Days start at local midnight (the test runs in a zone far from UTC).
@@ -213,6 +212,7 @@ void TestProgress::windowShowsEachWordsFigures() {
     QCOMPARE(window->findChild<QListWidget*>("lstPositions")->item(0)->text(), "No wrong letters kept yet");
     const QChartView* chart = window->findChild<QChartView*>("chtAttempts");
     QVERIFY(chart->accessibleDescription().startsWith("delta: 11 attempts, from 24 Nov 2026"));
+    QVERIFY(chart->accessibleDescription().endsWith("best 1.99 seconds, latest 1.99 seconds"));
     // A listed word without a record gets no record line.
     QCOMPARE(chart->chart()->series().size(), 2);
     window->findChild<QComboBox*>("cboWord")->setCurrentText("alpha");
@@ -233,9 +233,9 @@ void TestProgress::finishedWordsAreKeptAndAFailureIsToldOnce() {
 
     h.fakes.appendFiles.failWrites.clear();
     QWidget* window = openProgress(h);
-    h.ticks(12);
     h.fakes.clock.steady = 5000;
     h.type(word.left(1));
+    h.ticks(12);
     h.fakes.clock.steady = 6234;
     h.type(word.mid(1));
     QCOMPARE(h.fakes.appendFiles.files.value(History::FileName),
@@ -427,7 +427,7 @@ void TestProgress::mistakesAreNotedAndPracticeGoesToTheNeediestWord() {
     const QDateTime earlier(QDate(2026, 12, 4), QTime(9, 0));
     h.fakes.appendFiles.files.insert(
         History::FileName,
-        History::headerLine() + History::line(attempt("eel", "0.5", earlier, 500, {{2, U'e', U'w'}})) +
+        History::headerLine() + History::line(attempt("eel", "0.5", earlier, 500, {{2, U'e', U'w'}, {4, 0, U'z'}})) +
             History::line(attempt("eel", "1", earlier.addSecs(1), 1000, {{2, U'e', U'w'}})) +
             History::line(attempt("dog", "1", earlier, 1000)) + History::line(attempt("gone", "0.1", earlier, 100)) +
             History::line(attempt("gone", "2", earlier.addSecs(1), 2000)));
@@ -445,6 +445,8 @@ void TestProgress::mistakesAreNotedAndPracticeGoesToTheNeediestWord() {
     keys("cxz\b\bar\bt");
     QVERIFY(h.fakes.appendFiles.files.value(History::FileName)
                 .endsWith("2026-12-05T18:22:05-03:30,cat,0,9,2,1,3200,2:a>x 3:t>r\r\n"));
+    // The focus leaves the typing box; choosing a word to practise puts it back.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
 
     QWidget* window = openProgress(h);
     QCOMPARE(entries(window->findChild<QComboBox*>("cboWord")), QStringList({"cat", "dog", "eel", "gone"}));
@@ -456,7 +458,7 @@ void TestProgress::mistakesAreNotedAndPracticeGoesToTheNeediestWord() {
             lists << list->item(row)->text();
     }
     QCOMPARE(lists, (QStringList{"Letter 2 (a): 1 time", "Letter 3 (t): 1 time", "e typed as w: 2 times",
-                                 "a typed as x: 1 time", "t typed as r: 1 time"}));
+                                 "z typed past the end: 1 time", "a typed as x: 1 time", "t typed as r: 1 time"}));
 
     auto* table = window->findChild<QTableView*>("tblWords");
     table->setFocus();
@@ -482,10 +484,61 @@ void TestProgress::mistakesAreNotedAndPracticeGoesToTheNeediestWord() {
     QCOMPARE(h.setting("PractiseNeediestWord"), "1");
     // Of the listed words cat needs practice most: two wrong letters in its only attempt.
     QTRY_COMPARE(QApplication::focusWidget(), h.ui->Text1);
-    keys("eel");
+    // A text longer than the word notes the extra letter.
+    QGuiApplication::clipboard()->setText("eels");
+    QTest::keyClick(h.ui->Text1, Qt::Key_V, Qt::ControlModifier);
+    keys("\b");
+    QVERIFY(h.fakes.appendFiles.files.value(History::FileName).endsWith(",400,4:>s\r\n"));
     QCOMPARE(h.ui->Combo1->currentText(), "cat");
     window->close();
     QVERIFY(openProgress(h)->findChild<QCheckBox*>("chkPractise")->isChecked());
+}
+
+// Arrows in the table and in the word list switch the chart, the table's menu
+// (Shift+F10) sorts it, a finished word leaves the chart on its word, and Back
+// leaves.
+void TestProgress::keyboardWorksTheWindow() {
+    Form1Harness h;
+    QByteArray history = History::headerLine();
+    for (const char* word : {"bb", "cc", "aa", "bb", "cc", "bb"})
+        history += History::line(attempt(word, "3"));
+    h.fakes.appendFiles.files.insert(History::FileName, history);
+    h.start({":::cc"});
+    h.ui->mnuProgress->trigger();
+    QWidget* window = shownWindow("ProgressWindow");
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    auto* table = window->findChild<QTableView*>("tblWords");
+    const auto charted = [window] {
+        return window->findChild<QChartView*>()->accessibleDescription().section(':', 0, 0);
+    };
+    QCOMPARE(charted(), "cc");
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Home);
+    QCOMPARE(charted(), "aa");
+    QTest::keyClick(table, Qt::Key_Down);
+    QCOMPARE(charted(), "bb");
+    QStringList menu;
+    QTimer::singleShot(0, [&menu] {
+        QWidget* popup = QApplication::activePopupWidget();
+        for (const QAction* action : popup->actions())
+            menu << action->text();
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    });
+    QTest::keyClick(table, Qt::Key_F10, Qt::ShiftModifier);
+    QCOMPARE(menu.first(), "Sort by Word");
+    QCOMPARE(menu.size(), table->model()->columnCount());
+    QStringList order;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        order << table->model()->index(row, 0).data().toString();
+    QCOMPARE(order, (QStringList{"aa", "cc", "bb"}));
+    QTest::keyClick(window->findChild<QComboBox*>("cboWord"), Qt::Key_Down);
+    QCOMPARE(charted(), "cc");
+    h.type("cc");
+    QCOMPARE(charted(), "cc");
+    window->findChild<QPushButton*>("cmdBack")->click();
+    QVERIFY(!shownWindow("ProgressWindow"));
 }
 
 QTEST_MAIN(TestProgress)

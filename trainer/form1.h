@@ -28,10 +28,6 @@ public:
     explicit Form1(Services& services, QWidget* parent = nullptr);
     ~Form1() override;
 
-    const WordTable& wordTable() const { return m_wordTable; }
-    Form2* aboutWindow() const;
-    Form3* updateWindow() const;
-
 public slots:
     // Start-up and shutdown.
     void Form_Load();
