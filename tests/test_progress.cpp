@@ -57,6 +57,16 @@ QStringList summaries(const QList<Attempt>& attempts) {
     return texts;
 }
 
+// Moves the mouse onto a point of the chart's first line, from below it.
+void pointAt(QChartView* view, int point) {
+    view->window()->resize(720, 620);
+    QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+    auto* times = qobject_cast<QXYSeries*>(view->chart()->series().value(0));
+    const QPoint at = view->mapFromScene(view->chart()->mapToPosition(times->at(point), times));
+    QTest::mouseMove(view->viewport(), at + QPoint(0, 20));
+    QTest::mouseMove(view->viewport(), at);
+}
+
 // Opens Progress from the main window's menu.
 QWidget* openProgress(Form1Harness& h) {
     h.form->findChild<QAction*>("mnuProgress")->trigger();
@@ -291,11 +301,7 @@ void TestProgress::chartNamesTheTimesAndKeepsAttemptsApart() {
     QCOMPARE(across.size(), 9);
     QVERIFY(std::adjacent_find(across.begin(), across.end(), std::greater_equal<qreal>()) == across.end());
     // The tooltip of the third point tells its moment.
-    window->resize(720, 620);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    const QPoint second = view->mapFromScene(view->chart()->mapToPosition(times->at(2), times));
-    QTest::mouseMove(view->viewport(), second + QPoint(0, 20));
-    QTest::mouseMove(view->viewport(), second);
+    pointAt(view, 2);
     QFETCH(QString, third);
     QTRY_COMPARE(QToolTip::text(), third);
     window->close();
@@ -387,15 +393,11 @@ void TestProgress::longPracticeIsDrawnInRuns() {
     h.fakes.appendFiles.files.insert(History::FileName, history);
     h.start(resultLines("the - na na"));
     QWidget* window = openProgress(h);
-    window->resize(720, 620);
-    QVERIFY(QTest::qWaitForWindowExposed(window));
     auto* view = window->findChild<QChartView*>("chtAttempts");
     auto* times = qobject_cast<QLineSeries*>(view->chart()->series().value(0));
     QCOMPARE(times->name() + ' ' + QString::number(times->count()), "Average time of each 3 attempts in a row 834");
     QCOMPARE(times->at(0), QPointF(1, 4 / 3.0));
-    const QPoint first = view->mapFromScene(view->chart()->mapToPosition(times->at(0), times));
-    QTest::mouseMove(view->viewport(), first + QPoint(0, 20));
-    QTest::mouseMove(view->viewport(), first);
+    pointAt(view, 0);
     QTRY_COMPARE(QToolTip::text(), "5 Dec 2026 12:00:00 to 5 Dec 2026 12:02:00: 1.33 s on average");
     window->close();
 }
