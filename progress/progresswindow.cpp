@@ -300,12 +300,18 @@ void ProgressWindow::showWord(const QString& word) {
 
 void ProgressWindow::addAttempt(const Attempt& attempt) {
     // A history that could not be read is tried again rather than shown in part.
-    if (!m_historyRead) {
+    if (m_historyRead)
+        addToFigures(attempt);
+    else
         Form_Load();
-        if (!m_typistChose)
-            selectInChooser(attempt.word);
-        return;
+    if (!m_typistChose) {
+        const QSignalBlocker block(ui->cboWord);
+        selectInChooser(attempt.word);
     }
+    cboWord_Click();
+}
+
+void ProgressWindow::addToFigures(const Attempt& attempt) {
     auto found = std::find_if(m_words.begin(), m_words.end(),
                               [&attempt](const WordProgress& word) { return word.word == attempt.word; });
     int row = 0;
@@ -334,12 +340,6 @@ void ProgressWindow::addAttempt(const Attempt& attempt) {
     m_totals.thisWeek += added.thisWeek;
     m_totals.allTime += added.allTime;
     showTotals();
-
-    if (!m_typistChose) {
-        const QSignalBlocker block(ui->cboWord);
-        selectInChooser(attempt.word);
-    }
-    cboWord_Click();
 }
 
 void ProgressWindow::cboWord_Click() {

@@ -57,6 +57,7 @@ private:
     void fillTable();
     void fillRow(int row, const WordProgress& word);
     void showRanks();
+    void addToFigures(const Attempt& attempt);
     void sortTable();
     void fillChooser();
     void addToChooser(const QString& word);

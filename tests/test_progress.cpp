@@ -235,24 +235,31 @@ void TestProgress::windowShowsEachWordsFigures() {
 void TestProgress::finishedWordsAreKeptAndAFailureIsToldOnce() {
     const QString word = QStringLiteral("\"H\u00f8\", ok");
     Form1Harness h;
+    const QByteArray kept = History::headerLine() + History::line(attempt("cat", "3"));
+    h.fakes.appendFiles.files.insert(History::FileName, kept);
     h.start({":::" + word, "-", "na", "na"});
     h.fakes.clock.dateTime = Noon;
     h.fakes.appendFiles.failWrites = QStringLiteral("Permission denied");
     h.type(word);
     h.type(word);
 
+    // A history that could not be read is read again after the next word.
     h.fakes.appendFiles.failWrites.clear();
+    h.fakes.appendFiles.failReads = QStringLiteral("Input/output error");
     QWidget* window = openProgress(h);
+    const QLabel* totals = window->findChild<QLabel*>("lblTotals");
+    QCOMPARE(totals->text(), "Could not read history.csv: Input/output error");
+    h.fakes.appendFiles.failReads.clear();
     h.fakes.clock.steady = 5000;
     h.type(word.left(1));
     h.ticks(12);
     h.fakes.clock.steady = 6234;
     h.type(word.mid(1));
     QCOMPARE(h.fakes.appendFiles.files.value(History::FileName),
-             History::headerLine() + "2026-12-05T12:00:00+01:00,\"\"\"H\xc3\xb8\"\", ok\",1.2,8,0,0,1234,\r\n");
+             kept + "2026-12-05T12:00:00+01:00,\"\"\"H\xc3\xb8\"\", ok\",1.2,8,0,0,1234,\r\n");
     QCOMPARE(h.fakes.dialogs.messages().size(), 1);
     QVERIFY(h.fakes.dialogs.messages().first().contains("history.csv: Permission denied"));
-    QCOMPARE(window->findChild<QLabel*>("lblTotals")->text(), "Attempts today: 1    This week: 1    All time: 1");
+    QCOMPARE(totals->text(), "Attempts today: 2    This week: 2    All time: 2");
     window->close();
     QString error;
     QVERIFY(!QtAppendFiles().append("/dev/full", "", "a full disk\r\n", &error) && !error.isEmpty());

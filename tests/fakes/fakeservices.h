@@ -162,13 +162,14 @@ public:
         bytes += (bytes.isEmpty() ? header : QByteArray()) + line;
         return true;
     }
-    bool read(const QString& path, QByteArray* bytes, QString*) const override {
+    bool read(const QString& path, QByteArray* bytes, QString* error) const override {
         *bytes = files.value(path);
-        return true;
+        return failReads.isEmpty() || refuse(error, failReads);
     }
 
     QMap<QString, QByteArray> files;
     QString failWrites; // when set, every append fails with this reason
+    QString failReads;  // when set, every read fails with this reason
 };
 
 struct FakeServices {
