@@ -163,19 +163,24 @@ static void mergeFiles(benchmark::State& state) {
 }
 BENCHMARK(mergeFiles)->Unit(benchmark::kMicrosecond);
 
-// A history of 100,000 finished words in a folder of its own: 50 words over
-// about a year, in the order they were typed.
+// A history of 100,000 finished words (or as many as asked) in a folder of
+// its own: 50 words, one every five minutes, in the order they were typed.
 struct LongHistory {
     QTemporaryDir root;
     QString path = root.filePath(History::FileName);
     QtAppendFiles files;
-    LongHistory() {
+    explicit LongHistory(int lines = 100'000) {
         QByteArray bytes = History::headerLine();
         const QDateTime start(QDate(2026, 1, 1), QTime(18, 0));
-        for (int i = 0; i < 100'000; ++i) {
+        for (int i = 0; i < lines; ++i) {
             const int tenths = 30 + (i * 7919) % 40;
+            // One wrong letter in every fourth attempt.
+            QList<Mistake> mistakes;
+            if (i % 4 == 0)
+                mistakes.append({1 + i % 6, char32_t(U'a' + i % 26), char32_t(U'a' + i % 23)});
             bytes += History::line({start.addSecs(i * 300), QStringLiteral("word%1").arg(i % 50),
-                                    QString::number(tenths / 10.0), tenths / 10.0, 6, i % 3, i % 97 == 0});
+                                    QString::number(tenths / 10.0), tenths / 10.0, 6, i % 3, i % 97 == 0,
+                                    tenths * 100 + i % 100, true, mistakes});
         }
         if (!writeFile(path, bytes))
             qFatal("cannot write the history");
@@ -187,8 +192,16 @@ static void historyAppend(benchmark::State& state) {
     QTemporaryDir root;
     const QString path = root.filePath(History::FileName);
     QtAppendFiles files;
-    const QByteArray line = History::line(
-        {QDateTime::currentDateTime(), QStringLiteral("keyboard"), QStringLiteral("3.4"), 3.4, 8, 1, false});
+    const QByteArray line = History::line({QDateTime::currentDateTime(),
+                                           QStringLiteral("keyboard"),
+                                           QStringLiteral("3.4"),
+                                           3.4,
+                                           8,
+                                           1,
+                                           false,
+                                           3412,
+                                           true,
+                                           {{3, U'y', U'u'}}});
     timeEachStep(state, [&] {
         if (!files.append(path, History::headerLine(), line, nullptr))
             state.SkipWithError("the append failed");
@@ -211,22 +224,93 @@ static void historyFigures(benchmark::State& state) {
 }
 BENCHMARK(historyFigures)->Unit(benchmark::kMillisecond);
 
-// The Progress window opened on a 100,000-line history and drawn once: the
-// table of 50 words and a chart of 2,000 attempts.
-static void progressWindowOpen(benchmark::State& state) {
+// The largest resident memory of the process since the last call, in MiB:
+// the kernel starts the count anew when asked.
+static double peakMiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    double peak = 0.0;
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                peak = line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+        }
+    }
+    QFile reset(QStringLiteral("/proc/self/clear_refs"));
+    if (reset.open(QIODevice::WriteOnly))
+        reset.write("5");
+    return peak;
+}
+
+// The Progress window as the main window makes it, on a long history.
+struct ProgressOnLongHistory {
+    explicit ProgressOnLongHistory(int lines)
+        : history(lines) {}
     LongHistory history;
     FakeServices fakes;
     Services services{fakes.sound, fakes.dialogs, fakes.settings, fakes.clock, fakes.files, history.files};
-    const QString previousFolder = QDir::currentPath();
-    QDir::setCurrent(history.root.path());
-    for (auto _ : state) {
-        ProgressWindow window(services, [](const QString&) { return std::optional<double>(3.0); });
-        window.show();
+    std::unique_ptr<ProgressWindow> open() {
+        QDir::setCurrent(history.root.path());
+        auto window =
+            std::make_unique<ProgressWindow>(services, [](const QString&) { return std::optional<double>(3.0); });
+        window->show();
         QApplication::processEvents();
+        return window;
     }
+};
+
+// The Progress window opened on a history of 100,000 or 1,000,000 lines and
+// drawn once: the table of 50 words and a chart of one word's attempts. The
+// peak is the most memory the process took while it did so.
+static void progressWindowOpen(benchmark::State& state) {
+    ProgressOnLongHistory progress(int(state.range(0)));
+    const QString previousFolder = QDir::currentPath();
+    peakMiB();
+    for (auto _ : state)
+        progress.open();
+    state.counters["peak_MiB"] = peakMiB();
     QDir::setCurrent(previousFolder);
 }
-BENCHMARK(progressWindowOpen)->Unit(benchmark::kMillisecond);
+BENCHMARK(progressWindowOpen)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+// One finished word added to the open Progress window on 1,000,000 lines and
+// drawn: what the typist waits for before the next key.
+static void progressFinishedWord(benchmark::State& state) {
+    ProgressOnLongHistory progress(1'000'000);
+    const QString previousFolder = QDir::currentPath();
+    const std::unique_ptr<ProgressWindow> window = progress.open();
+    Attempt attempt{QDateTime::currentDateTime(),
+                    QStringLiteral("word7"),
+                    QStringLiteral("3.4"),
+                    3.4,
+                    5,
+                    0,
+                    false,
+                    3412,
+                    true,
+                    {{3, U'r', U'e'}}};
+    timeEachStep(state, [&] {
+        window->addAttempt(attempt);
+        QApplication::processEvents();
+    });
+    QDir::setCurrent(previousFolder);
+}
+BENCHMARK(progressFinishedWord)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// The practice ranking and the tables of wrong letters over a 100,000-line history.
+static void progressRankingAndMistakes(benchmark::State& state) {
+    LongHistory history;
+    QByteArray bytes;
+    history.files.read(history.path, &bytes, nullptr);
+    const QList<Attempt> attempts = History::read(bytes);
+    const QList<WordProgress> words = progressByWord(attempts);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(byNeed(words));
+        benchmark::DoNotOptimize(lettersMissedMost(attempts));
+        for (const WordProgress& word : words)
+            benchmark::DoNotOptimize(mistakesByPosition(word));
+    }
+}
+BENCHMARK(progressRankingAndMistakes)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -26,10 +26,6 @@ class Form3 : public QWidget {
     Q_OBJECT
 
 public:
-    // Where an entry of ImageCombo1 or ImageCombo2 keeps the number of its
-    // picture, which is its comparison mark.
-    static constexpr int PictureRole = Qt::UserRole;
-
     // The two tables outlive the window. mainWindow is made available again
     // when this window is left; loadResults reloads the main window's words.
     Form3(Services& services, SourceTable& source1Table, SourceTable& source2Table, QWidget* mainWindow,

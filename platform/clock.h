@@ -10,4 +10,7 @@ public:
     virtual QString nowText() const = 0;
     // The current local date and time.
     virtual QDateTime nowDateTime() const = 0;
+    // Milliseconds on a clock that is never set back, from a start of its
+    // own: only the difference of two readings means anything.
+    virtual qint64 steadyMilliseconds() const = 0;
 };

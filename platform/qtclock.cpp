@@ -9,3 +9,7 @@ QString QtClock::nowText() const {
 QDateTime QtClock::nowDateTime() const {
     return QDateTime::currentDateTime();
 }
+
+qint64 QtClock::steadyMilliseconds() const {
+    return m_steady.elapsed();
+}

@@ -6,6 +6,8 @@
 namespace Preference {
 inline const QString Section = QStringLiteral("Settings");
 inline const QString Sounds = QStringLiteral("Sounds");
+// Progress: after each finished word, go on to the word that needs practice most.
+inline const QString PractiseNeediestWord = QStringLiteral("PractiseNeediestWord");
 inline const QString CaseSensitive = QStringLiteral("CaseSensitive");
 } // namespace Preference
 

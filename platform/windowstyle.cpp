@@ -1,22 +1,34 @@
 #include "platform/windowstyle.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QEvent>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QShortcut>
+
+#include <algorithm>
+#include <functional>
+#include <limits>
+#include <utility>
 
 namespace {
 
 // The frame is only known once the window manager has put it around the shown
-// window: the window is centred before it is shown, and again, with its frame,
+// window: the window is placed before it is shown, and again, with its frame,
 // when the frame first shows in its geometry.
-class ScreenCentring final : public QObject {
+class FramedPlacement final : public QObject {
 public:
-    explicit ScreenCentring(QWidget* window)
+    using Place = std::function<void(QWidget* window)>;
+
+    FramedPlacement(QWidget* window, Place place)
         : QObject(window)
-        , m_window(window) {
-        centre();
+        , m_window(window)
+        , m_place(std::move(place)) {
+        m_place(window);
         window->installEventFilter(this);
     }
 
@@ -24,19 +36,35 @@ public:
         const bool placed = event->type() == QEvent::Move || event->type() == QEvent::WindowActivate;
         if (placed && m_window->frameGeometry() != m_window->geometry()) {
             m_window->removeEventFilter(this);
-            centre();
+            m_place(m_window);
             deleteLater();
         }
         return false;
     }
 
 private:
-    void centre() {
-        if (const QScreen* screen = m_window->screen())
-            m_window->move(screen->availableGeometry().center() - m_window->frameGeometry().center() + m_window->pos());
-    }
-
     QWidget* m_window;
+    Place m_place;
+};
+
+// How far the frame reaches beyond the window on each side.
+QMargins frameMargins(const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QRect inside = window->geometry();
+    return {inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+            frame.bottom() - inside.bottom()};
+}
+
+// Claims Esc for the open list it watches.
+class EscapeForList final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel))
+            event->accept();
+        return false;
+    }
 };
 
 } // namespace
@@ -57,10 +85,74 @@ void makeFixedDialogFrame(QWidget* window) {
 }
 
 void pressOnEscape(QAbstractButton* button) {
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), button->window());
+    QWidget* window = button->window();
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     QObject::connect(escape, &QShortcut::activated, button, &QAbstractButton::click);
+    // An open list of the window closes itself on Esc without taking the key,
+    // which then went on to the shortcut and left the window too. Claiming the
+    // key for the list first makes Esc close the list only. Asking for the
+    // view makes the list's popup now, so that this filter, installed after
+    // the popup's own, sees the key first.
+    auto* claimEscape = new EscapeForList(window);
+    for (QComboBox* list : window->findChildren<QComboBox*>())
+        list->view()->installEventFilter(claimEscape);
 }
 
 void centreOnScreen(QWidget* window) {
-    new ScreenCentring(window);
+    new FramedPlacement(window, [](QWidget* shown) {
+        if (const QScreen* screen = shown->screen())
+            shown->move(screen->availableGeometry().center() - shown->frameGeometry().center() + shown->pos());
+    });
+}
+
+QRect besideWindow(const QRect& mainFrame, QSize size, const QSize& smallest, const QRect& screen) {
+    size = size.boundedTo(screen.size());
+    // The free room to the right of the main window, to its left, below and above
+    // it.
+    const QRect rooms[] = {
+        QRect(QPoint(mainFrame.right() + 1, screen.top()), screen.bottomRight()),
+        QRect(screen.topLeft(), QPoint(mainFrame.left() - 1, screen.bottom())),
+        QRect(QPoint(screen.left(), mainFrame.bottom() + 1), screen.bottomRight()),
+        QRect(screen.topLeft(), QPoint(screen.right(), mainFrame.top() - 1)),
+    };
+    QRect best;
+    // The least covered of the main window, then the largest.
+    std::pair<qint64, qint64> bestScore(std::numeric_limits<qint64>::max(), 0);
+    for (int side = 0; side < 4; ++side) {
+        const QRect room = rooms[side].intersected(screen);
+        // Made smaller to fit the room, though not below the smallest size
+        // it can be used at, with which it covers the least of the main window.
+        const QSize fitted = size.boundedTo(room.size()).expandedTo(smallest).boundedTo(size);
+        QRect placed(QPoint(), fitted);
+        if (side < 2)
+            placed.moveTopLeft({side == 0 ? room.left() : room.right() + 1 - fitted.width(), mainFrame.top()});
+        else
+            placed.moveTopLeft({mainFrame.left(), side == 2 ? room.top() : room.bottom() + 1 - fitted.height()});
+        placed.moveTopLeft({std::clamp(placed.left(), screen.left(), screen.right() + 1 - fitted.width()),
+                            std::clamp(placed.top(), screen.top(), screen.bottom() + 1 - fitted.height())});
+        const QRect covered = placed.intersected(mainFrame);
+        const std::pair<qint64, qint64> score(qint64(covered.width()) * covered.height(),
+                                              -qint64(fitted.width()) * fitted.height());
+        if (score < bestScore) {
+            bestScore = score;
+            best = placed;
+        }
+    }
+    return best;
+}
+
+void placeBeside(QWidget* window, const QWidget* mainWindow) {
+    new FramedPlacement(window, [mainWindow = QPointer<const QWidget>(mainWindow)](QWidget* shown) {
+        const QScreen* screen = mainWindow ? mainWindow->screen() : nullptr;
+        if (!screen)
+            return;
+        // Until the window has a frame of its own, the main window's tells how
+        // large it will be.
+        const QMargins frame =
+            shown->frameGeometry() != shown->geometry() ? frameMargins(shown) : frameMargins(mainWindow);
+        const QRect placed = besideWindow(mainWindow->frameGeometry(), shown->size().grownBy(frame),
+                                          shown->minimumSizeHint().grownBy(frame), screen->availableGeometry());
+        shown->resize(placed.size().shrunkBy(frame));
+        shown->move(placed.topLeft());
+    });
 }

@@ -30,6 +30,15 @@ void makeFixedDialogFrame(QWidget* window);
 // Places the window, with its frame, in the middle of its screen.
 void centreOnScreen(QWidget* window);
 
+// Where a window of the given frame size goes beside the main window's frame
+// on the screen's free area: on the side with room for it, made smaller down
+// to the smallest size it can be used at where that fits; where no side has
+// room, at that size where it covers the least of the main window.
+QRect besideWindow(const QRect& mainFrame, QSize size, const QSize& smallest, const QRect& screen);
+
+// Places the window, with its frame, beside the main window (besideWindow).
+void placeBeside(QWidget* window, const QWidget* mainWindow);
+
 // Esc in the button's window presses the button, the way Esc leaves a dialog.
 void pressOnEscape(QAbstractButton* button);
 

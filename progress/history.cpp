@@ -1,5 +1,6 @@
 #include "progress/history.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <algorithm>
@@ -7,9 +8,12 @@
 
 namespace {
 
-const QString Columns[] = {QStringLiteral("date"),    QStringLiteral("word"),  QStringLiteral("seconds"),
-                           QStringLiteral("letters"), QStringLiteral("fixes"), QStringLiteral("record")};
-constexpr int ColumnCount = 6;
+const QString Columns[] = {QStringLiteral("date"),         QStringLiteral("word"),    QStringLiteral("seconds"),
+                           QStringLiteral("letters"),      QStringLiteral("fixes"),   QStringLiteral("record"),
+                           QStringLiteral("milliseconds"), QStringLiteral("mistakes")};
+// Lines written before the last two columns were added have only these.
+constexpr int FirstColumns = 6;
+enum Column { MillisecondsColumn = 6, MistakesColumn = 7 };
 
 QString quoted(const QString& field) {
     static const QString special = QStringLiteral(",\"\r\n");
@@ -27,18 +31,19 @@ QByteArray joined(const QStringList& fields) {
     return quotedFields.join(QLatin1Char(',')).toUtf8() + "\r\n";
 }
 
-bool isLineBreak(QChar c) {
-    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+bool isLineBreak(char c) {
+    return c == '\n' || c == '\r';
 }
 
 // Whether a line starts at i with the date of an attempt ("2026-12-05T").
-bool startsAttempt(const QString& text, qsizetype i) {
-    static const QString shape = QStringLiteral("0000-00-00T");
-    if (i + shape.size() > text.size())
+bool startsAttempt(const QByteArray& text, qsizetype i) {
+    static constexpr char shape[] = "0000-00-00T";
+    constexpr qsizetype length = sizeof shape - 1;
+    if (i + length > text.size())
         return false;
-    for (qsizetype k = 0; k < shape.size(); ++k) {
-        const QChar c = text.at(i + k);
-        if (shape.at(k) == QLatin1Char('0') ? !c.isDigit() : c != shape.at(k))
+    for (qsizetype k = 0; k < length; ++k) {
+        const char c = text.at(i + k);
+        if (shape[k] == '0' ? c < '0' || c > '9' : c != shape[k])
             return false;
     }
     return true;
@@ -46,47 +51,101 @@ bool startsAttempt(const QString& text, qsizetype i) {
 
 // Splits the text into records of fields by RFC 4180: a quoted field may hold
 // commas, doubled quotes and line breaks. A line break ends a record whether
-// it is CR LF or LF alone.
-template <typename EachRecord> void forEachRecord(const QString& text, EachRecord eachRecord) {
-    QStringList fields;
-    QString field;
+// it is CR LF or LF alone. The text stays in UTF-8, whose letters never hold
+// these marks' bytes; the fields are kept for the next record, so that a
+// million lines do not make a million times eight texts.
+template <typename EachRecord> void forEachRecord(const QByteArray& text, EachRecord eachRecord) {
+    QList<QByteArray> fields(1);
+    qsizetype count = 0; // the fields before the one being read
     bool inQuotes = false;
+    const char* const data = text.constData();
     const qsizetype size = text.size();
+    const auto nextField = [&fields, &count] {
+        if (++count == fields.size())
+            fields.emplaceBack();
+        fields[count].resize(0);
+    };
     for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text.at(i);
+        const char c = data[i];
         // A line cut short inside a quoted word must not take the lines after
         // it along: a line break before an attempt's date ends it.
         if (inQuotes && isLineBreak(c)) {
-            const qsizetype next =
-                i + (c == QLatin1Char('\r') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n') ? 2 : 1);
+            const qsizetype next = i + (c == '\r' && i + 1 < size && data[i + 1] == '\n' ? 2 : 1);
             inQuotes = !startsAttempt(text, next);
         }
         if (inQuotes) {
-            if (c != QLatin1Char('"'))
-                field += c;
-            else if (i + 1 < size && text.at(i + 1) == QLatin1Char('"'))
-                field += text.at(++i);
+            if (c != '"')
+                fields[count] += c;
+            else if (i + 1 < size && data[i + 1] == '"')
+                fields[count] += data[++i];
             else
                 inQuotes = false;
-        } else if (c == QLatin1Char('"')) {
+        } else if (c == '"') {
             inQuotes = true;
-        } else if (c == QLatin1Char(',')) {
-            fields << field;
-            field.clear();
+        } else if (c == ',') {
+            nextField();
         } else if (isLineBreak(c)) {
-            if (c == QLatin1Char('\r') && i + 1 < size && text.at(i + 1) == QLatin1Char('\n'))
+            if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
                 ++i;
-            fields << field;
-            eachRecord(fields);
-            fields.clear();
-            field.clear();
+            eachRecord(fields, count + 1);
+            count = -1;
+            nextField();
         } else {
-            field += c;
+            // The letters up to the next mark, at once.
+            qsizetype end = i + 1;
+            while (end < size && data[end] != ',' && data[end] != '"' && !isLineBreak(data[end]))
+                ++end;
+            fields[count].append(data + i, end - i);
+            i = end - 1;
         }
     }
     // A last line without its line break was cut short unless it reads whole.
-    if (!fields.isEmpty() || !field.isEmpty())
-        eachRecord(fields << field);
+    if (count > 0 || !fields[0].isEmpty())
+        eachRecord(fields, count + 1);
+}
+
+// The texts of fields, each different one made once: the same word on a
+// million lines then takes the memory of one.
+class SharedTexts {
+public:
+    QString operator()(const QByteArray& bytes) {
+        auto found = m_texts.constFind(bytes);
+        if (found == m_texts.cend())
+            found = m_texts.insert(bytes, QString::fromUtf8(bytes));
+        return *found;
+    }
+
+private:
+    QHash<QByteArray, QString> m_texts;
+};
+
+int twoDigits(const char* digits) {
+    return (digits[0] - '0') * 10 + (digits[1] - '0');
+}
+
+// The moment a date column names, in UTC, which keeps it in the QDateTime
+// itself. The form the program writes ("2026-12-05T18:22:05+01:00") is read
+// here directly: through the general parser a million lines took a second.
+QDateTime readMoment(const QByteArray& text) {
+    static constexpr char shape[] = "0000-00-00T00:00:00+00:00";
+    bool written = text.size() == qsizetype(sizeof shape - 1) && (text[19] == '+' || text[19] == '-');
+    for (qsizetype k = 0; written && k < text.size(); ++k)
+        written = shape[k] == '0' ? text[k] >= '0' && text[k] <= '9' : k == 19 || text[k] == shape[k];
+    if (!written)
+        return QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate).toUTC();
+    const char* d = text.constData();
+    const QDate date(twoDigits(d) * 100 + twoDigits(d + 2), twoDigits(d + 5), twoDigits(d + 8));
+    const QTime time(twoDigits(d + 11), twoDigits(d + 14), twoDigits(d + 17));
+    const int offsetMinutes = twoDigits(d + 20) * 60 + twoDigits(d + 23);
+    if (!date.isValid() || !time.isValid() || twoDigits(d + 23) > 59)
+        return QDateTime();
+    return QDateTime(date, time, Qt::UTC).addSecs(qint64(d[19] == '-' ? offsetMinutes : -offsetMinutes) * 60);
+}
+
+bool readNumber(const QByteArray& text, int* value) {
+    bool ok = false;
+    *value = text.toInt(&ok);
+    return ok && *value >= 0;
 }
 
 // The local date and time with its offset from UTC written out, "+00:00"
@@ -100,10 +159,17 @@ QString isoDateTime(const QDateTime& when) {
                .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-bool readNumber(const QString& text, int* value) {
-    bool ok = false;
-    *value = text.toInt(&ok);
-    return ok && *value >= 0;
+bool isDigit(const QList<uint>& letters, qsizetype i) {
+    return i < letters.size() && letters[i] >= U'0' && letters[i] <= U'9';
+}
+
+// A note ends with the text or with the blank before the next note's position.
+bool endsNote(const QList<uint>& letters, qsizetype i) {
+    return i == letters.size() || (letters[i] == U' ' && isDigit(letters, i + 1));
+}
+
+QString letterText(char32_t letter) {
+    return letter ? QString::fromUcs4(&letter, 1) : QString();
 }
 
 } // namespace
@@ -116,29 +182,88 @@ QByteArray headerLine() {
 
 QByteArray line(const Attempt& attempt) {
     return joined({isoDateTime(attempt.when), attempt.word, attempt.seconds, QString::number(attempt.letters),
-                   QString::number(attempt.fixes), attempt.record ? QStringLiteral("1") : QStringLiteral("0")});
+                   QString::number(attempt.fixes), attempt.record ? QStringLiteral("1") : QStringLiteral("0"),
+                   attempt.milliseconds == Attempt::NoMilliseconds ? QString() : QString::number(attempt.milliseconds),
+                   mistakesText(attempt.mistakes)});
+}
+
+void forEach(const QByteArray& bytes, const std::function<void(Attempt&& attempt)>& each) {
+    SharedTexts texts;
+    forEachRecord(bytes, [&texts, &each](const QList<QByteArray>& fields, qsizetype count) {
+        if (count < FirstColumns)
+            return;
+        Attempt attempt;
+        attempt.when = readMoment(fields[0]);
+        bool secondsRead = false;
+        attempt.secondsValue = fields[2].toDouble(&secondsRead);
+        const QByteArray& record = fields[5];
+        if (!attempt.when.isValid() || !secondsRead || attempt.secondsValue < 0 ||
+            !readNumber(fields[3], &attempt.letters) || !readNumber(fields[4], &attempt.fixes) ||
+            (record != "0" && record != "1"))
+            return;
+        attempt.word = texts(fields[1]);
+        attempt.seconds = texts(fields[2]);
+        attempt.record = record == "1";
+        if (count > MillisecondsColumn) {
+            bool millisecondsRead = false;
+            const qint32 milliseconds = fields[MillisecondsColumn].toInt(&millisecondsRead);
+            if (millisecondsRead && milliseconds >= 0)
+                attempt.milliseconds = milliseconds;
+        }
+        if (count > MistakesColumn) {
+            if (std::optional<QList<Mistake>> mistakes = readMistakes(QString::fromUtf8(fields[MistakesColumn]))) {
+                attempt.mistakesKept = true;
+                attempt.mistakes = std::move(*mistakes);
+            }
+        }
+        each(std::move(attempt));
+    });
 }
 
 QList<Attempt> read(const QByteArray& bytes) {
     QList<Attempt> attempts;
-    forEachRecord(QString::fromUtf8(bytes), [&attempts](const QStringList& fields) {
-        if (fields.size() < ColumnCount)
-            return;
-        Attempt attempt;
-        attempt.when = QDateTime::fromString(fields[0], Qt::ISODate);
-        attempt.word = fields[1];
-        attempt.seconds = fields[2];
-        bool secondsRead = false;
-        attempt.secondsValue = attempt.seconds.toDouble(&secondsRead);
-        const QString& record = fields[5];
-        if (!attempt.when.isValid() || !secondsRead || attempt.secondsValue < 0 ||
-            !readNumber(fields[3], &attempt.letters) || !readNumber(fields[4], &attempt.fixes) ||
-            (record != QLatin1String("0") && record != QLatin1String("1")))
-            return;
-        attempt.record = record == QLatin1String("1");
-        attempts << attempt;
-    });
+    forEach(bytes, [&attempts](Attempt&& attempt) { attempts << std::move(attempt); });
     return attempts;
+}
+
+QString mistakesText(const QList<Mistake>& mistakes) {
+    QStringList notes;
+    for (const Mistake& mistake : mistakes)
+        notes << QString::number(mistake.position) + QLatin1Char(':') + letterText(mistake.expected) +
+                     QLatin1Char('>') + letterText(mistake.typed);
+    return notes.join(QLatin1Char(' '));
+}
+
+std::optional<QList<Mistake>> readMistakes(const QString& text) {
+    QList<Mistake> mistakes;
+    const QList<uint> letters = text.toUcs4();
+    const qsizetype size = letters.size();
+    qsizetype i = 0;
+    while (i < size) {
+        Mistake mistake;
+        const qsizetype start = i;
+        // Nine digits at most, so that the position cannot overflow.
+        while (isDigit(letters, i) && i - start < 9)
+            mistake.position = mistake.position * 10 + qint32(letters[i++] - U'0');
+        if (i == start || mistake.position < 1 || i >= size || letters[i++] != U':')
+            return std::nullopt;
+        // "e>r" or, for a letter past the end, ">s". Either letter may itself
+        // be a '>' or a blank, so a form counts only where a note ends after it.
+        if (i + 2 < size && letters[i + 1] == U'>' && endsNote(letters, i + 3)) {
+            mistake.expected = letters[i];
+            mistake.typed = letters[i + 2];
+            i += 3;
+        } else if (i + 1 < size && letters[i] == U'>' && endsNote(letters, i + 2)) {
+            mistake.typed = letters[i + 1];
+            i += 2;
+        } else {
+            return std::nullopt;
+        }
+        mistakes << mistake;
+        // The blank between two notes.
+        i += i < size;
+    }
+    return mistakes;
 }
 
 } // namespace History

@@ -5,15 +5,39 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
+// One wrong beginning: the letter the word expected at a position (counted
+// from 1, in letters) and the letter typed instead. A letter typed past the
+// end of the word expects nothing (0).
+struct Mistake {
+    qint32 position = 0;
+    char32_t expected = 0;
+    char32_t typed = 0;
+
+    friend bool operator==(const Mistake&, const Mistake&) = default;
+};
+
 // One finished word, as history.csv keeps it.
 struct Attempt {
-    QDateTime when; // local time with its UTC offset
+    static constexpr qint32 NoMilliseconds = -1;
+
+    QDateTime when; // local time with its UTC offset; read back in UTC
     QString word;
     QString seconds; // as the last score showed it
     double secondsValue = 0.0;
     int letters = 0;
     int fixes = 0;
     bool record = false;
+    // The time on a monotonic clock; lines written before it was kept have none.
+    qint32 milliseconds = NoMilliseconds;
+    // Whether the line kept mistakes at all: older lines did not.
+    bool mistakesKept = false;
+    QList<Mistake> mistakes; // in the order they happened
+
+    // The most exact time the line holds, in seconds.
+    double measuredSeconds() const { return milliseconds == NoMilliseconds ? secondsValue : milliseconds / 1000.0; }
 };
 
 // history.csv: one line per finished word, UTF-8, fields quoted by RFC 4180
@@ -29,8 +53,17 @@ QByteArray headerLine();
 QByteArray line(const Attempt& attempt);
 
 // Every attempt the bytes hold, in file order. The header, a line cut short
-// by a crash and any other line that does not read as an attempt are skipped;
-// columns after the sixth are ignored.
+// by a crash and any other line whose first six columns do not read as an
+// attempt are skipped; a seventh or eighth column that does not read counts
+// as not kept; columns after the eighth are ignored.
 QList<Attempt> read(const QByteArray& bytes);
+// The same, one attempt at a time, for a reader that keeps them otherwise.
+// The moments read are kept in UTC.
+void forEach(const QByteArray& bytes, const std::function<void(Attempt&& attempt)>& each);
+
+// The mistakes column: "3:e>r 5:t>y", "4:>s" for a letter past the end.
+QString mistakesText(const QList<Mistake>& mistakes);
+// The notes of a mistakes column; nothing when any of it does not read.
+std::optional<QList<Mistake>> readMistakes(const QString& text);
 
 } // namespace History

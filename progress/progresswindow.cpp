@@ -2,16 +2,22 @@
 #include "ui_progresswindow.h"
 
 #include "platform/accessibility.h"
+#include "platform/apptitle.h"
+#include "platform/settingsstore.h"
 #include "platform/windowstyle.h"
 
 #include <QAction>
+#include <QCategoryAxis>
 #include <QChart>
-#include <QDateTimeAxis>
+#include <QCursor>
 #include <QLineSeries>
 #include <QLocale>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QStandardItemModel>
+#include <QTextBoundaryFinder>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -19,7 +25,58 @@
 
 namespace {
 
-enum Column { WordColumn, AttemptsColumn, BestColumn, AverageColumn, ChangeColumn };
+enum Column { WordColumn, AttemptsColumn, BestColumn, AverageColumn, ChangeColumn, NeedColumn };
+
+// The lists of wrong letters show the most frequent ones.
+constexpr qsizetype MistakesShown = 10;
+
+// Where the chooser's entries and the table's word cells keep the whole word.
+constexpr int WordRole = Qt::UserRole + 1;
+
+// Words are shown at most this many letters long, so that a word of a
+// megabyte makes the window neither as wide as the word nor as heavy.
+constexpr qsizetype ShownLetters = 32;
+// The most points the chart draws: twenty thousand took a tenth of a second
+// each time it was drawn. Beyond the fewer marked points it draws the line
+// alone.
+constexpr qsizetype DrawnPoints = 1000;
+constexpr qsizetype MarkedPoints = 500;
+// How many times the chart's axis names at most.
+constexpr qsizetype AxisLabels = 4;
+
+QString shortened(const QString& word) {
+    if (word.size() <= ShownLetters)
+        return word;
+    // Cut between two letters as the reader sees them, not inside one.
+    QTextBoundaryFinder letters(QTextBoundaryFinder::Grapheme, word.left(ShownLetters + 8));
+    letters.setPosition(ShownLetters);
+    const qsizetype cut = letters.isAtBoundary() ? ShownLetters : letters.toPreviousBoundary();
+    return word.left(cut > 0 ? cut : ShownLetters) + QChar(0x2026);
+}
+
+// Shows the word shortened where it is long; the tooltip, the screen reader
+// and the lookups get it whole.
+void setWord(QStandardItem* item, const QString& word) {
+    item->setText(shortened(word));
+    item->setData(word, WordRole);
+    item->setData(word, Qt::AccessibleTextRole);
+    if (word.size() > ShownLetters)
+        item->setToolTip(word);
+}
+
+// The average time of the run of attempts from first on.
+double averageOfRun(const QList<Attempt>& attempts, qsizetype first, qsizetype run) {
+    const qsizetype last = std::min(attempts.size(), first + run);
+    double sum = 0.0;
+    for (qsizetype i = first; i < last; ++i)
+        sum += attempts[i].measuredSeconds();
+    return sum / double(last - first);
+}
+
+// The locale's short time without its seconds.
+QString hoursAndMinutes(const QLocale& locale) {
+    return locale.timeFormat(QLocale::ShortFormat).remove(QRegularExpression(QStringLiteral("[:.]s+")));
+}
 
 // Averages show hundredths; a smaller change reads as none.
 QString secondsText(double seconds) {
@@ -41,6 +98,20 @@ QStandardItem* cell(const QString& text, const QVariant& sortValue) {
     return item;
 }
 
+QString timesText(int times) {
+    return times == 1 ? QStringLiteral("1 time") : QStringLiteral("%1 times").arg(times);
+}
+
+// A letter as a list shows it: a blank, which cannot be seen, by name.
+QString shownLetter(char32_t letter) {
+    return letter == U' ' ? QStringLiteral("blank") : QString::fromUcs4(&letter, 1);
+}
+
+void showList(QListWidget* list, const QStringList& lines) {
+    list->clear();
+    list->addItems(lines.isEmpty() ? QStringList{QStringLiteral("No wrong letters kept yet")} : lines);
+}
+
 } // namespace
 
 ProgressWindow::ProgressWindow(Services& services, RecordOf recordOf, QWidget* parent)
@@ -55,6 +126,7 @@ ProgressWindow::ProgressWindow(Services& services, RecordOf recordOf, QWidget* p
     setAttribute(Qt::WA_DeleteOnClose);
 
     setUpTable();
+    setUpPractice();
 
     QChart* chart = ui->chtAttempts->chart();
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -62,15 +134,17 @@ ProgressWindow::ProgressWindow(Services& services, RecordOf recordOf, QWidget* p
     ui->chtAttempts->setFocusPolicy(Qt::NoFocus);
 
     connect(ui->cboWord, &QComboBox::currentIndexChanged, this, &ProgressWindow::cboWord_Click);
+    connect(ui->cboWord, &QComboBox::activated, this, [this] { m_typistChose = true; });
     connect(ui->cmdBack, &QPushButton::clicked, this, &ProgressWindow::cmdBack_Click);
     // Moving through the table shows the word of the current row.
     connect(ui->tblWords->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (current.isValid())
-                    showWord(m_table->item(current.row(), WordColumn)->text());
+                if (!current.isValid())
+                    return;
+                selectInChooser(m_table->item(current.row(), WordColumn)->data(WordRole).toString());
+                m_typistChose = true;
             });
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &ProgressWindow::cmdBack_Click);
+    pressOnEscape(ui->cmdBack);
     setAccessibleNames(this);
 
     Form_Load();
@@ -82,7 +156,8 @@ ProgressWindow::~ProgressWindow() = default;
 void ProgressWindow::setUpTable() {
     m_table->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Attempts"), QStringLiteral("Best (s)"),
                                         QStringLiteral("Average of last 10 (s)"),
-                                        QStringLiteral("Change against the 10 before")});
+                                        QStringLiteral("Change against the 10 before"),
+                                        QStringLiteral("Practice rank")});
     m_table->setSortRole(Qt::UserRole);
     ui->tblWords->setModel(m_table);
     ui->tblWords->verticalHeader()->hide();
@@ -92,7 +167,7 @@ void ProgressWindow::setUpTable() {
     // The column headers sort by mouse; the table's menu (Shift+F10 or the
     // menu key) does the same from the keyboard: again reverses the order.
     ui->tblWords->setContextMenuPolicy(Qt::ActionsContextMenu);
-    for (int column = WordColumn; column <= ChangeColumn; ++column) {
+    for (int column = WordColumn; column <= NeedColumn; ++column) {
         auto* sortBy = new QAction(QStringLiteral("Sort by ") + m_table->headerData(column, Qt::Horizontal).toString(),
                                    ui->tblWords);
         connect(sortBy, &QAction::triggered, this, [this, column] {
@@ -114,41 +189,75 @@ void ProgressWindow::setUpTable() {
 void ProgressWindow::Form_Load() {
     QByteArray bytes;
     QString error;
-    if (!m_services.appendFiles.read(History::FileName, &bytes, &error)) {
+    m_historyRead = m_services.appendFiles.read(History::FileName, &bytes, &error);
+    if (!m_historyRead) {
         m_words.clear();
         ui->lblTotals->setText(QStringLiteral("Could not read %1: %2").arg(History::FileName, error));
     } else {
-        const QList<Attempt> attempts = History::read(bytes);
-        m_words = progressByWord(attempts);
-        const AttemptTotals totals = attemptTotals(attempts, m_services.clock.nowDateTime().toLocalTime().date(),
-                                                   QLocale::system().firstDayOfWeek());
-        ui->lblTotals->setText(QStringLiteral("Attempts today: %1    This week: %2    All time: %3")
-                                   .arg(totals.today)
-                                   .arg(totals.thisWeek)
-                                   .arg(totals.allTime));
+        WordsByFirstAttempt words;
+        History::forEach(bytes, [&words](Attempt&& attempt) { words.add(std::move(attempt)); });
+        bytes = QByteArray();
+        m_words = std::move(words).words();
+        m_totals = attemptTotals(m_words, m_services.clock.nowDateTime().toLocalTime().date(),
+                                 QLocale::system().firstDayOfWeek());
+        m_lettersMissed = lettersMissedMost(m_words);
+        showLettersMissed();
+        showTotals();
     }
     fillTable();
     fillChooser();
 }
 
+void ProgressWindow::showTotals() {
+    ui->lblTotals->setText(QStringLiteral("Attempts today: %1    This week: %2    All time: %3")
+                               .arg(m_totals.today)
+                               .arg(m_totals.thisWeek)
+                               .arg(m_totals.allTime));
+}
+
 void ProgressWindow::fillTable() {
     m_table->setRowCount(0);
     for (const WordProgress& word : m_words) {
-        m_table->appendRow({
-            cell(word.word, word.word.toLower()),
-            cell(QString::number(word.attempts.size()), word.attempts.size()),
-            cell(word.best.seconds, word.best.secondsValue),
-            cell(secondsText(word.recentAverage), word.recentAverage),
-            // Words without a change sort after every word with one.
-            cell(changeText(word.change), word.change.value_or(1e300)),
-        });
+        m_table->appendRow(QList<QStandardItem*>(NeedColumn + 1));
+        fillRow(m_table->rowCount() - 1, word);
     }
+    showRanks();
+    sortTable();
+}
+
+void ProgressWindow::fillRow(int row, const WordProgress& word) {
+    const QList<QStandardItem*> cells{
+        cell(QString(), word.word.toLower()),
+        cell(QString::number(word.attempts.size()), word.attempts.size()),
+        cell(timeText(word.best), word.best.measuredSeconds()),
+        cell(secondsText(word.recentAverage), word.recentAverage),
+        // Words without a change sort after every word with one.
+        cell(changeText(word.change), word.change.value_or(1e300)),
+    };
+    setWord(cells[WordColumn], word.word);
+    for (int column = WordColumn; column <= ChangeColumn; ++column)
+        m_table->setItem(row, column, cells[column]);
+}
+
+// One word's attempts change every word's place in the order of need.
+void ProgressWindow::showRanks() {
+    const QList<int> ranks = needRanks();
+    QHash<QString, int> rankOf;
+    for (qsizetype i = 0; i < m_words.size(); ++i)
+        rankOf.insert(m_words[i].word, ranks[i]);
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        const int rank = rankOf.value(m_table->item(row, WordColumn)->data(WordRole).toString());
+        m_table->setItem(row, NeedColumn, cell(QString::number(rank), rank));
+    }
+}
+
+void ProgressWindow::sortTable() {
     const QHeaderView* header = ui->tblWords->horizontalHeader();
     m_table->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
 }
 
 void ProgressWindow::fillChooser() {
-    const QString shown = ui->cboWord->currentText();
+    const QString shown = ui->cboWord->currentData(WordRole).toString();
     QStringList names;
     for (const WordProgress& word : m_words)
         names << word.word;
@@ -157,23 +266,88 @@ void ProgressWindow::fillChooser() {
     {
         const QSignalBlocker block(ui->cboWord);
         ui->cboWord->clear();
-        ui->cboWord->addItems(names);
-        ui->cboWord->setCurrentIndex(std::max(0, int(names.indexOf(shown))));
+        for (const QString& name : names)
+            addToChooser(name);
+        ui->cboWord->setCurrentIndex(std::max(0, ui->cboWord->findData(shown, WordRole)));
     }
     cboWord_Click();
 }
 
+// Adds the word in its place among the chooser's entries, in the user's
+// alphabetical order.
+void ProgressWindow::addToChooser(const QString& word) {
+    QComboBox* chooser = ui->cboWord;
+    int entry = chooser->count();
+    while (entry > 0 && QString::localeAwareCompare(chooser->itemData(entry - 1, WordRole).toString(), word) > 0)
+        --entry;
+    chooser->insertItem(entry, shortened(word), word);
+    chooser->setItemData(entry, word, WordRole);
+    chooser->setItemData(entry, word, Qt::AccessibleTextRole);
+    if (word.size() > ShownLetters)
+        chooser->setItemData(entry, word, Qt::ToolTipRole);
+}
+
+void ProgressWindow::selectInChooser(const QString& word) {
+    const int entry = ui->cboWord->findData(word, WordRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (entry >= 0)
+        ui->cboWord->setCurrentIndex(entry);
+}
+
 void ProgressWindow::showWord(const QString& word) {
-    const int index = ui->cboWord->findText(word, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        ui->cboWord->setCurrentIndex(index);
+    m_typistChose = false;
+    selectInChooser(word);
+}
+
+void ProgressWindow::addAttempt(const Attempt& attempt) {
+    // A history that could not be read is tried again rather than shown in part.
+    if (m_historyRead)
+        addToFigures(attempt);
+    else
+        Form_Load();
+    if (!m_typistChose) {
+        const QSignalBlocker block(ui->cboWord);
+        selectInChooser(attempt.word);
+    }
+    cboWord_Click();
+}
+
+void ProgressWindow::addToFigures(const Attempt& attempt) {
+    auto found = std::find_if(m_words.begin(), m_words.end(),
+                              [&attempt](const WordProgress& word) { return word.word == attempt.word; });
+    int row = 0;
+    if (found == m_words.end()) {
+        m_words.append({attempt.word, {}, {}, 0.0, std::nullopt, 0.0});
+        found = m_words.end() - 1;
+        row = m_table->rowCount();
+        m_table->appendRow(QList<QStandardItem*>(NeedColumn + 1));
+        const QSignalBlocker block(ui->cboWord);
+        addToChooser(attempt.word);
+    } else {
+        while (m_table->item(row, WordColumn)->data(WordRole).toString() != attempt.word)
+            ++row;
+    }
+    found->attempts << attempt;
+    workOutFigures(*found);
+    fillRow(row, *found);
+    showRanks();
+    sortTable();
+    addLettersMissed(m_lettersMissed, attempt);
+    showLettersMissed();
+
+    const AttemptTotals added = attemptTotals({attempt}, m_services.clock.nowDateTime().toLocalTime().date(),
+                                              QLocale::system().firstDayOfWeek());
+    m_totals.today += added.today;
+    m_totals.thisWeek += added.thisWeek;
+    m_totals.allTime += added.allTime;
+    showTotals();
 }
 
 void ProgressWindow::cboWord_Click() {
-    const QString chosen = ui->cboWord->currentText();
+    const QString chosen = ui->cboWord->currentData(WordRole).toString();
     const auto found = std::find_if(m_words.cbegin(), m_words.cend(),
                                     [&chosen](const WordProgress& word) { return word.word == chosen; });
     drawChart(found == m_words.cend() ? nullptr : &*found);
+    showPositionsMissed(found == m_words.cend() ? nullptr : &*found);
 }
 
 void ProgressWindow::drawChart(const WordProgress* word) {
@@ -188,61 +362,174 @@ void ProgressWindow::drawChart(const WordProgress* word) {
         ui->chtAttempts->setAccessibleDescription(chart->title());
         return;
     }
-    chart->setTitle(word->word);
+    // The title would read a word with "<" as markup.
+    chart->setTitle(shortened(word->word).toHtmlEscaped());
 
-    auto* times = new QLineSeries;
-    times->setName(QStringLiteral("Time of each attempt"));
-    times->setPointsVisible(true);
+    // Attempts in the order they were made, one step apart however close in
+    // time they came: the axis names the times, the tooltip each attempt's.
+    // A word typed thousands of times is drawn as the averages of runs of
+    // attempts in a row, which look the same and draw as fast as a few.
+    const QList<Attempt>& attempts = word->attempts;
+    const qsizetype count = attempts.size();
+    const qsizetype run = (count + DrawnPoints - 1) / DrawnPoints;
     QList<QPointF> points;
     double highest = 0.0;
-    for (const Attempt& attempt : word->attempts) {
-        points << QPointF(double(attempt.when.toMSecsSinceEpoch()), attempt.secondsValue);
-        highest = std::max(highest, attempt.secondsValue);
+    for (qsizetype first = 0; first < count; first += run) {
+        points << QPointF(double(first + (std::min(count, first + run) - first - 1) / 2.0),
+                          averageOfRun(attempts, first, run));
+        highest = std::max(highest, points.last().y());
     }
+    auto* times = new QLineSeries;
+    times->setName(run == 1 ? QStringLiteral("Time of each attempt")
+                            : QStringLiteral("Average time of each %1 attempts in a row").arg(run));
+    times->setPointsVisible(points.size() <= MarkedPoints);
     times->replace(points);
     chart->addSeries(times);
+    const QLocale locale = QLocale::system();
+    connect(times, &QLineSeries::hovered, this,
+            [this, word = word->word, run, locale](const QPointF& point, bool over) {
+                const auto found = std::find_if(m_words.cbegin(), m_words.cend(),
+                                                [&word](const WordProgress& shown) { return shown.word == word; });
+                const qsizetype first = qRound64(point.x()) / run * run;
+                if (!over || found == m_words.cend() || point.x() < -0.5 || first >= found->attempts.size()) {
+                    QToolTip::hideText();
+                    return;
+                }
+                const QList<Attempt>& shown = found->attempts;
+                const auto when = [&](qsizetype i) {
+                    return locale.toString(shown[i].when.toLocalTime(), QLocale::ShortFormat);
+                };
+                const qsizetype last = std::min(shown.size(), first + run) - 1;
+                QToolTip::showText(QCursor::pos(),
+                                   run == 1 ? QStringLiteral("%1: %2 s").arg(when(first), timeText(shown[first]))
+                                            : QStringLiteral("%1 to %2: %3 s on average")
+                                                  .arg(when(first), when(last))
+                                                  .arg(averageOfRun(shown, first, run), 0, 'f', 2),
+                                   ui->chtAttempts);
+            });
 
-    // A single attempt, or several within a moment, still get a readable span.
-    QDateTime first = word->attempts.first().when;
-    QDateTime last = word->attempts.last().when;
-    if (first.secsTo(last) < 3600) {
-        first = first.addSecs(-12 * 3600);
-        last = last.addSecs(12 * 3600);
-    }
     const std::optional<double> record = m_recordOf(word->word);
     if (record) {
         auto* line = new QLineSeries;
         line->setName(QStringLiteral("Record: %1 s").arg(*record));
         line->setPen(QPen(Qt::darkGreen, 2, Qt::DashLine));
-        line->append(double(first.toMSecsSinceEpoch()), *record);
-        line->append(double(last.toMSecsSinceEpoch()), *record);
+        line->append(-0.5, *record);
+        line->append(double(count) - 0.5, *record);
         chart->addSeries(line);
         highest = std::max(highest, *record);
     }
 
-    auto* dates = new QDateTimeAxis;
-    dates->setFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
-    dates->setTitleText(QStringLiteral("Date"));
-    dates->setRange(first, last);
+    // Within one day the axis names hours and minutes, across days dates;
+    // a name is given once, at the first attempt it stands for.
+    const QDate firstDay = attempts.first().when.toLocalTime().date();
+    const QDate lastDay = attempts.last().when.toLocalTime().date();
+    const bool oneDay = firstDay == lastDay;
+    const QString format = oneDay ? hoursAndMinutes(locale) : locale.dateFormat(QLocale::ShortFormat);
+    auto* order = new QCategoryAxis;
+    order->setTitleText(oneDay ? QStringLiteral("Attempts on %1").arg(locale.toString(firstDay, QLocale::ShortFormat))
+                               : QStringLiteral("Attempts by date"));
+    order->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    order->setStartValue(-0.5);
+    order->setRange(-0.5, double(count) - 0.5);
+    // The axis takes each name once: an hour repeated when the clocks go
+    // back keeps its first place.
+    const qsizetype labels = std::min(count, AxisLabels);
+    for (qsizetype k = 0; k < labels; ++k) {
+        qsizetype first = labels == 1 ? 0 : k * (count - 1) / (labels - 1);
+        const QString label = locale.toString(attempts[first].when.toLocalTime(), format);
+        while (first > 0 && locale.toString(attempts[first - 1].when.toLocalTime(), format) == label)
+            --first;
+        order->append(label, double(first));
+    }
     auto* seconds = new QValueAxis;
     seconds->setTitleText(QStringLiteral("Seconds"));
     // Nice numbers may step by 0.05 s; "%g" shows them without rounding.
     seconds->setLabelFormat(QStringLiteral("%g"));
     seconds->setRange(0.0, highest > 0 ? highest * 1.15 : 1.0);
     seconds->applyNiceNumbers();
-    chart->addAxis(dates, Qt::AlignBottom);
+    chart->addAxis(order, Qt::AlignBottom);
     chart->addAxis(seconds, Qt::AlignLeft);
     for (QAbstractSeries* series : chart->series()) {
-        series->attachAxis(dates);
+        series->attachAxis(order);
         series->attachAxis(seconds);
     }
 
-    ui->chtAttempts->setAccessibleDescription(QStringLiteral("%1: %2 attempts, best %3 seconds, latest %4 seconds")
-                                                  .arg(word->word)
-                                                  .arg(word->attempts.size())
-                                                  .arg(word->best.seconds, word->attempts.last().seconds));
+    const QString from = locale.toString(attempts.first().when.toLocalTime(), QLocale::ShortFormat);
+    const QString to = locale.toString(attempts.last().when.toLocalTime(), QLocale::ShortFormat);
+    ui->chtAttempts->setAccessibleDescription(
+        QStringLiteral("%1: %2, best %3 seconds, latest %4 seconds")
+            .arg(word->word,
+                 count == 1 ? QStringLiteral("1 attempt, on %1").arg(from)
+                            : QStringLiteral("%1 attempts, from %2 to %3").arg(count).arg(from, to),
+                 timeText(word->best), timeText(attempts.last())));
 }
 
 void ProgressWindow::cmdBack_Click() {
     close();
+}
+
+void ProgressWindow::setUpPractice() {
+    ui->chkPractise->setChecked(m_services.settings.read(AppTitle, Preference::Section,
+                                                         Preference::PractiseNeediestWord,
+                                                         QStringLiteral("0")) == QLatin1String("1"));
+    connect(ui->cmdPractise, &QPushButton::clicked, this, &ProgressWindow::cmdPractise_Click);
+    connect(ui->chkPractise, &QCheckBox::clicked, this, &ProgressWindow::chkPractise_Click);
+    // Enter on a row (or a double click) practises its word.
+    connect(ui->tblWords, &QTableView::activated, this, [this](const QModelIndex& index) {
+        emit practiseChosen(m_table->item(index.row(), WordColumn)->data(WordRole).toString());
+    });
+}
+
+bool ProgressWindow::goesOnToNeediestWord() const {
+    return ui->chkPractise->isChecked();
+}
+
+QStringList ProgressWindow::wordsByNeed() const {
+    QStringList words;
+    for (qsizetype index : byNeed(m_words))
+        words << m_words[index].word;
+    return words;
+}
+
+// Each word's place in the order of need, from 1, in the order of m_words.
+QList<int> ProgressWindow::needRanks() const {
+    QList<int> ranks(m_words.size());
+    const QList<qsizetype> order = byNeed(m_words);
+    for (qsizetype place = 0; place < order.size(); ++place)
+        ranks[order[place]] = int(place + 1);
+    return ranks;
+}
+
+void ProgressWindow::cmdPractise_Click() {
+    if (ui->cboWord->currentIndex() >= 0)
+        emit practiseChosen(ui->cboWord->currentData(WordRole).toString());
+}
+
+void ProgressWindow::chkPractise_Click() {
+    m_services.settings.write(AppTitle, Preference::Section, Preference::PractiseNeediestWord,
+                              ui->chkPractise->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void ProgressWindow::showLettersMissed() {
+    QStringList lines;
+    for (const MistakeCount& count : m_lettersMissed.mid(0, MistakesShown)) {
+        const Mistake& m = count.mistake;
+        lines << (m.expected ? QStringLiteral("%1 typed as %2: %3").arg(shownLetter(m.expected), shownLetter(m.typed))
+                             : QStringLiteral("%1 typed past the end: %2").arg(shownLetter(m.typed)))
+                     .arg(timesText(count.times));
+    }
+    showList(ui->lstLetters, lines);
+}
+
+void ProgressWindow::showPositionsMissed(const WordProgress* word) {
+    QStringList lines;
+    if (word) {
+        for (const MistakeCount& count : mistakesByPosition(*word).mid(0, MistakesShown)) {
+            const Mistake& m = count.mistake;
+            lines << (m.expected ? QStringLiteral("Letter %1 (%2): %3").arg(m.position).arg(shownLetter(m.expected))
+                                 : QStringLiteral("Past the end (letter %1): %2").arg(m.position))
+                         .arg(timesText(count.times));
+        }
+    }
+    showList(ui->lstPositions, lines);
 }

@@ -27,19 +27,47 @@ public:
     ProgressWindow(Services& services, RecordOf recordOf, QWidget* parent = nullptr);
     ~ProgressWindow() override;
 
+    // Whether the tick box asks for the word that needs practice most after
+    // each finished word.
+    bool goesOnToNeediestWord() const;
+    // Every word with a history, the one that needs practice most first.
+    QStringList wordsByNeed() const;
+
+signals:
+    // The typist asked to practise this word.
+    void practiseChosen(const QString& word);
+
 public slots:
     // Reads history.csv afresh and shows it.
     void Form_Load();
-    // Shows this word's attempts, when it has any.
+    // Shows this word's attempts, when it has any, until the typist chooses
+    // another word here.
     void showWord(const QString& word);
+    // Adds a finished word, just kept in history.csv, without reading the
+    // file again, and shows that word unless the typist chose another one
+    // here since showWord.
+    void addAttempt(const Attempt& attempt);
     void cboWord_Click();
     void cmdBack_Click();
+    void cmdPractise_Click();
+    void chkPractise_Click();
 
 private:
     void setUpTable();
     void fillTable();
+    void fillRow(int row, const WordProgress& word);
+    void showRanks();
+    void addToFigures(const Attempt& attempt);
+    void sortTable();
     void fillChooser();
+    void addToChooser(const QString& word);
+    void selectInChooser(const QString& word);
+    void showTotals();
     void drawChart(const WordProgress* word);
+    void setUpPractice();
+    QList<int> needRanks() const;
+    void showLettersMissed();
+    void showPositionsMissed(const WordProgress* word);
 
     std::unique_ptr<Ui::ProgressWindow> ui;
     QStandardItemModel* m_table;
@@ -47,4 +75,9 @@ private:
     Services& m_services;
     RecordOf m_recordOf;
     QList<WordProgress> m_words;
+    AttemptTotals m_totals;
+    QList<MistakeCount> m_lettersMissed;
+    bool m_historyRead = false;
+    // The chart stays on a word the typist chose here.
+    bool m_typistChose = false;
 };

@@ -7,6 +7,7 @@
 #include "platform/qttextfiles.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -14,7 +15,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QTimerEvent>
 
 #include <functional>
 #include <memory>
@@ -52,12 +55,39 @@ inline QStringList entries(const QComboBox* list) {
     return texts;
 }
 
-// The picture number of every entry; 0 where it shows no picture.
+// The mark of every entry as its picture's colour shows it and a screen
+// reader says it ("house, faster"): 1 faster (green), 2 similar (brown), 3 new
+// (blue), 4 slower (red); 0 for none, -1 where colour and words disagree.
 inline QList<int> marks(const QComboBox* list) {
+    static const QList<QRgb> colours{qRgb(0, 160, 0), qRgb(150, 75, 0), qRgb(0, 0, 255), qRgb(255, 0, 0)};
+    static const QStringList names{"faster", "similar", "new", "slower"};
     QList<int> result;
-    for (int i = 0; i < list->count(); ++i)
-        result << (list->itemIcon(i).isNull() ? 0 : list->itemData(i, Form3::PictureRole).toInt());
+    for (int i = 0; i < list->count(); ++i) {
+        const QIcon icon = list->itemIcon(i);
+        const int seen = icon.isNull() ? 0 : int(colours.indexOf(icon.pixmap(7).toImage().pixel(3, 3))) + 1;
+        const QString heard = list->itemData(i, Qt::AccessibleTextRole).toString();
+        const int said = heard.isEmpty() ? 0 : int(names.indexOf(heard.section(QStringLiteral(", "), -1))) + 1;
+        result << (seen == said && heard.startsWith(list->itemText(i)) ? seen : -1);
+    }
     return result;
+}
+
+// The window of that name on the screen, as the user finds it.
+template <typename T = QWidget> T* shownWindow(const char* name) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->objectName() == QLatin1String(name))
+            return qobject_cast<T*>(window);
+    }
+    return nullptr;
+}
+
+// Types the text into the control as a keyboard does, one key press per
+// character, letters outside ASCII included.
+inline void typeKeys(QWidget* control, const QString& text) {
+    for (QChar c : text) {
+        const Qt::Key key = c.unicode() < 0x80 ? QTest::asciiToKey(char(c.unicode())) : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, control, key, QString(c), Qt::NoModifier);
+    }
 }
 
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
@@ -95,7 +125,8 @@ struct Form1Controls : Controls {
                 *Command5 = find<QPushButton>("Command5"), *Command6 = find<QPushButton>("Command6");
     QCheckBox *Check1 = find<QCheckBox>("Check1"), *Check2 = find<QCheckBox>("Check2");
     FilledSquare* Shape1 = find<FilledSquare>("Shape1");
-    QAction *mnuAbout = find<QAction>("mnuAbout"), *mnuUpdate = find<QAction>("mnuUpdate");
+    QAction *mnuAbout = find<QAction>("mnuAbout"), *mnuUpdate = find<QAction>("mnuUpdate"),
+            *mnuProgress = find<QAction>("mnuProgress");
     QTimer* Timer1 = find<QTimer>("Timer1");
 };
 
@@ -104,7 +135,9 @@ struct Form3Controls : Controls {
               *Text4 = find<QLineEdit>("Text4"), *Text5 = find<QLineEdit>("Text5"), *Text6 = find<QLineEdit>("Text6"),
               *Text7 = find<QLineEdit>("Text7"), *Text8 = find<QLineEdit>("Text8");
     QComboBox *ImageCombo1 = find<QComboBox>("ImageCombo1"), *ImageCombo2 = find<QComboBox>("ImageCombo2");
-    QPushButton *Command1 = find<QPushButton>("Command1"), *Command5 = find<QPushButton>("Command5");
+    QPushButton *Command1 = find<QPushButton>("Command1"), *Command2 = find<QPushButton>("Command2"),
+                *Command3 = find<QPushButton>("Command3"), *Command4 = find<QPushButton>("Command4"),
+                *Command5 = find<QPushButton>("Command5");
 };
 
 // Plays a script of blank-separated steps, each "name" or "name:argument"
@@ -180,16 +213,22 @@ struct Form1Harness {
     }
     QString setting(const QString& key) const { return fakes.settings.values.value("Tapmeter/Settings/" + key); }
 
-    // One change of the typing box per character, as typing makes them.
-    void type(const QString& text) {
-        for (QChar c : text)
-            ui->Text1->setText(ui->Text1->text() + c);
-    }
+    // Typed into the typing box, one key at a time.
+    void type(const QString& text) { typeKeys(ui->Text1, text); }
+    // Ticks of the run clock, each the timer's own event: its timeout reaches
+    // the window through the window's own connection, and a stopped clock
+    // does not tick.
     void ticks(int count) {
-        for (int i = 0; i < count; ++i)
-            form->Timer1_Timer();
+        for (int i = 0; i < count && ui->Timer1->isActive(); ++i) {
+            QTimerEvent tick(ui->Timer1->timerId());
+            QCoreApplication::sendEvent(ui->Timer1, &tick);
+        }
     }
-    QColor indicator() const { return ui->Shape1->fillColor(); }
+    // The indicator's colour on the screen.
+    QColor indicator() const {
+        const QImage shown = ui->Shape1->grab().toImage();
+        return shown.pixelColor(shown.rect().center());
+    }
     QStringList listed() const { return entries(ui->Combo1); }
 
     // Opens Update Results from the menu.
@@ -197,21 +236,21 @@ struct Form1Harness {
         if (!form)
             start();
         ui->mnuUpdate->trigger();
-        window = form->updateWindow();
+        window = shownWindow<Form3>("Form3");
         w.emplace(Form3Controls{{window.data()}});
     }
     // Both browse buttons, each answered with a path ("" is Cancel).
     void choose(const QString& source1, const QString& source2) {
         fakes.dialogs.openFileAnswers << source1 << source2;
-        window->Command2_Click();
-        window->Command3_Click();
+        w->Command2->click();
+        w->Command3->click();
     }
     // Opens Update Results, chooses both sources and presses "Open".
     void openSources(const QString& source1, const QString& source2) {
         if (!window)
             openWindow();
         choose(source1, source2);
-        window->Command4_Click();
+        w->Command4->click();
     }
     // Writes the two fake files (records as resultLines() takes them) and opens them.
     void openRecords(const QString& records1, const QString& records2) {

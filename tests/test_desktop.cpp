@@ -39,8 +39,13 @@ QWidget* openActive(Form1Harness& h, const QString& which = "main") {
     h.start(resultLines("one 4.3 D1 N1;two - na na"));
     QWidget* window = h.form.get();
     if (which == "About") {
-        h.form->mnuAbout_Click();
-        window = h.form->aboutWindow();
+        h.ui->mnuAbout->trigger();
+        window = shownWindow("Form2");
+    } else if (which == "Progress") {
+        // A word to list, so that its list can drop down.
+        h.fakes.appendFiles.files["history.csv"] = "2026-12-05T12:00:00+01:00,one,3,3,0,0\r\n";
+        h.ui->mnuProgress->trigger();
+        window = shownWindow("ProgressWindow");
     } else if (which == "Update") {
         h.openRecords("house 4.3 D1 N1;garden 5 D N;tree 9 D N", "house 5 D N;tree 8 D N");
         window = h.window;
@@ -149,18 +154,18 @@ void TestDesktop::aboutShowsItsTextsReadAnewOnlyAfterBack() {
     Form2* first = qobject_cast<Form2*>(openActive(h, "About"));
     QVERIFY(first);
     const auto texts = [&] {
-        return shown(h.form->aboutWindow(), "Text1") + '|' + shown(h.form->aboutWindow(), "Text2");
+        return shown(shownWindow<Form2>("Form2"), "Text1") + '|' + shown(shownWindow<Form2>("Form2"), "Text2");
     };
     QCOMPARE(texts(), "|a\nAlt+ø\n");
     h.fakes.files.put("whatsnew.txt", "Tapmeter 4.1\r\n\r\n\xf8 \x80 \xe9\r\n");
     // While it is open, "About" brings the same window without reading again.
-    h.form->mnuAbout_Click();
-    QCOMPARE(h.form->aboutWindow(), first);
+    h.ui->mnuAbout->trigger();
+    QCOMPARE(shownWindow<Form2>("Form2"), first);
     QCOMPARE(texts(), "|a\nAlt+ø\n");
     // "&Back!", by its access key, ends it; the next one reads the texts anew.
     QTest::keyClick(first, Qt::Key_B, Qt::AltModifier);
-    QTRY_VERIFY(!h.form->aboutWindow());
-    h.form->mnuAbout_Click();
+    QTRY_VERIFY(!shownWindow<Form2>("Form2"));
+    h.ui->mnuAbout->trigger();
     QCOMPARE(texts(), "Tapmeter 4.1\n\nø € é\n|a\nAlt+ø\n");
     QVERIFY(h.fakes.dialogs.boxes.isEmpty());
 }
@@ -173,6 +178,9 @@ void TestDesktop::whatTheDesktopIsTold_data() {
     const auto told = [](const char* window, const char* control, const char* what, const char* text) {
         QTest::addRow("%s %s %s", window, control, what) << window << control << what << QString::fromUtf8(text);
     };
+    // Every window is announced as one, Update Results not opened before the others.
+    for (const char* window : {"main", "About", "Progress", "Update"})
+        told(window, "", "role", "window");
     // Captions, without access key, blanks and colon.
     told("main", "Command1", "name", "Reset");
     // Captionless: the label beside, above (up to its colon), else the frame.
@@ -191,7 +199,6 @@ void TestDesktop::whatTheDesktopIsTold_data() {
     told("Update", "Image1_3", "name", "slower");
     told("Update", "ImageCombo1", "entries", "house, faster|garden, new|tree, slower");
     told("Update", "ImageCombo2", "entries", "house, slower|tree, faster");
-    told("Update", "", "role", "window");
     // The main window's locked record boxes are still read out.
     told("main", "Text2", "value", "4.3");
     for (const char* window : {"main", "About", "Update"})
@@ -204,6 +211,9 @@ void TestDesktop::whatTheDesktopIsTold_data() {
     // Esc leaves a window from any of its controls.
     told("About", "Text1", "Esc", "closed");
     told("Update", "ImageCombo1", "Esc", "closed");
+    // Esc on a dropped-down list closes the list, and the next Esc the window.
+    told("Update", "ImageCombo2", "Esc", "list, then window");
+    told("Progress", "cboWord", "Esc", "list, then window");
 }
 
 void TestDesktop::whatTheDesktopIsTold() {
@@ -216,6 +226,13 @@ void TestDesktop::whatTheDesktopIsTold() {
     const QPointer<QWidget> widget = control.isEmpty() ? shownWindow : shownWindow->findChild<QWidget*>(control);
     if (what == "Esc") {
         widget->setFocus();
+        QFETCH(QString, told);
+        if (told == "list, then window") {
+            QTest::keyClick(widget, Qt::Key_Down, Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY(!QApplication::activePopupWidget() && shownWindow->isVisible());
+        }
         QTest::keyClick(widget, Qt::Key_Escape);
         QTRY_VERIFY(widget.isNull());
         QVERIFY(h.form->isEnabled());

@@ -1,7 +1,6 @@
 // The program on real files under stress: results.dat written on a failing disk by the Save button, on closing and
 // by the merge, and results files no typist would write.
 #include "tests/harness.h"
-#include "database/resultsformat.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -56,9 +55,9 @@ bool oldStateKept(Fault fault, const Form1Harness& h) {
     return files.isEmpty() && !QFileInfo::exists(QStringLiteral("/results.dat"));
 }
 
-// What both windows hold: the word table, the lists, the marks and the panel.
+// What both windows show: the lists, the records, the marks.
 QStringList memory(const Form1Harness& h) {
-    QStringList held = h.listed() + ResultsFormat::recordLines(h.form->wordTable(), RecordTable::Slots);
+    QStringList held = h.listed() << h.ui->Text2->text() << h.ui->Text3->text() << h.ui->Text4->text();
     if (h.window) {
         held << entries(h.w->ImageCombo1) << entries(h.w->ImageCombo2) << h.w->Text6->text() << h.w->Text7->text()
              << h.w->Text8->text();
@@ -72,7 +71,7 @@ QStringList memory(const Form1Harness& h) {
 bool write(Form1Harness& h, Caller caller) {
     if (caller == Caller::Closing)
         return h.form->close();
-    caller == Caller::Merge ? h.window->Command5_Click() : h.form->Command4_Click();
+    caller == Caller::Merge ? h.w->Command5->click() : h.ui->Command4->click();
     return true;
 }
 
@@ -125,7 +124,7 @@ void TestStress::failedWriteLosesNothing() {
     QVERIFY(writeFile(h.resultsPath(), OldResults) && writeFile(friendPath, FriendResults));
     h.start();
     h.fakes.dialogs.promptAnswers << QString::fromLatin1(LongWord);
-    h.form->Command3_Click();
+    h.ui->Command3->click();
     if (caller == Caller::Merge)
         h.openSources(friendPath, h.resultsPath());
     const QStringList before = memory(h);
@@ -186,7 +185,7 @@ void TestStress::hostileFilesLoadAsTheRulesSay() {
     QCOMPARE(h.listed(), words);
     QCOMPARE(h.fakes.dialogs.messages().size(), readWhole ? 0 : 1);
     QVERIFY(readWhole || (toldOverWindow && h.fakes.dialogs.messages()[0].contains("results.dat.bak")));
-    h.form->Command4_Click();
+    h.ui->Command4->click();
     QCOMPARE(readFile(h.resultsPath()), saved);
     QCOMPARE(readFile(h.resultsPath() + ".bak"), readWhole ? QByteArray() : file);
     // As Source 2 of a merge from a plain file; writing back 101 of 10,000 records would lose the rest, so nothing is
@@ -197,7 +196,7 @@ void TestStress::hostileFilesLoadAsTheRulesSay() {
     QVERIFY(writeFile(hostilePath, file) && writeFile(h.root.filePath("plain.dat"), plain));
     h.openSources(h.root.filePath("plain.dat"), hostilePath);
     QCOMPARE(entries(h.w->ImageCombo2), words);
-    h.window->Command5_Click();
+    h.w->Command5->click();
     QCOMPARE(readFile(hostilePath), refused ? file : saved + plain);
     QCOMPARE(readFile(hostilePath + ".bak"), readWhole || refused ? QByteArray() : file);
     QCOMPARE(h.fakes.dialogs.messages().last().endsWith(hostilePath + ".bak."), !readWhole && !refused);

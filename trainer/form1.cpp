@@ -70,6 +70,9 @@ Form1::Form1(Services& services, QWidget* parent)
     , ui(std::make_unique<Ui::Form1>())
     , Timer1(new QTimer(this))
     , m_services(services) {
+    // Before the first window, so that a screen reader meets About, Progress
+    // and Update Results as windows whichever is opened first.
+    exposeWithWindowRole();
     ui->setupUi(this);
     makeFixedDialogFrame(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -97,14 +100,6 @@ Form1::~Form1() {
     delete m_form2;
     delete m_form3;
     delete m_progress;
-}
-
-Form2* Form1::aboutWindow() const {
-    return m_form2;
-}
-
-Form3* Form1::updateWindow() const {
-    return m_form3;
 }
 
 void Form1::connectHandlers() {

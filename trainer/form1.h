@@ -2,6 +2,7 @@
 
 #include "database/recordtable.h"
 #include "platform/services.h"
+#include "progress/history.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -15,7 +16,6 @@ class Form1;
 class Form2;
 class Form3;
 class ProgressWindow;
-struct Attempt;
 class QCheckBox;
 class QTimer;
 
@@ -27,10 +27,6 @@ class Form1 : public QMainWindow {
 public:
     explicit Form1(Services& services, QWidget* parent = nullptr);
     ~Form1() override;
-
-    const WordTable& wordTable() const { return m_wordTable; }
-    Form2* aboutWindow() const;
-    Form3* updateWindow() const;
 
 public slots:
     // Start-up and shutdown.
@@ -70,6 +66,9 @@ public slots:
     void Command4_Click();
     void RemoveTableSlot(int k);
 
+    // Chooses the word to practise and puts the focus into the typing box.
+    void practiseWord(const QString& word);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -91,6 +90,9 @@ private:
     void selectWord(int index);
     void connectHandlers();
     void keepAttempt(const Attempt& attempt);
+    void noteMistake(const QString& typed, bool correct);
+    void goOnToNeediestWord();
+    int listIndexOf(const QString& word) const;
 
     // The controls, handlers, run variables and tables keep the names the
     // windows were designed with (Text1, Timer1_Timer, SinceLastLetter,
@@ -117,6 +119,11 @@ private:
     bool m_sessionEnded = false;
     // A history that cannot be written is told once while the program runs.
     bool m_historyFailureTold = false;
+    // The attempt under way: when its run started on the steady clock, its
+    // wrong beginnings so far, and whether the text is wrong at the moment.
+    qint64 m_runStarted = 0;
+    QList<Mistake> m_mistakes;
+    bool m_typedWrong = false;
 };
 
 // A check box's value as the program counts it: 0 not ticked, 1 ticked,

@@ -11,6 +11,9 @@
 #include "platform/windowstyle.h"
 #include "database/wordrules.h"
 
+#include <algorithm>
+#include <limits>
+
 void Form1::CheckWordFinished() {
     const QString typed = ui->Text1->text();
     const QString target = ui->Combo1->currentText();
@@ -25,6 +28,11 @@ void Form1::CheckWordFinished() {
     attempt.word = target;
     attempt.letters = int(numberFromText(ui->Label4->text()));
     attempt.fixes = int(numberFromText(ui->Label18->text()));
+    // A run left open for weeks keeps the longest time the column holds.
+    attempt.milliseconds = qint32(
+        std::min<qint64>(m_services.clock.steadyMilliseconds() - m_runStarted, std::numeric_limits<qint32>::max()));
+    attempt.mistakesKept = true;
+    attempt.mistakes = m_mistakes;
 
     // Runs the change handling once more, on the empty box.
     ui->Text1->setText(QString());
@@ -54,4 +62,5 @@ void Form1::CheckWordFinished() {
     ui->Label9->setText(ui->Label3->text());
     Command1_Click();
     keepAttempt(attempt);
+    goOnToNeediestWord();
 }

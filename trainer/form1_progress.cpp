@@ -5,6 +5,7 @@
 #include "progress/history.h"
 #include "progress/progresswindow.h"
 #include "database/recordtime.h"
+#include "platform/windowstyle.h"
 
 void Form1::mnuProgress_Click() {
     if (!m_progress) {
@@ -15,6 +16,8 @@ void Form1::mnuProgress_Click() {
             }
             return std::nullopt;
         });
+        placeBeside(m_progress, this);
+        connect(m_progress, &ProgressWindow::practiseChosen, this, &Form1::practiseWord);
     }
     m_progress->showWord(ui->Combo1->currentText());
     m_progress->show();
@@ -37,5 +40,37 @@ void Form1::keepAttempt(const Attempt& attempt) {
         return;
     }
     if (m_progress)
-        m_progress->Form_Load();
+        m_progress->addAttempt(attempt);
+}
+
+int Form1::listIndexOf(const QString& word) const {
+    return ui->Combo1->findText(word, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+void Form1::practiseWord(const QString& word) {
+    const int index = listIndexOf(word);
+    if (index < 0) {
+        m_services.dialogs.message(
+            this, QStringLiteral("\"%1\" is no longer in the word list. Add it again with Add word to practise it.")
+                      .arg(word));
+        return;
+    }
+    selectWord(index);
+    activateWindow();
+    raise();
+    ui->Text1->setFocus();
+}
+
+// With the Progress window's tick box ticked, the word that needs practice
+// most of those in the list comes next.
+void Form1::goOnToNeediestWord() {
+    if (!m_progress || !m_progress->goesOnToNeediestWord())
+        return;
+    for (const QString& word : m_progress->wordsByNeed()) {
+        const int index = listIndexOf(word);
+        if (index >= 0) {
+            selectWord(index);
+            return;
+        }
+    }
 }

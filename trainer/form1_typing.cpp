@@ -15,8 +15,12 @@ const QColor Red(255, 0, 0);
 
 void Form1::Text1_Change() {
     // Enabling a running clock would restart its tick schedule.
-    if (!Timer1->isActive())
+    if (!Timer1->isActive()) {
         Timer1->start();
+        // This change starts an attempt.
+        m_runStarted = m_services.clock.steadyMilliseconds();
+        m_mistakes.clear();
+    }
     playCue(QStringLiteral("type.wav"));
 
     ui->Label3->setText(numberText(roundHalfEven(numberFromText(ui->Label3->text()) + SinceLastLetter, 1)));
@@ -34,6 +38,7 @@ void Form1::Text1_Change() {
     const QString typed = ui->Text1->text();
     const QString head = ui->Combo1->currentText().left(typed.size());
     const bool correct = sameLetters(head, typed, caseSensitive());
+    noteMistake(typed, correct);
     showMatch(correct);
     if (!correct)
         playCue(QStringLiteral("mistake.wav"));
@@ -43,6 +48,16 @@ void Form1::showMatch(bool correct) {
     ui->Shape1->setFillColor(correct ? Green : Red);
     // What the colour says, for screen readers.
     ui->Shape1->setAccessibleDescription(correct ? QStringLiteral("correct so far") : QStringLiteral("wrong letter"));
+}
+
+// Notes the letter that went wrong as the text turns from a correct
+// beginning to a wrong one; later changes while it stays wrong add nothing.
+void Form1::noteMistake(const QString& typed, bool correct) {
+    if (!correct && !m_typedWrong) {
+        if (const std::optional<Mistake> mistake = firstWrongLetter(ui->Combo1->currentText(), typed, caseSensitive()))
+            m_mistakes << *mistake;
+    }
+    m_typedWrong = !correct;
 }
 
 void Form1::Text1_KeyPress(int keyAscii) {

@@ -24,3 +24,18 @@ bool sameLetters(const QString& a, const QString& b, bool caseSensitive) {
         return a == b;
     return upperLetters(a) == upperLetters(b);
 }
+
+std::optional<Mistake> firstWrongLetter(const QString& word, const QString& typed, bool caseSensitive) {
+    const QList<uint> expected = word.toUcs4();
+    const QList<uint> letters = typed.toUcs4();
+    for (qsizetype i = 0; i < letters.size(); ++i) {
+        const qint32 position = qint32(i + 1);
+        if (i >= expected.size())
+            return Mistake{position, 0, letters[i]};
+        const char32_t wanted = expected[i];
+        const char32_t typedLetter = letters[i];
+        if (!sameLetters(QString::fromUcs4(&wanted, 1), QString::fromUcs4(&typedLetter, 1), caseSensitive))
+            return Mistake{position, expected[i], letters[i]};
+    }
+    return std::nullopt;
+}

@@ -97,8 +97,10 @@ class FakeClock final : public Clock {
 public:
     QString nowText() const override { return now; }
     QDateTime nowDateTime() const override { return dateTime; }
+    qint64 steadyMilliseconds() const override { return steady; }
     QString now = QStringLiteral("05/12/2026 18:22:05");
     QDateTime dateTime = QDateTime(QDate(2026, 12, 5), QTime(18, 22, 5));
+    qint64 steady = 0;
 };
 
 // Files in memory, by absolute path; relative paths name workingFolderPath.
@@ -160,13 +162,14 @@ public:
         bytes += (bytes.isEmpty() ? header : QByteArray()) + line;
         return true;
     }
-    bool read(const QString& path, QByteArray* bytes, QString*) const override {
+    bool read(const QString& path, QByteArray* bytes, QString* error) const override {
         *bytes = files.value(path);
-        return true;
+        return failReads.isEmpty() || refuse(error, failReads);
     }
 
     QMap<QString, QByteArray> files;
     QString failWrites; // when set, every append fails with this reason
+    QString failReads;  // when set, every read fails with this reason
 };
 
 struct FakeServices {
