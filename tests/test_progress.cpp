@@ -20,6 +20,7 @@ private slots:
     void windowShowsEachWordsFigures();
     void finishedWordsAreKeptAndAFailureIsToldOnce();
     void keyboardWorksTheWindow();
+    void totalsCountFromLocalMidnight();
 };
 
 namespace {
@@ -203,6 +204,23 @@ void TestProgress::keyboardWorksTheWindow() {
     QCOMPARE(charted(), "cc");
     window->findChild<QPushButton*>("cmdBack")->click();
     QVERIFY(!shownWindow("ProgressWindow"));
+}
+
+// Here a day starts three and a half hours after UTC's: a day or a week
+// counted from midnight UTC takes in attempts of the day before.
+void TestProgress::totalsCountFromLocalMidnight() {
+    Form1Harness h;
+    QByteArray history = History::headerLine();
+    for (const QDateTime& when :
+         {QDateTime(QDate(2026, 11, 29), QTime(23, 0)), QDateTime(QDate(2026, 12, 4), QTime(23, 50)),
+          QDateTime(QDate(2026, 12, 5), QTime(12, 0))})
+        history += History::line(attempt("cat", "3", when));
+    h.fakes.appendFiles.files.insert(History::FileName, history);
+    h.fakes.clock.dateTime = QDateTime(QDate(2026, 12, 5), QTime(22, 0));
+    h.start();
+    h.ui->mnuProgress->trigger();
+    QCOMPARE(shownWindow("ProgressWindow")->findChild<QLabel*>("lblTotals")->text(),
+             "Attempts today: 1    This week: 2    All time: 3");
 }
 
 QTEST_MAIN(TestProgress)
