@@ -168,7 +168,7 @@ void TestProgress::keyboardWorksTheWindow() {
     for (const char* word : {"bb", "cc", "aa", "bb", "cc", "bb"})
         history += History::line(attempt(word, "3"));
     h.fakes.appendFiles.files.insert(History::FileName, history);
-    h.start({":::cc"});
+    h.start({":::cc", "-", "na", "na"});
     h.ui->mnuProgress->trigger();
     QWidget* window = shownWindow("ProgressWindow");
     QVERIFY(QTest::qWaitForWindowActive(window));
@@ -202,6 +202,8 @@ void TestProgress::keyboardWorksTheWindow() {
     QCOMPARE(charted(), "cc");
     h.type("cc");
     QCOMPARE(charted(), "cc");
+    // The first time of a word without a record is its record.
+    QVERIFY(h.fakes.appendFiles.files.value(History::FileName).endsWith(",2,0,1\r\n"));
     window->findChild<QPushButton*>("cmdBack")->click();
     QVERIFY(!shownWindow("ProgressWindow"));
 }

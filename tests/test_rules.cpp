@@ -6,6 +6,7 @@
 #include "database/resultsformat.h"
 #include "merge/comparison.h"
 #include "merge/sourcemerge.h"
+#include "progress/progressfigures.h"
 #include "trainer/lettercase.h"
 #include "trainer/numbertext.h"
 
@@ -25,6 +26,8 @@ private slots:
     void timeOrder();
     void mergeOfTwoTables_data();
     void mergeOfTwoTables();
+    void progressOfAWord_data();
+    void progressOfAWord();
 };
 
 // A text read as the number it begins with (the fuzz target holds the reading
@@ -146,6 +149,39 @@ void TestRules::mergeOfTwoTables() {
         records = QStringList{records.first(), "..", records.last()};
     const QString report = mergeReport(outcome).replace("\r\n\r\n", "/").replace("\r\n", "/");
     QTEST(records.join("; ") + " | " + report, "merged");
+}
+
+// A word's attempts, a minute apart in the order given, each "N" seconds or
+// "N*count" for several alike.
+void TestRules::progressOfAWord_data() {
+    QTest::addColumn<QString>("attempts");
+    QTest::addColumn<QString>("figures"); // best, average of the last 10, change
+    QTest::newRow("one") << "3"
+                         << "3 3 none";
+    QTest::newRow("ten: nothing to compare with") << "6 4*9"
+                                                  << "4 4.2 none";
+    QTest::newRow("eleven: against the one before") << "6 4*10"
+                                                    << "4 4 -2";
+    QTest::newRow("against the 10 before, not all") << "9*5 5*10 4*10"
+                                                    << "4 4 -1";
+}
+
+void TestRules::progressOfAWord() {
+    QFETCH(QString, attempts);
+    QList<Attempt> list;
+    const QDateTime start(QDate(2026, 12, 5), QTime(8, 0));
+    for (const QString& group : attempts.split(u' ')) {
+        for (int i = 0; i < qMax(1, group.section(u'*', 1).toInt()); ++i) {
+            const QString seconds = group.section(u'*', 0, 0);
+            list << Attempt{start.addSecs(60 * list.size()), "w", seconds, seconds.toDouble(), 1, 0, false};
+        }
+    }
+    std::reverse(list.begin(), list.end()); // read out of order
+    const WordProgress word = progressByWord(list).value(0);
+    QTEST(QStringList({word.best.seconds, QString::number(word.recentAverage),
+                       word.change ? QString::number(*word.change) : "none"})
+              .join(u' '),
+          "figures");
 }
 
 QTEST_GUILESS_MAIN(TestRules)
