@@ -68,7 +68,8 @@ void TestProgress::historyWritesAndReadsBack_data() {
         "date,word,seconds,letters,fixes,record,wpm\n2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,40\n", {"cat 3.5 3 0 1"});
     row("lines that do not read",
         header + "2026-12-01T08:00:00,cat,3.5,3,0,2\r\nyesterday,cat,3.5,3,0,1\r\n2026-12-01T08:00:00,cat,x,3,0,1\r\n"
-                 "2026-12-01T08:00:00,cat,-1,3,0,1\r\n2026-12-01T08:00:00,cat,3.5,3,0\r\n");
+                 "2026-12-01T08:00:00,cat,-1,3,0,1\r\n2026-12-01T08:00:00,cat,3.5,-3,0,1\r\n"
+                 "2026-12-01T08:00:00,cat,3.5,3,0\r\n");
 }
 
 // What the file held reads back; one more attempt appended through the
