@@ -133,9 +133,14 @@ void TestTypingRun::run() {
         {"remove", [&](const QString&) { h.ui->Command5->click(); }},
         {"edit", [&](const QString& text) { h.ui->Combo1->setEditText(text); }},
         {"paint", [&](const QString&) { h.ui->Shape1->setFillColor(Qt::black); }},
-        {"act", [&](const QString& action) { h.ui->Combo2->setCurrentIndex(action.toInt()); }},
-        {"by", [&](const QString& criterion) { h.ui->Combo3->setCurrentIndex(criterion.toInt()); }},
-        {"limit", [&](const QString& limit) { h.ui->Text5->setText(limit); }},
+        {"act", [&](const QString& action) { chooseEntry(h.ui->Combo2, action.toInt()); }},
+        {"by", [&](const QString& criterion) { chooseEntry(h.ui->Combo3, criterion.toInt()); }},
+        {"limit",
+         [&](const QString& limit) {
+             h.ui->Text5->selectAll();
+             QTest::keyClick(h.ui->Text5, Qt::Key_Delete);
+             typeKeys(h.ui->Text5, limit);
+         }},
         {"?", [&](const QString&) { events << "limit:" + h.ui->Text5->text(); }},
         {"@", [&](const QString& later) { whileOpen << later; }},
     };

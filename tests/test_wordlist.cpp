@@ -103,7 +103,7 @@ void TestWordList::script() {
                   {"remove", click(h.ui->Command5)},
                   {"save", click(h.ui->Command4)},
                   {"load", click(h.ui->Command2)},
-                  {"pick", [&](const QString& entry) { h.ui->Combo1->setCurrentIndex(entry.toInt()); }},
+                  {"pick", [&](const QString& entry) { chooseEntry(h.ui->Combo1, entry.toInt()); }},
                   {"typing", [&](const QString&) { QTest::keyClicks(h.ui->Combo1, "zz\b"); }},
                   {"down", [&](const QString&) { QTest::keyClick(h.ui->Combo1, Qt::Key_Down); }},
                   {"empty", [&](const QString&) { h.setResults({}); }},
