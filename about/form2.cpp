@@ -15,8 +15,9 @@ Form2::Form2(Services& services, QWidget* parent)
     , m_services(services) {
     ui->setupUi(this);
     makeFixedDialogFrame(this);
-    // Each "About" from the main window makes a new window, which reads the
-    // texts afresh; "&Back!" and the close box both end it.
+    // "About" brings this window back while it is open; "&Back!" and the
+    // close box end it, and the next "About" makes a new one, which reads the
+    // texts afresh.
     setAttribute(Qt::WA_DeleteOnClose);
 
     connect(ui->Command1, &QPushButton::clicked, this, &Form2::Command1_Click);

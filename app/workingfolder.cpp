@@ -7,35 +7,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstdio>
 
 namespace {
 
 bool sameContents(const QString& a, const QString& b) {
-    QFile first(a);
-    QFile second(b);
-    return first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly) && first.size() == second.size() &&
-           first.readAll() == second.readAll();
-}
-
-// Written beside the target and renamed over it, so that a failed copy never
-// leaves half a file; the program copes with a missing one.
-bool copyWhole(const QString& from, const QString& to, QString* error) {
-    QFile source(from);
-    QSaveFile target(to);
-    if (!source.open(QIODevice::ReadOnly)) {
-        *error = source.errorString();
-        return false;
-    }
-    const QByteArray bytes = source.readAll();
-    if (target.open(QIODevice::WriteOnly) && target.write(bytes) == bytes.size() && target.commit())
-        return true;
-    *error = target.errorString();
-    return false;
+    const std::optional<QByteArray> first = QtTextFiles().readBytes(a);
+    return first && first == QtTextFiles().readBytes(b);
 }
 
 // A data directory that is not an absolute path is to be ignored, which
@@ -63,8 +43,10 @@ QStringList prepareFolder(const QString& shipped, const QString& folder) {
         const QString target = folder + QLatin1Char('/') + file;
         if (file == ResultsFormat::FileName || sameContents(from.filePath(file), target))
             continue;
+        // Written beside the target and renamed over it, so that a failed
+        // copy never leaves half a file; the program copes with a missing one.
         QString error;
-        if (!copyWhole(from.filePath(file), target, &error))
+        if (!QtTextFiles().copyFile(from.filePath(file), target, &error))
             problems << QStringLiteral("Cannot copy %1 into %2: %3").arg(file, folder, error);
     }
     QString error;

@@ -22,6 +22,6 @@ struct MergeOutcome {
 MergeOutcome mergeSources(const QStringList& source1Words, const SourceTable& source1Table, QStringList& source2Words,
                           SourceTable& source2Table);
 
-// The closing message of a merge: "Done!", the counts, and the words left
-// out for want of room, if any.
+// The closing message of a merge: "Done!", the counts of updated and added
+// words, and how many were left out for want of room, if any.
 QString mergeReport(const MergeOutcome& outcome);

@@ -90,6 +90,14 @@ inline void typeKeys(QWidget* control, const QString& text) {
     }
 }
 
+// Chooses the list's entry with the arrow keys, as a typist does.
+inline void chooseEntry(QComboBox* list, int index) {
+    for (int i = 0; i < list->count(); ++i)
+        QTest::keyClick(list, Qt::Key_Up);
+    for (int i = 0; i < index; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+}
+
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();

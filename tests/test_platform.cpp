@@ -1,4 +1,5 @@
 #include "platform/datetext.h"
+#include "platform/qtclock.h"
 #include "platform/qtsettingsstore.h"
 
 #include <QFile>
@@ -10,6 +11,7 @@ class TestPlatform : public QObject {
 private slots:
     void settingsLiveInAPerUserIniFile();
     void generalDateAndTime();
+    void clockTellsLocalTime();
 };
 
 void TestPlatform::settingsLiveInAPerUserIniFile() {
@@ -29,6 +31,19 @@ void TestPlatform::generalDateAndTime() {
     // test's.
     const QLocale us(QLocale::English, QLocale::UnitedStates);
     QCOMPARE(generalDateTimeText(QDateTime(QDate(2026, 12, 5), QTime(0, 0, 5)), us), "12/5/26 12:00:05 AM");
+}
+
+// The test runs in India, five and a half hours ahead of UTC: a record's date
+// and an attempt's moment are the typist's local ones.
+void TestPlatform::clockTellsLocalTime() {
+    const QtClock clock;
+    QCOMPARE(clock.nowDateTime().offsetFromUtc(), 5 * 3600 + 1800);
+    QString before, told;
+    do {
+        before = generalDateTimeText(QDateTime::currentDateTime(), QLocale::system());
+        told = clock.nowText();
+    } while (generalDateTimeText(QDateTime::currentDateTime(), QLocale::system()) != before);
+    QCOMPARE(told, before);
 }
 
 QTEST_MAIN(TestPlatform)

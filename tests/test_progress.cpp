@@ -35,6 +35,7 @@ private slots:
     void opensBesideTheMainWindow();
     void mistakesAreNotedAndPracticeGoesToTheNeediestWord();
     void keyboardWorksTheWindow();
+    void totalsCountFromLocalMidnight();
 };
 
 namespace {
@@ -112,7 +113,8 @@ void TestProgress::historyWritesAndReadsBack_data() {
         {"cat 3.5 3 0 1"});
     row("lines that do not read",
         header + "2026-12-01T08:00:00,cat,3.5,3,0,2\r\nyesterday,cat,3.5,3,0,1\r\n2026-12-01T08:00:00,cat,x,3,0,1\r\n"
-                 "2026-12-01T08:00:00,cat,-1,3,0,1\r\n2026-12-01T08:00:00,cat,3.5,3,0\r\n");
+                 "2026-12-01T08:00:00,cat,-1,3,0,1\r\n2026-12-01T08:00:00,cat,3.5,-3,0,1\r\n"
+                 "2026-12-01T08:00:00,cat,3.5,3,0\r\n");
 }
 
 // What the file held reads back; one more attempt appended through the
@@ -512,7 +514,7 @@ void TestProgress::keyboardWorksTheWindow() {
     for (const char* word : {"bb", "cc", "aa", "bb", "cc", "bb"})
         history += History::line(attempt(word, "3"));
     h.fakes.appendFiles.files.insert(History::FileName, history);
-    h.start({":::cc"});
+    h.start({":::cc", "-", "na", "na"});
     h.ui->mnuProgress->trigger();
     QWidget* window = shownWindow("ProgressWindow");
     QVERIFY(QTest::qWaitForWindowActive(window));
@@ -546,8 +548,27 @@ void TestProgress::keyboardWorksTheWindow() {
     QCOMPARE(charted(), "cc");
     h.type("cc");
     QCOMPARE(charted(), "cc");
+    // The first time of a word without a record is its record.
+    QVERIFY(h.fakes.appendFiles.files.value(History::FileName).endsWith(",2,0,1\r\n"));
     window->findChild<QPushButton*>("cmdBack")->click();
     QVERIFY(!shownWindow("ProgressWindow"));
+}
+
+// Here a day starts three and a half hours after UTC's: a day or a week
+// counted from midnight UTC takes in attempts of the day before.
+void TestProgress::totalsCountFromLocalMidnight() {
+    Form1Harness h;
+    QByteArray history = History::headerLine();
+    for (const QDateTime& when :
+         {QDateTime(QDate(2026, 11, 29), QTime(23, 0)), QDateTime(QDate(2026, 12, 4), QTime(23, 50)),
+          QDateTime(QDate(2026, 12, 5), QTime(12, 0))})
+        history += History::line(attempt("cat", "3", when));
+    h.fakes.appendFiles.files.insert(History::FileName, history);
+    h.fakes.clock.dateTime = QDateTime(QDate(2026, 12, 5), QTime(22, 0));
+    h.start();
+    h.ui->mnuProgress->trigger();
+    QCOMPARE(shownWindow("ProgressWindow")->findChild<QLabel*>("lblTotals")->text(),
+             "Attempts today: 1    This week: 2    All time: 3");
 }
 
 QTEST_MAIN(TestProgress)

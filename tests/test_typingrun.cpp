@@ -59,12 +59,6 @@ void TestTypingRun::run_data() {
         "hous[G>] 60.1 60.6 0.125 0.5 4 1 0 | 0 | = | ");
     row("seconds per letter cut to six characters", "word=abcdefgh", "t:a k:10001 t:bc",
         "abc[G>] 1000.1 1000.1 333.36 1000.1 3 1 0 | 0 | = | ");
-    row("thousandths, half to even", "word=abcdefghij", "t:a k:5 t:bcdefgh",
-        "abcdefgh[G>] 0.5 0.5 0.062 0.5 8 1 0 | 0 | = | ");
-    row("100 s over 7 letters", "word=abcdefghij", "t:a k:1000 t:bcdefg",
-        "abcdefg[G>] 100 100 14.286 100 7 1 0 | 0 | = | ");
-    row("blanks around and between", "word=x", "p:__hello___world__", "  hello   world  [R>] 0 0 0 0 1 2 0 | 0 | = | ");
-    row("a tab separates no words", "word=x", "p:a\tb", "a\tb[R>] 0 0 0 0 1 1 0 | 0 | = | ");
     // Fixes: typing on after Backspace.
     row("Delete is no fix", "case=1", "BS K:cxy BS BS K:x LEFT DEL K:a", "ca[G>] 0 0 0 0 8 1 2 | 0 | = | ");
     row("a pending fix outlives a reset", "", "BS K:cx BS K:a BS r1 K:c", "c[G>] 0 0 0 0 1 1 1 | 0 | = | ");
@@ -90,7 +84,6 @@ void TestTypingRun::run_data() {
         "[G=] 0 0 0 0 0 0 0 | 9.5 | 9.5 now Ann | name(9.5)[G>]");
     row("stored 0 is never beaten", "stored=0", "t:cat", "[G=] 0 0 0 0 0 0 0 | 0 | = | ");
     row("empty stored time counts as 0", "stored=", "t:cat", "[G=] 0 0 0 0 0 0 0 | 0 | = | ");
-    row("decimal comma reads as its whole part", "stored=4,7", "t:c k:45 t:at", "[G=] 0 0 0 0 0 0 0 | 4.5 | = | ");
     row("name kept to one storable line", "answer=Ann\nΩ_Lee", "t:c k:10 t:at",
         "[G=] 0 0 0 0 0 0 0 | 1 | 1 now Ann ? Lee | name(1)[G>]");
     row("record sound ends before the prompt", "sounds=1", "t:c k:5 t:at",
@@ -140,9 +133,14 @@ void TestTypingRun::run() {
         {"remove", [&](const QString&) { h.ui->Command5->click(); }},
         {"edit", [&](const QString& text) { h.ui->Combo1->setEditText(text); }},
         {"paint", [&](const QString&) { h.ui->Shape1->setFillColor(Qt::black); }},
-        {"act", [&](const QString& action) { h.ui->Combo2->setCurrentIndex(action.toInt()); }},
-        {"by", [&](const QString& criterion) { h.ui->Combo3->setCurrentIndex(criterion.toInt()); }},
-        {"limit", [&](const QString& limit) { h.ui->Text5->setText(limit); }},
+        {"act", [&](const QString& action) { chooseEntry(h.ui->Combo2, action.toInt()); }},
+        {"by", [&](const QString& criterion) { chooseEntry(h.ui->Combo3, criterion.toInt()); }},
+        {"limit",
+         [&](const QString& limit) {
+             h.ui->Text5->selectAll();
+             QTest::keyClick(h.ui->Text5, Qt::Key_Delete);
+             typeKeys(h.ui->Text5, limit);
+         }},
         {"?", [&](const QString&) { events << "limit:" + h.ui->Text5->text(); }},
         {"@", [&](const QString& later) { whileOpen << later; }},
     };

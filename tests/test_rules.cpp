@@ -1,0 +1,188 @@
+// The plain rules under the windows, each with a table of its own: the number
+// a text begins with and number texts, the word count, letter case, the
+// order of two record times and the merge of one results table into another.
+#include "tests/harness.h"
+#include "database/recordtime.h"
+#include "database/resultsformat.h"
+#include "merge/comparison.h"
+#include "merge/sourcemerge.h"
+#include "progress/progressfigures.h"
+#include "trainer/lettercase.h"
+#include "trainer/numbertext.h"
+
+#include <QTest>
+
+class TestRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void numbersReadAndWritten_data();
+    void numbersReadAndWritten();
+    void wordCount_data();
+    void wordCount();
+    void sameLettersInAnyCase_data();
+    void sameLettersInAnyCase();
+    void timeOrder_data();
+    void timeOrder();
+    void mergeOfTwoTables_data();
+    void mergeOfTwoTables();
+    void progressOfAWord_data();
+    void progressOfAWord();
+};
+
+// A text read as the number it begins with (the fuzz target holds the reading
+// against the C library's), brought to some decimals or not, and written back.
+void TestRules::numbersReadAndWritten_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("decimals"); // -1: not rounded
+    QTest::addColumn<QString>("written");
+    QTest::newRow("unit after it") << "12s" << -1 << "12";
+    QTest::newRow("blanks, tabs and line feeds anywhere") << " \t1 2\n.5" << -1 << "12.5";
+    QTest::newRow("decimal comma ends it") << "4,7" << -1 << "4";
+    QTest::newRow("sign and exponent") << "-1.5e2x" << -1 << "-150";
+    QTest::newRow("no record") << "-" << -1 << "0";
+    QTest::newRow("zero has no sign") << "-0" << -1 << "0";
+    QTest::newRow("fifteen digits hide the binary error") << "0.30000000000000004" << -1 << "0.3";
+    QTest::newRow("half to even, down") << "0.0625" << 3 << "0.062";
+    QTest::newRow("half to even, up") << "0.0675" << 3 << "0.068";
+    QTest::newRow("100 s over 7 letters") << "14.2857142857" << 3 << "14.286";
+    QTest::newRow("half to even, to a whole") << "1000.05" << 1 << "1000";
+}
+
+void TestRules::numbersReadAndWritten() {
+    QFETCH(QString, text);
+    QFETCH(int, decimals);
+    const double number = numberFromText(text);
+    QTEST(numberText(decimals < 0 ? number : roundHalfEven(number, decimals)), "written");
+}
+
+void TestRules::wordCount_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("words");
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("blanks only") << "   " << 0;
+    QTest::newRow("blanks around and between") << "  hello   world  " << 2;
+    QTest::newRow("a tab separates no words") << "a\tb" << 1;
+    QTest::newRow("three") << "one two three" << 3;
+}
+
+void TestRules::wordCount() {
+    QFETCH(QString, text);
+    QTEST(CountWords(text), "words");
+}
+
+// Pairs of texts are written "a|b".
+void TestRules::sameLettersInAnyCase_data() {
+    QTest::addColumn<QString>("pair");
+    QTest::addColumn<bool>("caseSensitive");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("case blind") << "Cat|cAT" << false << true;
+    QTest::newRow("case sensitive") << "Cat|cat" << true << false;
+    // One letter stands for one: "ß" is no "ss", however the texts line up.
+    QTest::newRow("ß is its own capital") << "straße|STRAßE" << false << true;
+    QTest::newRow("ß is no ss") << "strasse|straße" << false << false;
+    QTest::newRow("ß and s swapped") << "ßs|sß" << false << false;
+    QTest::newRow("beyond 16 bits, case blind") << "\U00010428x|\U00010400X" << false << true;
+    QTest::newRow("beyond 16 bits, case sensitive") << "\U00010428|\U00010400" << true << false;
+}
+
+void TestRules::sameLettersInAnyCase() {
+    QFETCH(QString, pair);
+    QFETCH(bool, caseSensitive);
+    const QString a = pair.section(u'|', 0, 0), b = pair.section(u'|', 1);
+    QTEST(sameLetters(a, b, caseSensitive), "same");
+    QTEST(sameLetters(b, a, caseSensitive), "same");
+}
+
+void TestRules::timeOrder_data() {
+    QTest::addColumn<QString>("pair");
+    QTest::addColumn<TimeOrder>("order"); // a against b
+    QTest::newRow("numbers, not texts") << "9.5|10.2" << TimeOrder::Faster;
+    QTest::newRow("same number, other text") << "4.3|4.30" << TimeOrder::Equal;
+    QTest::newRow("a unit after it") << "12s|9" << TimeOrder::Slower;
+    QTest::newRow("no record loses to any") << "-|99" << TimeOrder::Slower;
+    QTest::newRow("0 beats no record") << "0|-" << TimeOrder::Faster;
+    QTest::newRow("two without a record") << "-|-" << TimeOrder::Equal;
+}
+
+void TestRules::timeOrder() {
+    QFETCH(QString, pair);
+    QFETCH(TimeOrder, order);
+    QCOMPARE(CompareTimes(pair.section(u'|', 0, 0), pair.section(u'|', 1)), order);
+    // Seen from b, the other way round.
+    QCOMPARE(int(CompareTimes(pair.section(u'|', 1), pair.section(u'|', 0, 0))), 2 - int(order));
+}
+
+void TestRules::mergeOfTwoTables_data() {
+    QTest::addColumn<QString>("source1");
+    QTest::addColumn<QString>("source2");
+    QTest::addColumn<QString>("merged"); // Source 2 afterwards, then the report
+    const auto row = [](const char* name, const QString& source1, const QString& source2, const char* merged) {
+        QTest::newRow(name) << source1 << source2 << merged;
+    };
+    row("numbers, not text order", "house 9.5 D1 N1", "house 10.2 D2 N2",
+        "house 9.5 D1 N1 | Done!/Updated: 1/Added: 0");
+    row("equal times stay", "a 4.3 D1 N1", "a 4.30 D2 N2", "a 4.30 D2 N2 | Done!/Updated: 0/Added: 0");
+    row("any record replaces none", "house 99 D1 N1", "house - na na", "house 99 D1 N1 | Done!/Updated: 1/Added: 0");
+    row("none never replaces a record", "house - na na", "house 99 D2 N2",
+        "house 99 D2 N2 | Done!/Updated: 0/Added: 0");
+    row("new words in order", "zebra 3 Z Z; house 4.3 D1 N1; apple - na na", "garden 1 DG NG; house 5 D2 N2",
+        "garden 1 DG NG; house 4.3 D1 N1; zebra 3 Z Z; apple - na na | Done!/Updated: 1/Added: 2");
+    row("a new word thrice, the fastest wins", "house 5 D1 N1; house 4 D3 N3; house 6 D4 N4", "other 1 d n",
+        "other 1 d n; house 4 D3 N3 | Done!/Updated: 1/Added: 1");
+    row("twice in Source 2: the first is updated", "house 2 D1 N1", "house 3 D2 N2; house 9 D3 N3",
+        "house 2 D1 N1; house 9 D3 N3 | Done!/Updated: 1/Added: 0");
+    row("no room for new words", "new 1 d n; w100 2 D N; new 0.5 d n",
+        numbered(RecordTable::Slots, "w%1 10 d n").join(u';'),
+        "w0 10 d n; ..; w100 2 D N | Done!/Updated: 1/Added: 0/Not added (no room): 1");
+}
+
+void TestRules::mergeOfTwoTables() {
+    QFETCH(QString, source1);
+    QFETCH(QString, source2);
+    SourceTable from, into;
+    const QStringList words1 = ResultsFormat::readRecords(resultLines(source1), from).words;
+    QStringList words2 = ResultsFormat::readRecords(resultLines(source2), into).words;
+    const MergeOutcome outcome = mergeSources(words1, from, words2, into);
+    QStringList records = ResultsFormat::recordLines(into, int(words2.size())).join(u' ').mid(3).split(" :::");
+    if (records.size() > 5)
+        records = QStringList{records.first(), "..", records.last()};
+    const QString report = mergeReport(outcome).replace("\r\n\r\n", "/").replace("\r\n", "/");
+    QTEST(records.join("; ") + " | " + report, "merged");
+}
+
+// A word's attempts, a minute apart in the order given, each "N" seconds or
+// "N*count" for several alike.
+void TestRules::progressOfAWord_data() {
+    QTest::addColumn<QString>("attempts");
+    QTest::addColumn<QString>("figures"); // best, average of the last 10, change
+    QTest::newRow("one") << "3"
+                         << "3 3 none";
+    QTest::newRow("ten: nothing to compare with") << "6 4*9"
+                                                  << "4 4.2 none";
+    QTest::newRow("eleven: against the one before") << "6 4*10"
+                                                    << "4 4 -2";
+    QTest::newRow("against the 10 before, not all") << "9*5 5*10 4*10"
+                                                    << "4 4 -1";
+}
+
+void TestRules::progressOfAWord() {
+    QFETCH(QString, attempts);
+    QList<Attempt> list;
+    const QDateTime start(QDate(2026, 12, 5), QTime(8, 0));
+    for (const QString& group : attempts.split(u' ')) {
+        for (int i = 0; i < qMax(1, group.section(u'*', 1).toInt()); ++i) {
+            const QString seconds = group.section(u'*', 0, 0);
+            list << Attempt{start.addSecs(60 * list.size()), "w", seconds, seconds.toDouble(), 1, 0, false};
+        }
+    }
+    std::reverse(list.begin(), list.end()); // read out of order
+    const WordProgress word = progressByWord(list).value(0);
+    QTEST(QStringList({word.best.seconds, QString::number(word.recentAverage),
+                       word.change ? QString::number(*word.change) : "none"})
+              .join(u' '),
+          "figures");
+}
+
+QTEST_GUILESS_MAIN(TestRules)
+#include "test_rules.moc"
