@@ -2,6 +2,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/qttextfiles.h"
+#include "platform/regularfiles.h"
 #include "database/resultsformat.h"
 #include "database/starterlist.h"
 
@@ -15,10 +16,13 @@
 
 namespace {
 
+// Something else than a regular file in the user's folder, a named pipe for
+// instance, is never the same: it is replaced, never read.
 bool sameContents(const QString& a, const QString& b) {
     QFile first(a);
     QFile second(b);
-    return first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly) && first.size() == second.size() &&
+    return openRegularFile(first, QIODevice::ReadOnly, nullptr) &&
+           openRegularFile(second, QIODevice::ReadOnly, nullptr) && first.size() == second.size() &&
            first.readAll() == second.readAll();
 }
 
