@@ -3,10 +3,12 @@
 #include "tests/harness.h"
 #include "database/resultsformat.h"
 #include "platform/qtappendfiles.h"
+#include "platform/qtsettingsstore.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTest>
 
 #include <csignal>
@@ -104,6 +106,7 @@ private slots:
     void historyIsReadAndAddedToOnlyAsARegularFile_data();
     void historyIsReadAndAddedToOnlyAsARegularFile();
     void copyIsNoMoreOpenAndReplacesALink();
+    void unsavedSettingsAreTold();
 };
 
 void TestStress::failedWriteLosesNothing_data() {
@@ -262,6 +265,20 @@ void TestStress::copyIsNoMoreOpenAndReplacesALink() {
     QVERIFY(!QFileInfo(copy).isSymLink());
     QCOMPARE(readFile(copy), junk);
     QCOMPARE(QFileInfo(copy).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+}
+
+// Settings that cannot be written are told like results.dat that cannot, and results.dat is saved all the same.
+void TestStress::unsavedSettingsAreTold() {
+    Form1Harness h(Files::Real);
+    // Where the settings' folder should be, there is a file.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, h.root.path());
+    QVERIFY(writeFile(h.root.filePath("Tapmeter"), ""));
+    QtSettingsStore settings;
+    Services services{h.fakes.sound, h.fakes.dialogs, settings, h.fakes.clock, *h.realFiles, h.fakes.appendFiles};
+    Form1 window(services);
+    window.findChild<QPushButton*>("Command4")->click();
+    QCOMPARE(h.fakes.dialogs.messages(), QStringList{"Could not save the settings in Tapmeter.ini."});
+    QVERIFY(QFileInfo(h.resultsPath()).isFile());
 }
 
 QTEST_MAIN(TestStress)
