@@ -83,6 +83,7 @@ while read -r rc option out err; do
     [ "$(wc -l <"$work/err")" -le 1 ] || fail "tapmeter $option prints more than a line of errors"
 done <<'ROWS'
 0 --help --version -
+0 --help-all --version -
 0 --version ^Tapmeter.4.1$ -
 2 --frobnicate - frobnicate
 2 word - word
