@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -131,9 +132,10 @@ QList<Attempt> read(const QByteArray& bytes) {
         bool secondsRead = false;
         attempt.secondsValue = attempt.seconds.toDouble(&secondsRead);
         const QString& record = fields[5];
-        if (!attempt.when.isValid() || !secondsRead || attempt.secondsValue < 0 ||
-            !readNumber(fields[3], &attempt.letters) || !readNumber(fields[4], &attempt.fixes) ||
-            (record != QLatin1String("0") && record != QLatin1String("1")))
+        // toDouble() also reads "nan" and "inf", which no attempt took.
+        if (!attempt.when.isValid() || !secondsRead || !std::isfinite(attempt.secondsValue) ||
+            attempt.secondsValue < 0 || !readNumber(fields[3], &attempt.letters) ||
+            !readNumber(fields[4], &attempt.fixes) || (record != QLatin1String("0") && record != QLatin1String("1")))
             return;
         attempt.record = record == QLatin1String("1");
         attempts << attempt;
