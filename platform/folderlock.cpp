@@ -32,5 +32,5 @@ FolderLock::FolderLock(const QString& folder)
         if (removal.tryLock() && !namesProcess(m_file) && removeUnnamedLock(m_file))
             m_file.tryLock();
     }
-    m_heldElsewhere = !m_file.isLocked() && m_file.error() == QLockFile::LockFailedError;
+    m_heldElsewhere = m_file.error() == QLockFile::LockFailedError;
 }

@@ -20,7 +20,16 @@
 
 namespace {
 
-enum class Holder { RunningCopy, DeadCopy, StartingCopy, EmptyLock, GarbageLock, DanglingLink, FolderAllowsNoFiles };
+enum class Holder {
+    RunningCopy,
+    DeadCopy,
+    OtherMachine,
+    StartingCopy,
+    EmptyLock,
+    GarbageLock,
+    DanglingLink,
+    FolderAllowsNoFiles
+};
 enum class Trouble { None, SaveFails, Unreadable, SignalsWhileEnding, OutputNobodyReads };
 
 const QString LockName = QStringLiteral(".tapmeter.lock");
@@ -85,6 +94,8 @@ void TestDesktopSession::oneCopyPerFolder_data() {
     QTest::addColumn<bool>("refused");
     QTest::newRow("a running copy") << Holder::RunningCopy << true;
     QTest::newRow("lock of a copy that died") << Holder::DeadCopy << false;
+    // Whether it still runs cannot be told, however old its lock.
+    QTest::newRow("lock of a copy on another machine") << Holder::OtherMachine << true;
     // A copy that has made its lock but not yet written into it holds a file lock on it.
     QTest::newRow("empty lock of a copy that is starting") << Holder::StartingCopy << true;
     QTest::newRow("empty lock left by a crash") << Holder::EmptyLock << false;
@@ -103,9 +114,12 @@ void TestDesktopSession::oneCopyPerFolder() {
         first.emplace(dir.path());
     if (holder == Holder::DeadCopy)
         QVERIFY(writeFile(lockPath, DeadProcess + "\ntapmeter\n" + QSysInfo::machineHostName().toUtf8() + "\n"));
-    if (holder == Holder::EmptyLock || holder == Holder::GarbageLock || holder == Holder::StartingCopy)
-        QVERIFY(writeFile(lockPath, holder == Holder::GarbageLock ? "\x7f\xff junk" : ""));
     QFile starting(lockPath);
+    if (holder == Holder::OtherMachine)
+        QVERIFY(writeFile(lockPath, "1\ntapmeter\nanother-machine\n") && starting.open(QIODevice::ReadWrite) &&
+                starting.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+    if (holder == Holder::EmptyLock || holder == Holder::GarbageLock || holder == Holder::StartingCopy)
+        QVERIFY(writeFile(lockPath, holder == Holder::GarbageLock ? "0\n\x7f\xff junk" : ""));
     if (holder == Holder::StartingCopy)
         QVERIFY(starting.open(QIODevice::ReadOnly) && flock(starting.handle(), LOCK_EX) == 0);
     if (holder == Holder::DanglingLink)
