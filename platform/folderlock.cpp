@@ -5,9 +5,10 @@
 #include <QFileInfo>
 
 namespace {
+// False for a lock that is empty, garbage or a link to nowhere.
 bool namesProcess(const QLockFile& file) {
     qint64 pid = 0;
-    return file.getLockInfo(&pid, nullptr, nullptr) && pid > 0;
+    return file.getLockInfo(&pid, nullptr, nullptr);
 }
 
 bool removeUnnamedLock(QLockFile& file) {
