@@ -28,7 +28,8 @@ std::optional<int> answerCommandLine(int argc, char* argv[]) {
         std::fprintf(stderr, "tapmeter: %s Try 'tapmeter --help'.\n", qPrintable(error));
         return 2;
     }
-    if (parser.isSet(help))
+    // The help option brings --help-all along, which is answered alike.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         std::fputs(qPrintable(parser.helpText()), stdout);
     else if (parser.isSet(version))
         std::printf("%s %s\n", ProgramName, ProgramVersion);

@@ -8,7 +8,10 @@
 #include <QApplication>
 #include <QDir>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
+    ignoreBrokenPipes();
     if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
         return *exitCode;
     QApplication app(argc, argv);
@@ -19,12 +22,13 @@ int main(int argc, char* argv[]) {
     const SessionEnd sessionEnd;
     const FolderLock lock(QDir::currentPath());
     if (lock.heldElsewhere()) {
+        // Also on standard error, for whoever started it from a terminal.
+        std::fprintf(stderr, "tapmeter: %s\n", qPrintable(AlreadyRunningMessage));
         platform.dialogs.message(nullptr, AlreadyRunningMessage);
         return 1;
     }
     Form1 window(platform.services);
     QObject::connect(&sessionEnd, &SessionEnd::requested, &window, &Form1::endSession);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &Form1::endSession);
     window.show();
     return app.exec();
 }

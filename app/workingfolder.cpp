@@ -13,6 +13,8 @@
 
 namespace {
 
+// Something else than a regular file in the user's folder, a named pipe for
+// instance, is never the same: it is replaced, never read.
 bool sameContents(const QString& a, const QString& b) {
     const std::optional<QByteArray> first = QtTextFiles().readBytes(a);
     return first && first == QtTextFiles().readBytes(b);

@@ -105,10 +105,11 @@ void Form3::Command4_Click() {
     const QString path1 = ui->Text1->text();
     const QString path2 = ui->Text2->text();
     TextFiles& files = m_services.files;
-    if (!files.isFile(path1) || !files.isFile(path2))
-        return;
-    if (files.size(path1) <= 0 || files.size(path2) <= 0)
-        return;
+    // A name that is not there or an empty file opens nothing.
+    for (const QString& path : {path1, path2}) {
+        if (!files.exists(path) || (files.isFile(path) && files.size(path) <= 0))
+            return;
+    }
     // Both files are read before anything changes, so that one that cannot
     // be read leaves the tables and lists as they were.
     SourceTable table1 = Source1Table;
@@ -116,8 +117,13 @@ void Form3::Command4_Click() {
     const std::optional<ResultsFormat::ReadOutcome> outcome1 = ResultsFormat::readFile(files, path1, table1);
     const std::optional<ResultsFormat::ReadOutcome> outcome2 =
         outcome1 ? ResultsFormat::readFile(files, path2, table2) : std::nullopt;
-    if (!outcome1 || !outcome2)
+    if (!outcome1 || !outcome2) {
+        // Nor is anything merged into a file that was not read whole.
+        m_opened.reset();
+        m_services.dialogs.message(
+            this, QStringLiteral("Could not read %1, so nothing was opened.").arg(outcome1 ? path2 : path1));
         return;
+    }
 
     Source1Table = table1;
     Source2Table = table2;

@@ -11,11 +11,18 @@ public:
     virtual ~AppendFiles() = default;
 
     // Adds line at the end of the file, after header when the file is new or
-    // empty. On failure returns false and sets *error to a reason fit to show
-    // the user.
+    // empty. Only a regular file is added to. On failure, the line cut short
+    // by a full disk for instance, returns false with the file as it was, and
+    // sets *error to a reason fit to show the user.
     virtual bool append(const QString& path, const QByteArray& header, const QByteArray& line, QString* error) = 0;
 
-    // The whole file; empty when there is none. On failure returns false and
-    // sets *error.
+    // The file's first ReadLimit bytes, which is the whole file unless
+    // something else has grown there; empty when there is none, or something
+    // else than a regular file (a named pipe, a device) has its name. On
+    // failure returns false and sets *error.
     virtual bool read(const QString& path, QByteArray* bytes, QString* error) const = 0;
+
+    // Far beyond any real history: a million finished words take about
+    // 100 MB. Reading stops there rather than take all the memory.
+    static constexpr qint64 ReadLimit = qint64(256) * 1024 * 1024;
 };

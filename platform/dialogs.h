@@ -17,6 +17,7 @@ public:
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
 
     // A text prompt with OK and Cancel and an empty input field; "" on Cancel.
+    // When the session ends while it is open, what its field holds then.
     virtual QString prompt(QWidget* parent, const QString& text) = 0;
 
     // An open-file dialog that starts at initialFileName; returns the chosen

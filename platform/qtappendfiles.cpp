@@ -1,23 +1,20 @@
 #include "platform/qtappendfiles.h"
 
-#include <QFile>
+#include "platform/regularfiles.h"
 
-namespace {
-bool failed(const QFile& file, QString* error) {
-    if (error)
-        *error = file.errorString();
-    return false;
-}
-} // namespace
+#include <QFileInfo>
+
+#include <algorithm>
 
 bool QtAppendFiles::append(const QString& path, const QByteArray& header, const QByteArray& line, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
-        return failed(file, error);
+    if (!openRegularFile(file, QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered, error))
+        return false;
+    const qint64 oldSize = file.size();
     QByteArray bytes;
-    if (file.size() == 0) {
+    if (oldSize == 0) {
         bytes = header;
-    } else if (file.seek(file.size() - 1) && !file.peek(1).endsWith('\n')) {
+    } else if (file.seek(oldSize - 1) && !file.peek(1).endsWith('\n')) {
         // The last line was cut short: end it, so that it stays a line of its
         // own and this one is not lost with it.
         bytes = "\r\n";
@@ -25,21 +22,26 @@ bool QtAppendFiles::append(const QString& path, const QByteArray& header, const 
     bytes += line;
     // One write, so that another copy of the program appending at the same
     // moment cannot interleave with this line.
-    if (file.write(bytes) != bytes.size())
-        return failed(file, error);
-    return true;
+    if (writeAll(file, bytes))
+        return true;
+    if (error)
+        *error = file.errorString();
+    // What was written of the line comes off again.
+    file.resize(oldSize);
+    return false;
 }
 
 bool QtAppendFiles::read(const QString& path, QByteArray* bytes, QString* error) const {
-    QFile file(path);
-    if (!file.exists()) {
-        bytes->clear();
+    bytes->clear();
+    if (!QFileInfo(path).isFile())
         return true;
-    }
-    if (!file.open(QIODevice::ReadOnly))
-        return failed(file, error);
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failed(file, error);
-    return true;
+    QFile file(path);
+    if (!openRegularFile(file, QIODevice::ReadOnly, error))
+        return false;
+    *bytes = file.read(std::min(file.size(), ReadLimit));
+    if (file.error() == QFileDevice::NoError)
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
 }

@@ -22,7 +22,9 @@ QString QtDialogs::prompt(QWidget* parent, const QString& text) {
     dialog.setWindowTitle(AppTitle);
     dialog.setLabelText(text);
     dialog.setTextValue(QString());
-    if (dialog.exec() != QDialog::Accepted)
+    // A box still open when exec() returns was not answered but left by the
+    // end of the session: what it holds counts as the answer.
+    if (dialog.exec() != QDialog::Accepted && !dialog.isVisible())
         return QString();
     return dialog.textValue();
 }

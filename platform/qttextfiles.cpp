@@ -1,42 +1,45 @@
 #include "platform/qttextfiles.h"
 
 #include "platform/ansitext.h"
+#include "platform/regularfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace {
-// Only regular files are read: a named pipe would hold the program until
-// someone writes to it, and a device may never end.
 bool isRegularFile(const QString& path) {
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
-// Writes straight through to the disk, without the device's buffer: a
-// buffered write that a full disk or a file size limit cuts short only fails
-// in the flush inside QSaveFile::commit(), which then still replaces the old
-// file with the cut one. A short write is tried again for the rest, so that
-// the failing call leaves its reason ("No space left on device") behind.
-bool writeAll(QSaveFile& file, const QByteArray& bytes) {
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            return false;
-        written += count;
-    }
-    return true;
-}
-
 // QSaveFile writes a temporary file beside the target and renames it over the
 // target only once everything is on disk. A folder that allows no new files
-// but holds a writable target gets the bytes written in place instead.
-bool saveBytes(const QString& path, const QByteArray& bytes, QString* error) {
+// but holds a writable target gets the bytes written in place instead: QSaveFile
+// does so where the folder is not writable, but not where it refuses new files
+// with "Operation not permitted" (an immutable folder). The new file takes
+// mode, where given.
+bool saveBytes(const QString& path, const QByteArray& bytes, QString* error,
+               std::optional<QFile::Permissions> mode = std::nullopt) {
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeAll(file, bytes) && file.commit())
+    const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    if (!opened && errno == EPERM && QFileInfo(path).isFile()) {
+        QFile inPlace(path);
+        if (inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) &&
+            (!mode || inPlace.setPermissions(*mode)) && writeAll(inPlace, bytes))
+            return true;
+        if (error)
+            *error = inPlace.errorString();
+        return false;
+    }
+    // Straight through to the disk, without the device's buffer: a buffered
+    // write that a full disk or a file size limit cuts short only fails in
+    // the flush inside commit(), which then still replaces the old file with
+    // the cut one.
+    if (opened && (!mode || file.setPermissions(*mode)) && writeAll(file, bytes) && file.commit())
         return true;
     if (error)
         *error = file.errorString();
@@ -47,6 +50,10 @@ bool saveBytes(const QString& path, const QByteArray& bytes, QString* error) {
 
 bool QtTextFiles::isFile(const QString& path) const {
     return isRegularFile(path);
+}
+
+bool QtTextFiles::exists(const QString& path) const {
+    return !path.isEmpty() && QFileInfo::exists(path);
 }
 
 qint64 QtTextFiles::size(const QString& path) const {
@@ -69,10 +76,8 @@ std::optional<QString> QtTextFiles::readText(const QString& path) const {
 }
 
 std::optional<QByteArray> QtTextFiles::readBytes(const QString& path) const {
-    if (!isRegularFile(path))
-        return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (path.isEmpty() || !openRegularFile(file, QIODevice::ReadOnly, nullptr))
         return std::nullopt;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
@@ -91,7 +96,14 @@ bool QtTextFiles::copyFile(const QString& path, const QString& copyPath, QString
             *error = QStringLiteral("%1 cannot be read").arg(path);
         return false;
     }
-    return saveBytes(copyPath, *bytes, error);
+    // A link in the copy's place is replaced, never written through: it may
+    // lead to a file elsewhere. The copy is no more open than the file.
+    if (QFileInfo(copyPath).isSymLink() && !QFile::remove(copyPath)) {
+        if (error)
+            *error = QStringLiteral("%1 is a link that cannot be replaced").arg(copyPath);
+        return false;
+    }
+    return saveBytes(copyPath, *bytes, error, QFileInfo(path).permissions());
 }
 
 QString QtTextFiles::workingFolder() const {

@@ -5,6 +5,7 @@
 class QtTextFiles final : public TextFiles {
 public:
     bool isFile(const QString& path) const override;
+    bool exists(const QString& path) const override;
     qint64 size(const QString& path) const override;
     bool readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const override;
     std::optional<QString> readText(const QString& path) const override;

@@ -1,6 +1,6 @@
 #include "platform/sessionend.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QSocketNotifier>
 
 #include <array>
@@ -43,12 +43,18 @@ SessionEnd::SessionEnd(QObject* parent)
     m_notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &SessionEnd::receive);
     setHandler(onSignal);
+    // The session manager asks before a logout; no signal follows unless
+    // the program stays.
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::commitDataRequest, this, &SessionEnd::end);
 }
 
 SessionEnd::~SessionEnd() {
     if (!m_notifier)
         return;
-    setHandler(SIG_DFL);
+    // Only the program's own teardown is left, and a second signal must not
+    // cut it short.
+    setHandler(SIG_IGN);
     delete m_notifier;
     ::close(signalSockets[0]);
     ::close(signalSockets[1]);
@@ -58,8 +64,16 @@ SessionEnd::~SessionEnd() {
 void SessionEnd::receive() {
     char byte = 0;
     [[maybe_unused]] const ssize_t read = ::read(signalSockets[1], &byte, 1);
+    end();
+}
+
+void SessionEnd::end() {
     emit requested();
     // Also when no window is there to end the program itself, for instance
     // while the program tells the user that it cannot start.
     QCoreApplication::exit(0);
+}
+
+void ignoreBrokenPipes() {
+    std::signal(SIGPIPE, SIG_IGN);
 }

@@ -16,6 +16,9 @@ public:
     // True for an existing regular file (not a folder, a named pipe or a
     // device). Only such files are read.
     virtual bool isFile(const QString& path) const = 0;
+    // True when anything has that name, a folder or a named pipe too; false
+    // for a link that leads nowhere.
+    virtual bool exists(const QString& path) const = 0;
     virtual qint64 size(const QString& path) const = 0;
 
     // Hands the file's lines to eachLine in order. Returns false, having

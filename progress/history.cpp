@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -197,9 +198,10 @@ void forEach(const QByteArray& bytes, const std::function<void(Attempt&& attempt
         bool secondsRead = false;
         attempt.secondsValue = fields[2].toDouble(&secondsRead);
         const QByteArray& record = fields[5];
-        if (!attempt.when.isValid() || !secondsRead || attempt.secondsValue < 0 ||
-            !readNumber(fields[3], &attempt.letters) || !readNumber(fields[4], &attempt.fixes) ||
-            (record != "0" && record != "1"))
+        // toDouble() also reads "nan" and "inf", which no attempt took.
+        if (!attempt.when.isValid() || !secondsRead || !std::isfinite(attempt.secondsValue) ||
+            attempt.secondsValue < 0 || !readNumber(fields[3], &attempt.letters) ||
+            !readNumber(fields[4], &attempt.fixes) || (record != "0" && record != "1"))
             return;
         attempt.word = texts(fields[1]);
         attempt.seconds = texts(fields[2]);

@@ -83,6 +83,7 @@ while read -r rc option out err; do
     [ "$(wc -l <"$work/err")" -le 1 ] || fail "tapmeter $option prints more than a line of errors"
 done <<'ROWS'
 0 --help --version -
+0 --help-all --version -
 0 --version ^Tapmeter.4.1$ -
 2 --frobnicate - frobnicate
 2 word - word
@@ -140,11 +141,15 @@ cmp -s "$folder/results.dat" "$starter/results.dat" || fail "first start did not
 for results in ':::house\r\n4.3\r\nna\r\nKim\r\n' ''; do
     printf '%b' "$results" >"$folder/results.dat"
     cp "$folder/results.dat" "$work/results.before"
-    echo "an older text" >"$folder/whatsnew.txt"
-    rm "$folder/type.wav"
+    # An older text of the same size.
+    tr -c '' x <"$shipped/whatsnew.txt" >"$folder/whatsnew.txt"
+    rm "$folder/type.wav" "$folder/information.txt"
+    # A named pipe is replaced without being read, which would wait for ever.
+    mkfifo "$folder/information.txt"
     start -u XDG_DATA_HOME HOME="$home"
     cmp -s "$folder/results.dat" "$work/results.before" || fail "a start changed results.dat"
     cmp -s "$folder/whatsnew.txt" "$shipped/whatsnew.txt" || fail "an old whatsnew.txt was kept"
+    [ -f "$folder/information.txt" ] || fail "a named pipe in place of information.txt was kept"
     [ -f "$folder/type.wav" ] || fail "a removed sound was not put back"
 done
 # The hidden lock of a killed copy (and the one Qt takes while removing a

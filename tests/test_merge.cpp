@@ -88,9 +88,11 @@ void TestMerge::script_data() {
     row("a failed write changes nothing", "house 4.3 D1 N1; zebra 2 d n", "house 5 D2 N2", "fail merge mend merge",
         "== | == | 4.3 D1 N1 4.3 D1 N1 | 1 | Could not write /home/typist/mine.dat: Permission denied "
         "Done!/Updated: 1/Added: 1 | house 4.3 D1 N1; zebra 2 d n");
-    row("Open ignores what is no file, and an unreadable Source 2", "house 4.3 d n", "house 5 d n",
-        "rewrite path1:gone.dat open path1:empty.dat open path1:friend.dat unreadable open",
-        "F | S | 4.3 d n 5 d n | 1 |  | same");
+    row("Open ignores what is no file, tells an unreadable Source 2 and merges nothing into it", "house 4.3 d n",
+        "house 5 d n", "rewrite path1:gone.dat open path1:empty.dat open path1:friend.dat unreadable open merge",
+        "F | S | 4.3 d n 5 d n | 1 | Could not read /home/typist/mine.dat, so nothing was opened. The lists do not "
+        "show "
+        "the files named above. Please press \"Open\" first. Nothing was merged. | same");
 }
 
 void TestMerge::script() {

@@ -1,14 +1,19 @@
 // The program on real files under stress: results.dat written on a failing disk by the Save button, on closing and
 // by the merge, and results files no typist would write.
 #include "tests/harness.h"
+#include "database/resultsformat.h"
+#include "platform/qtappendfiles.h"
+#include "platform/qtsettingsstore.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -98,6 +103,10 @@ private slots:
     void failedWriteLosesNothing();
     void hostileFilesLoadAsTheRulesSay_data();
     void hostileFilesLoadAsTheRulesSay();
+    void historyIsReadAndAddedToOnlyAsARegularFile_data();
+    void historyIsReadAndAddedToOnlyAsARegularFile();
+    void copyIsNoMoreOpenAndReplacesALink();
+    void unsavedSettingsAreTold();
 };
 
 void TestStress::failedWriteLosesNothing_data() {
@@ -200,6 +209,75 @@ void TestStress::hostileFilesLoadAsTheRulesSay() {
     QCOMPARE(readFile(hostilePath), refused ? file : saved + plain);
     QCOMPARE(readFile(hostilePath + ".bak"), readWhole || refused ? QByteArray() : file);
     QCOMPARE(h.fakes.dialogs.messages().last().endsWith(hostilePath + ".bak."), !readWhole && !refused);
+}
+
+enum class History { NamedPipe, LinkToZeros, CutByFullDisk, MillionLines, BeyondAnyHistory };
+
+void TestStress::historyIsReadAndAddedToOnlyAsARegularFile_data() {
+    QTest::addColumn<History>("history");
+    QTest::addColumn<qint64>("sizeRead"); // -1: not read; the file is never added to but where this is 0
+    QTest::newRow("a named pipe") << History::NamedPipe << qint64(-1);
+    QTest::newRow("a link to /dev/zero") << History::LinkToZeros << qint64(-1);
+    QTest::newRow("cut short by a full disk") << History::CutByFullDisk << qint64(-1);
+    QTest::newRow("a million lines") << History::MillionLines << qint64(100'000'000);
+    QTest::newRow("beyond any history") << History::BeyondAnyHistory << qint64(AppendFiles::ReadLimit);
+}
+
+// What is no regular file reads as no history and is never added to, without waiting; a line cut short comes off
+// again; reading stops far beyond any real history.
+void TestStress::historyIsReadAndAddedToOnlyAsARegularFile() {
+    QFETCH(History, history);
+    QFETCH(qint64, sizeRead);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("history.csv");
+    QFile file(path);
+    const QByteArray old(1000, 'x');
+    const bool sparse = history == History::MillionLines || history == History::BeyondAnyHistory;
+    QVERIFY(history != History::NamedPipe || mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    QVERIFY(history != History::LinkToZeros || QFile::link("/dev/zero", path));
+    QVERIFY(history != History::CutByFullDisk || writeFile(path, old));
+    const qint64 sparseSize = history == History::MillionLines ? sizeRead : sizeRead + 1000;
+    QVERIFY(!sparse || (file.open(QIODevice::WriteOnly) && file.resize(sparseSize) && file.flush()));
+
+    QString error;
+    QByteArray bytes;
+    QVERIFY(QtAppendFiles().read(path, &bytes, &error));
+    QCOMPARE(bytes.size(), sizeRead == -1 ? history == History::CutByFullDisk ? old.size() : 0 : sizeRead);
+    const auto cleanUp = qScopeGuard([] { limitFileSize(false); });
+    QVERIFY(limitFileSize(history == History::CutByFullDisk));
+    QCOMPARE(QtAppendFiles().append(path, "", QByteArray(100, 'y'), &error), sparse);
+    QVERIFY2(sparse || !error.isEmpty(), "a reason is told");
+    QCOMPARE(QFileInfo(path).size(), history == History::CutByFullDisk ? old.size() : sparse ? sparseSize + 102 : 0);
+}
+
+// A results.dat that is no one else's to read keeps a copy that is not either, and the copy replaces a link in its
+// place rather than write to where the link leads.
+void TestStress::copyIsNoMoreOpenAndReplacesALink() {
+    Form1Harness h(Files::Real);
+    const QString elsewhere = h.root.filePath("elsewhere"), copy = h.resultsPath() + ".bak";
+    const QByteArray junk = "junk\r\n" + OldResults;
+    QVERIFY(writeFile(h.resultsPath(), junk) && writeFile(elsewhere, "mine") && QFile::link(elsewhere, copy));
+    QVERIFY(QFile::setPermissions(h.resultsPath(), QFile::ReadOwner | QFile::WriteOwner));
+    h.start();
+    h.ui->Command4->click();
+    QCOMPARE(readFile(elsewhere), "mine");
+    QVERIFY(!QFileInfo(copy).isSymLink());
+    QCOMPARE(readFile(copy), junk);
+    QCOMPARE(QFileInfo(copy).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+}
+
+// Settings that cannot be written are told like results.dat that cannot, and results.dat is saved all the same.
+void TestStress::unsavedSettingsAreTold() {
+    Form1Harness h(Files::Real);
+    // Where the settings' folder should be, there is a file.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, h.root.path());
+    QVERIFY(writeFile(h.root.filePath("Tapmeter"), ""));
+    QtSettingsStore settings;
+    Services services{h.fakes.sound, h.fakes.dialogs, settings, h.fakes.clock, *h.realFiles, h.fakes.appendFiles};
+    Form1 window(services);
+    window.findChild<QPushButton*>("Command4")->click();
+    QCOMPARE(h.fakes.dialogs.messages(), QStringList{"Could not save the settings in Tapmeter.ini."});
+    QVERIFY(QFileInfo(h.resultsPath()).isFile());
 }
 
 QTEST_MAIN(TestStress)

@@ -10,8 +10,9 @@
 //   and whether results.dat.bak holds it as it was at the start ("+copy")
 // Script: add, remove, save, load, pick:N (the user's choice), typing and
 // down (keys in the list), empty and gone (results.dat emptied or deleted),
-// unreadable (results.dat can no longer be read), fail (the disk fills up), yes (the answer to a question), about and
-// update (the menus), leave (Update Results), close (closed or stays, and the writes to results.dat so far).
+// unreadable and readable (results.dat can no longer or again be read), fail (the disk fills up), yes (the answer to a
+// question), about and update (the menus), leave (Update Results), close (closed or stays, and the writes to
+// results.dat so far).
 class TestWordList : public QObject {
     Q_OBJECT
 
@@ -44,7 +45,9 @@ void TestWordList::script_data() {
     };
     row("103 words: the first 101, told once", many(103), {}, "",
         "w0..w100 (101) | 0 | - na na 2 | M:results.dat holds 103 words, but the list keeps on | same");
-    row("unreadable counts as missing", "!:::house/", {}, "", " | -1 |    0 |  | same");
+    row("unreadable: told, never saved over until Load reads it", "!:::house/4.3/D/N/", {}, "save readable load save",
+        "house | 0 | 4.3 D N 5 | M:results.dat cannot be read: it may not be yours to M:Could not save results.dat: "
+        "it could not be read,  M:Saved! | same");
     row("reload keeps the list when there is nothing to read", ":::cat/-/na/na/", {"dog"}, "add empty load gone load",
         "cat,dog | 1 | - na na 3 | P:Enter new word: | none");
     row("Load drops the words added since", ":::cat/-/na/na/", {"dog"}, "add load",
@@ -109,6 +112,7 @@ void TestWordList::script() {
                   {"empty", [&](const QString&) { h.setResults({}); }},
                   {"gone", [&](const QString&) { h.fakes.files.files.clear(); }},
                   {"unreadable", [&](const QString&) { h.fakes.files.unreadable.insert(h.resultsPath()); }},
+                  {"readable", [&](const QString&) { h.fakes.files.unreadable.clear(); }},
                   {"fail", [&](const QString&) { h.fakes.files.failWrites = "No space left on device"; }},
                   {"yes", [&](const QString&) { h.fakes.dialogs.confirmAnswers << true; }},
                   {"about", [&](const QString&) { h.ui->mnuAbout->trigger(); }},

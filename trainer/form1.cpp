@@ -157,9 +157,9 @@ void Form1::Form_Load() {
 bool Form1::Form_Unload() {
     if (SaveAll())
         return true;
-    return m_services.dialogs.confirm(this, QStringLiteral("Could not save results.dat: ") + m_saveError +
-                                                QStringLiteral("\r\n\r\nClose Tapmeter anyway? The words and "
-                                                               "records changed since the last save will be lost."));
+    return m_services.dialogs.confirm(this, m_saveFailure.trimmed() +
+                                                QStringLiteral("\r\n\r\nClose Tapmeter anyway? What could not be "
+                                                               "saved will be lost."));
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

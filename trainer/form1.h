@@ -76,6 +76,7 @@ protected:
 
 private:
     bool runAutomaticActionAfterChange();
+    bool saveResults(QString* error);
     // A message about the loaded words: held back while the window is not
     // on the screen yet, so that the box can belong to it.
     void tellUser(const QString& text);
@@ -111,10 +112,13 @@ private:
     double SinceLastLetter = 0.0;
     bool BackspacePending = false;
     std::array<QString, 3> CriterionLimits;
-    // Why the last SaveAll failed, for the message that reports it.
-    QString m_saveError;
+    // What the last SaveAll could not save and why, for the message that
+    // reports it.
+    QString m_saveFailure;
     // The loaded results.dat held more than the list keeps.
     bool m_keepCopyBeforeSave = false;
+    // results.dat is there but could not be read, and is not to be replaced.
+    bool m_resultsUnreadable = false;
     QStringList m_heldMessages;
     bool m_sessionEnded = false;
     // A history that cannot be written is told once while the program runs.

@@ -56,6 +56,10 @@ void Form1::CheckWordFinished() {
             m_wordTable.FastestTime[slot] = ui->Text2->text();
             m_wordTable.RecordDate[slot] = ui->Text3->text();
             m_wordTable.RecordName[slot] = ui->Text4->text();
+            // The session ended while the box was open, and what was saved
+            // then lacks the record.
+            if (m_sessionEnded)
+                SaveAll();
         }
     }
 

@@ -12,6 +12,10 @@ namespace {
 
 const QString ResultsCopyName = QStringLiteral("results.dat.bak");
 
+const QString UnreadableMessage =
+    QStringLiteral("results.dat cannot be read: it may not be yours to read, not be a file, or the disk failed.\r\n"
+                   "Tapmeter will not save over it until \"Load\" can read it.");
+
 QString unusedLinesMessage(int recordsDropped) {
     const QString what =
         recordsDropped > 0
@@ -29,11 +33,15 @@ QString unusedLinesMessage(int recordsDropped) {
 
 void Form1::LoadResults() {
     TextFiles& files = m_services.files;
-    // A file that exists but cannot be read counts as a missing one.
+    const QString& name = ResultsFormat::FileName;
+    // An empty file gives no words; one that is there but cannot be read is
+    // not saved over until it can be, so that what it holds is not lost.
+    const bool empty = files.isFile(name) && files.size(name) == 0;
     const std::optional<ResultsFormat::ReadOutcome> read =
-        files.isFile(ResultsFormat::FileName) && files.size(ResultsFormat::FileName) > 0
-            ? ResultsFormat::readFile(files, ResultsFormat::FileName, m_wordTable)
-            : std::nullopt;
+        files.exists(name) && !empty ? ResultsFormat::readFile(files, name, m_wordTable) : std::nullopt;
+    m_resultsUnreadable = files.exists(name) && !empty && !read;
+    if (m_resultsUnreadable)
+        tellUser(UnreadableMessage);
     if (read) {
         const ResultsFormat::ReadOutcome& outcome = *read;
         {
@@ -53,22 +61,38 @@ void Form1::LoadResults() {
 }
 
 bool Form1::SaveAll() {
+    // Each value is tried, whatever becomes of the other.
     SettingsStore& settings = m_services.settings;
-    settings.write(AppTitle, Preference::Section, Preference::Sounds, QString::number(checkValue(ui->Check1)));
-    settings.write(AppTitle, Preference::Section, Preference::CaseSensitive, QString::number(checkValue(ui->Check2)));
+    const bool soundsStored =
+        settings.write(AppTitle, Preference::Section, Preference::Sounds, QString::number(checkValue(ui->Check1)));
+    const bool caseStored = settings.write(AppTitle, Preference::Section, Preference::CaseSensitive,
+                                           QString::number(checkValue(ui->Check2)));
+    m_saveFailure = soundsStored && caseStored
+                        ? QString()
+                        : QStringLiteral("Could not save the settings in %1.ini.\r\n").arg(AppTitle);
 
-    m_saveError.clear();
+    QString error;
+    if (!saveResults(&error))
+        m_saveFailure += QStringLiteral("Could not save results.dat: ") + error;
+    return m_saveFailure.isEmpty();
+}
+
+bool Form1::saveResults(QString* error) {
+    if (m_resultsUnreadable) {
+        *error = QStringLiteral("it could not be read, and saving would replace what it holds. Make it readable and "
+                                "press \"Load\" first.");
+        return false;
+    }
     TextFiles& files = m_services.files;
     if (m_keepCopyBeforeSave && files.isFile(ResultsFormat::FileName)) {
-        QString error;
-        if (!files.copyFile(ResultsFormat::FileName, ResultsCopyName, &error)) {
-            m_saveError = QStringLiteral("no copy of it could be kept as %1 (%2)").arg(ResultsCopyName, error);
+        QString copyError;
+        if (!files.copyFile(ResultsFormat::FileName, ResultsCopyName, &copyError)) {
+            *error = QStringLiteral("no copy of it could be kept as %1 (%2)").arg(ResultsCopyName, copyError);
             return false;
         }
         m_keepCopyBeforeSave = false;
     }
-    return files.writeLines(ResultsFormat::FileName, ResultsFormat::recordLines(m_wordTable, wordCount()),
-                            &m_saveError);
+    return files.writeLines(ResultsFormat::FileName, ResultsFormat::recordLines(m_wordTable, wordCount()), error);
 }
 
 void Form1::Command2_Click() {
@@ -79,7 +103,7 @@ void Form1::Command4_Click() {
     if (SaveAll())
         m_services.dialogs.message(this, QStringLiteral("Saved!"));
     else
-        m_services.dialogs.message(this, QStringLiteral("Could not save results.dat: ") + m_saveError);
+        m_services.dialogs.message(this, m_saveFailure.trimmed());
 }
 
 void Form1::Combo1_Click() {

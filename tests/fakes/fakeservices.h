@@ -107,6 +107,7 @@ public:
 class FakeTextFiles final : public TextFiles {
 public:
     bool isFile(const QString& path) const override { return !path.isEmpty() && has(path); }
+    bool exists(const QString& path) const override { return isFile(path); }
     qint64 size(const QString& path) const override { return bytes(path).size(); }
     bool readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const override {
         if (!readable(path))
