@@ -173,7 +173,13 @@ void TestRules::progressOfAWord() {
     for (const QString& group : attempts.split(u' ')) {
         for (int i = 0; i < qMax(1, group.section(u'*', 1).toInt()); ++i) {
             const QString seconds = group.section(u'*', 0, 0);
-            list << Attempt{start.addSecs(60 * list.size()), "w", seconds, seconds.toDouble(), 1, 0, false};
+            Attempt attempt;
+            attempt.when = start.addSecs(60 * list.size());
+            attempt.word = "w";
+            attempt.seconds = seconds;
+            attempt.secondsValue = seconds.toDouble();
+            attempt.letters = 1;
+            list << attempt;
         }
     }
     std::reverse(list.begin(), list.end()); // read out of order

@@ -211,43 +211,45 @@ void TestStress::hostileFilesLoadAsTheRulesSay() {
     QCOMPARE(h.fakes.dialogs.messages().last().endsWith(hostilePath + ".bak."), !readWhole && !refused);
 }
 
-enum class History { NamedPipe, LinkToZeros, CutByFullDisk, MillionLines, BeyondAnyHistory };
+enum class HistoryFile { NamedPipe, LinkToZeros, CutByFullDisk, MillionLines, BeyondAnyHistory };
 
 void TestStress::historyIsReadAndAddedToOnlyAsARegularFile_data() {
-    QTest::addColumn<History>("history");
+    QTest::addColumn<HistoryFile>("history");
     QTest::addColumn<qint64>("sizeRead"); // -1: not read; the file is never added to but where this is 0
-    QTest::newRow("a named pipe") << History::NamedPipe << qint64(-1);
-    QTest::newRow("a link to /dev/zero") << History::LinkToZeros << qint64(-1);
-    QTest::newRow("cut short by a full disk") << History::CutByFullDisk << qint64(-1);
-    QTest::newRow("a million lines") << History::MillionLines << qint64(100'000'000);
-    QTest::newRow("beyond any history") << History::BeyondAnyHistory << qint64(AppendFiles::ReadLimit);
+    QTest::newRow("a named pipe") << HistoryFile::NamedPipe << qint64(-1);
+    QTest::newRow("a link to /dev/zero") << HistoryFile::LinkToZeros << qint64(-1);
+    QTest::newRow("cut short by a full disk") << HistoryFile::CutByFullDisk << qint64(-1);
+    QTest::newRow("a million lines") << HistoryFile::MillionLines << qint64(100'000'000);
+    QTest::newRow("beyond any history") << HistoryFile::BeyondAnyHistory << qint64(AppendFiles::ReadLimit);
 }
 
 // What is no regular file reads as no history and is never added to, without waiting; a line cut short comes off
 // again; reading stops far beyond any real history.
 void TestStress::historyIsReadAndAddedToOnlyAsARegularFile() {
-    QFETCH(History, history);
+    QFETCH(HistoryFile, history);
     QFETCH(qint64, sizeRead);
     QTemporaryDir dir;
     const QString path = dir.filePath("history.csv");
     QFile file(path);
     const QByteArray old(1000, 'x');
-    const bool sparse = history == History::MillionLines || history == History::BeyondAnyHistory;
-    QVERIFY(history != History::NamedPipe || mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-    QVERIFY(history != History::LinkToZeros || QFile::link("/dev/zero", path));
-    QVERIFY(history != History::CutByFullDisk || writeFile(path, old));
-    const qint64 sparseSize = history == History::MillionLines ? sizeRead : sizeRead + 1000;
+    const bool sparse = history == HistoryFile::MillionLines || history == HistoryFile::BeyondAnyHistory;
+    QVERIFY(history != HistoryFile::NamedPipe || mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    QVERIFY(history != HistoryFile::LinkToZeros || QFile::link("/dev/zero", path));
+    QVERIFY(history != HistoryFile::CutByFullDisk || writeFile(path, old));
+    const qint64 sparseSize = history == HistoryFile::MillionLines ? sizeRead : sizeRead + 1000;
     QVERIFY(!sparse || (file.open(QIODevice::WriteOnly) && file.resize(sparseSize) && file.flush()));
 
     QString error;
     QByteArray bytes;
     QVERIFY(QtAppendFiles().read(path, &bytes, &error));
-    QCOMPARE(bytes.size(), sizeRead == -1 ? history == History::CutByFullDisk ? old.size() : 0 : sizeRead);
+    QCOMPARE(bytes.size(), sizeRead == -1 ? history == HistoryFile::CutByFullDisk ? old.size() : 0 : sizeRead);
     const auto cleanUp = qScopeGuard([] { limitFileSize(false); });
-    QVERIFY(limitFileSize(history == History::CutByFullDisk));
+    QVERIFY(limitFileSize(history == HistoryFile::CutByFullDisk));
     QCOMPARE(QtAppendFiles().append(path, "", QByteArray(100, 'y'), &error), sparse);
     QVERIFY2(sparse || !error.isEmpty(), "a reason is told");
-    QCOMPARE(QFileInfo(path).size(), history == History::CutByFullDisk ? old.size() : sparse ? sparseSize + 102 : 0);
+    QCOMPARE(QFileInfo(path).size(), history == HistoryFile::CutByFullDisk ? old.size()
+                                     : sparse                              ? sparseSize + 102
+                                                                           : 0);
 }
 
 // A results.dat that is no one else's to read keeps a copy that is not either, and the copy replaces a link in its
