@@ -154,10 +154,19 @@ ProgressWindow::ProgressWindow(Services& services, RecordOf recordOf, QWidget* p
 ProgressWindow::~ProgressWindow() = default;
 
 void ProgressWindow::setUpTable() {
+    // Short headers, so that every column fits a window beside the main one;
+    // the header's tooltip says each in full.
     m_table->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Attempts"), QStringLiteral("Best (s)"),
-                                        QStringLiteral("Average of last 10 (s)"),
-                                        QStringLiteral("Change against the 10 before"),
+                                        QStringLiteral("Last 10 (s)"), QStringLiteral("Change"),
                                         QStringLiteral("Practice rank")});
+    const QStringList explained{QString(),
+                                QString(),
+                                QStringLiteral("The fastest attempt"),
+                                QStringLiteral("The average of the last 10 attempts"),
+                                QStringLiteral("How the average of the last 10 changed against the 10 before"),
+                                QStringLiteral("1 is the word that needs practice most")};
+    for (int column = 0; column < explained.size(); ++column)
+        m_table->setHeaderData(column, Qt::Horizontal, explained[column], Qt::ToolTipRole);
     m_table->setSortRole(Qt::UserRole);
     ui->tblWords->setModel(m_table);
     ui->tblWords->verticalHeader()->hide();
