@@ -53,7 +53,6 @@ struct ProgressControls : Controls {
         }
         return cells.join(' ');
     }
-    QString charted() const { return chtAttempts->accessibleDescription().section(':', 0, 0); }
 };
 
 // Opens Progress from the main window's menu.
@@ -86,7 +85,6 @@ private slots:
         const QByteArray cat = History::line(attempt("cat", "3.5"));
         row("new file", QByteArray());
         row("empty file", "");
-        row("header only", header);
         row("comma, quotes and a line break in a word", header + History::line(attempt("a,\"b\"\nc", "4.7")),
             {"a,\"b\"\nc 4.7 5 1 0 []"});
         row("torn inside quotes", header + cat + "2026-12-05T12:00:00+01:00,\"a,\"\"b", {"cat 3.5 5 1 0 []"});
@@ -100,22 +98,20 @@ private slots:
             "date,word,seconds,letters,fixes,record\r\n2026-12-01T08:00:00+01:00,cat,0,3,0,1\r\n"
             "2026-12-01T08:00:01+01:00,cat,0.1,3,0,0,73,2:a>s\r\n",
             {"cat 0 3 0 1", "cat 0.1 3 0 0 73ms [2:a>s]"});
-        row("milliseconds or mistakes that do not read",
-            header +
-                "2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,-4,2:a>\r\n2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,x,0:a>s\r\n"
-                "2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,,2:a>s "
-                "\r\n2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,1e3,2:as\r\n",
-            QStringList(4, "cat 3.5 3 0 1"));
         // A date without its offset is of local time.
         row("newer version's extra columns, LF line ends",
             "date,word,seconds,letters,fixes,record,milliseconds,mistakes,wpm\n"
             "2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,3512,,40\n2026-12-01T08:00:00,cat,3.5,3,0,1\n",
             {"cat 3.5 3 0 1 3512ms []", "cat 3.5 3 0 1"});
-        row("lines that do not read",
+        // Milliseconds or mistakes that do not read leave the rest of the line.
+        row("what does not read",
             header +
                 "2026-12-01T08:00:00,cat,3.5,3,0,2\r\nyesterday,cat,3.5,3,0,1\r\n2026-12-01T08:00:00,cat,x,3,0,1\r\n"
                 "2026-12-01T08:00:00,cat,-1,3,0,1\r\n2026-12-01T08:00:00,cat,3.5,-3,0,1\r\n"
-                "2026-12-01T08:00:00,cat,3.5,3,0\r\n");
+                "2026-12-01T08:00:00,cat,3.5,3,0\r\n2026-12-01T08:00:00,cat,3.5,3,0,1,-4,2:a>\r\n"
+                "2026-12-01T08:00:00,cat,3.5,3,0,1,x,0:a>s\r\n2026-12-01T08:00:00,cat,3.5,3,0,1,,2:a>s \r\n"
+                "2026-12-01T08:00:00,cat,3.5,3,0,1,1e3,2:as\r\n",
+            QStringList(4, "cat 3.5 3 0 1"));
     }
 
     // What the file held reads back; one more attempt appended through the
@@ -173,14 +169,6 @@ private slots:
         }
         QCOMPARE(ranked, (QStringList{"typo 2.00 - 1.00", "tie 1.00 - 12.3", "slow 1.00 0.50 0.50", "short 0.50 - 0",
                                       "steady 0.00 0.00 1.00", "long 0.00 -1.00 2.00"}));
-        const auto counted = [](const QList<MistakeCount>& counts) {
-            QStringList texts;
-            for (const MistakeCount& count : counts)
-                texts << History::mistakesText({count.mistake}) + QStringLiteral("x%1").arg(count.times);
-            return texts.join(' ');
-        };
-        QCOMPARE(counted(mistakesByPosition(words.first())), "3:p>x4 2:y>x3 5:>x1");
-        QCOMPARE(counted(lettersMissedMost(history)), "0:l>kx5 0:p>ox3 0:y>tx3 0:>sx1 0:p>ix1 0:t>rx1");
     }
 
     // alpha is faster of late, beta has one attempt and no change yet, delta is
@@ -216,28 +204,6 @@ private slots:
         QCOMPARE(p.chtAttempts->chart()->series().size(), 1);
     }
 
-    // An unwritable history costs one message and typing goes on; a history
-    // that could not be read is read again once the next word is kept.
-    void finishedWordsAreKeptAndAFailureIsToldOnce() {
-        const QString word = QStringLiteral("\"H\u00f8\", ok");
-        Form1Harness h;
-        h.fakes.appendFiles.failWrites = QStringLiteral("Permission denied");
-        h.fakes.appendFiles.failReads = QStringLiteral("Input/output error");
-        const ProgressControls p = openProgress(h, {":::" + word, "-", "na", "na"}, {attempt("cat", "3")});
-        QCOMPARE(p.lblTotals->text(), "Could not read history.csv: Input/output error");
-        h.fakes.clock.dateTime = Noon;
-        h.type(word);
-        h.type(word);
-        h.fakes.appendFiles.failWrites.clear();
-        h.fakes.appendFiles.failReads.clear();
-        h.type(word);
-        QCOMPARE(h.fakes.dialogs.messages().size(), 1);
-        QVERIFY(h.fakes.dialogs.messages().first().contains("history.csv: Permission denied"));
-        QVERIFY(
-            h.fakes.appendFiles.files.value(History::FileName).endsWith(",\"\"\"H\xc3\xb8\"\", ok\",0,8,0,0,0,\r\n"));
-        QCOMPARE(p.lblTotals->text(), "Attempts today: 2    This week: 2    All time: 2");
-    }
-
     void chartNamesTheTimesAndKeepsAttemptsApart_data() {
         QTest::addColumn<int>("secondsApart");
         QTest::addColumn<QString>("axis");
@@ -262,7 +228,6 @@ private slots:
         Form1Harness h;
         QChartView* view = openProgress(h, resultLines("the - na na"), history).chtAttempts;
         auto* axis = qobject_cast<QCategoryAxis*>(view->chart()->axes(Qt::Horizontal).value(0));
-        QVERIFY(axis);
         QStringList named;
         for (const QString& label : axis->categoriesLabels())
             named << label + " at " + QString::number(axis->endValue(label));
@@ -285,29 +250,34 @@ private slots:
         QTRY_COMPARE(QToolTip::text(), third);
     }
 
-    // A finished word adds itself to the open window, which does not read the
+    // An unwritable history costs one message and typing goes on; a history
+    // that could not be read is read again once the next word is kept. A
+    // finished word adds itself to the open window, which does not read the
     // file again, and shows it, until the typist picks another word there; the
     // menu brings the main window's word back.
     void followsTheFinishedWordUntilTheTypistChooses() {
         Form1Harness h;
         h.fakes.clock.dateTime = Noon;
+        h.fakes.appendFiles.failWrites = QStringLiteral("Permission denied");
+        h.fakes.appendFiles.failReads = QStringLiteral("Input/output error");
         const ProgressControls p = openProgress(h, resultLines("one - na na;two - na na"), {attempt("two", "3")});
-        const auto typeOneWithAMistake = [&h] {
-            h.type("ox");
-            h.ui->Text1->setText("o");
-            h.type("ne");
-        };
-        QCOMPARE(p.cboWord->currentText(), "two");
-        h.fakes.appendFiles.files[History::FileName] += History::line(attempt("one", "3")).repeated(5);
-        typeOneWithAMistake();
+        QCOMPARE(p.lblTotals->text(), "Could not read history.csv: Input/output error");
+        h.type("one");
+        h.type("one");
+        QCOMPARE(h.fakes.dialogs.messages().size(), 1);
+        QVERIFY(h.fakes.dialogs.messages().first().contains("history.csv: Permission denied"));
+        h.fakes.appendFiles.failWrites.clear();
+        h.fakes.appendFiles.failReads.clear();
+        h.type("ox\bne");
         QCOMPARE(p.cboWord->currentText(), "one");
         // Each word's attempts and practice rank, in the table's order.
         QCOMPARE(p.rows({0, 1, 5}), "one 1 1 two 1 2");
         QCOMPARE(p.lblTotals->text(), "Attempts today: 2    This week: 2    All time: 2");
+        h.fakes.appendFiles.files[History::FileName] += History::line(attempt("one", "3")).repeated(5);
 
         p.cboWord->setFocus();
         QTest::keyClick(p.cboWord, Qt::Key_Down);
-        typeOneWithAMistake();
+        h.type("ox\bne");
         QCOMPARE(p.cboWord->currentText(), "two");
         QCOMPARE(p.find<QListWidget>("lstLetters")->item(0)->text(), "n typed as x: 2 times");
         QCOMPARE(openProgress(h).cboWord, p.cboWord);
@@ -402,10 +372,8 @@ private slots:
         QCOMPARE(entries(p.cboWord), QStringList({"cat", "dog", "eel", "gone"}));
         QStringList lists;
         for (const char* name : {"lstPositions", "lstLetters"}) {
-            const auto* list = p.find<QListWidget>(name);
-            QVERIFY(!list->accessibleName().isEmpty());
-            for (int row = 0; row < list->count(); ++row)
-                lists << list->item(row)->text();
+            for (const QListWidgetItem* item : p.find<QListWidget>(name)->findItems("", Qt::MatchContains))
+                lists << item->text();
         }
         QCOMPARE(lists, (QStringList{"Letter 2 (a): 1 time", "Letter 3 (t): 1 time", "e typed as w: 2 times",
                                      "z typed past the end: 1 time", "a typed as x: 1 time", "t typed as r: 1 time"}));
