@@ -108,9 +108,6 @@ inline QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline const QColor IndicatorGreen(0, 255, 0);
-inline const QColor IndicatorRed(255, 0, 0);
-
 // A window's controls, found by the names they were designed with.
 struct Controls {
     const QObject* window;
@@ -232,10 +229,11 @@ struct Form1Harness {
             QCoreApplication::sendEvent(ui->Timer1, &tick);
         }
     }
-    // The indicator's colour on the screen.
-    QColor indicator() const {
+    // The indicator's colour on the screen: G green, R red, K anything else.
+    QString indicator() const {
         const QImage shown = ui->Shape1->grab().toImage();
-        return shown.pixelColor(shown.rect().center());
+        const QColor colour = shown.pixelColor(shown.rect().center());
+        return colour == QColor(0, 255, 0) ? "G" : colour == QColor(255, 0, 0) ? "R" : "K";
     }
     QStringList listed() const { return entries(ui->Combo1); }
 

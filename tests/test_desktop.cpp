@@ -1,5 +1,4 @@
-// The windows on the desktop: what the typing box and the indicator tell a
-// new user, the About window's texts, what the controls announce, the
+// The windows on the desktop: the About window's texts, what the controls announce, the
 // keyboard alone working everything, and files whose names or kinds a
 // typist never thinks about.
 #include "platform/datetext.h"
@@ -9,7 +8,6 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
-#include <QInputMethodEvent>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
@@ -20,8 +18,6 @@ class TestDesktop : public QObject {
     Q_OBJECT
 
 private slots:
-    void typingBox_data();
-    void typingBox();
     void recordDateInEveryLocale();
     void aboutShowsItsTextsReadAnewOnlyAfterBack();
     void whatTheDesktopIsTold_data();
@@ -64,68 +60,6 @@ QString focused() {
 }
 
 } // namespace
-
-void TestDesktop::typingBox_data() {
-    QTest::addColumn<QString>("results"); // lines split at '|'; null: no results.dat
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("expected");
-    const auto row = [](const char* name, const char* results, const char* script, const char* expected) {
-        QTest::newRow(name) << (results ? QString::fromUtf8(results) : QString()) << QString::fromUtf8(script)
-                            << QString::fromUtf8(expected);
-    };
-    // Words are compared letter by letter: ß is no "ss", its capital is ß.
-    row("ß: capitals finish", ":::straße|9", "t:STRAßE", "prompts=1;colour=green");
-    // Emptying the box is no attempt at an empty word.
-    row("empty word: Backspace empties the box", ":::|9", "t:a BS", "prompts=0;colour=green");
-    row("empty word: a letter, then Reset", ":::|9", "t:a reset", "prompts=0");
-    // A letter an input method commits mends the pending fix.
-    row("dead key, then the letter it makes", nullptr, "K:x BS im:/é", "fixes=1");
-    row("dead key still pending", nullptr, "K:x BS im:´/", "fixes=0");
-    row("right beginning", ":::house", "t:hou", "colour=green;said=correct so far");
-    row("wrong letter", ":::house", "t:hx", "colour=red;said=wrong letter");
-    row("hint: words", ":::house", "", "hint=Type the word chosen on the right;text=");
-    row("hint: last word removed", ":::house", "remove", "hint=Add a word first, with Add word;text=");
-    row("hint: first word added", nullptr, "add:house", "hint=Type the word chosen on the right;text=");
-}
-
-void TestDesktop::typingBox() {
-    QFETCH(QString, results);
-    QFETCH(QString, script);
-    Form1Harness h;
-    if (!results.isNull())
-        h.setResults(crlf(results.split(u'|', Qt::SkipEmptyParts)));
-    h.start();
-    play(script, {
-                     {"t", [&](const QString& letters) { h.type(letters); }},
-                     {"K", [&](const QString& keys) { QTest::keyClicks(h.ui->Text1, keys); }},
-                     {"BS", [&](const QString&) { QTest::keyClick(h.ui->Text1, Qt::Key_Backspace); }},
-                     {"reset", [&](const QString&) { h.ui->Command1->click(); }},
-                     {"remove", [&](const QString&) { h.ui->Command5->click(); }},
-                     {"add",
-                      [&](const QString& word) {
-                          h.fakes.dialogs.promptAnswers << word;
-                          h.ui->Command3->click();
-                      }},
-                     {"im", // "pending/committed"
-                      [&](const QString& text) {
-                          QInputMethodEvent event(text.section(u'/', 0, 0), {});
-                          event.setCommitString(text.section(u'/', 1));
-                          QApplication::sendEvent(h.ui->Text1, &event);
-                      }},
-                 });
-    // Each row names the parts of the state it is about.
-    const QMap<QString, QString> state{{"prompts", QString::number(h.fakes.dialogs.prompts().size())},
-                                       {"colour", h.indicator() == IndicatorGreen ? "green" : "red"},
-                                       {"said", h.ui->Shape1->accessibleDescription()},
-                                       {"fixes", h.ui->Label18->text()},
-                                       {"hint", h.ui->Text1->placeholderText()},
-                                       {"text", h.ui->Text1->text()}};
-    QFETCH(QString, expected);
-    QStringList seen;
-    for (const QString& item : expected.split(u';'))
-        seen << item.section(u'=', 0, 0) + '=' + state.value(item.section(u'=', 0, 0));
-    QCOMPARE(seen.join(u';'), expected);
-}
 
 // No locale leaves a trace of the time zone it names, or of the brackets,
 // comma or blank around it; and half a second past midnight is midnight.

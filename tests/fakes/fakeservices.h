@@ -60,7 +60,6 @@ public:
         return result;
     }
     QStringList messages() const { return texts(Kind::Message); }
-    QStringList prompts() const { return texts(Kind::Prompt); }
 
     QList<Box> boxes;
     QStringList promptAnswers;   // "" once empty, like Cancel
