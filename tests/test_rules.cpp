@@ -36,11 +36,9 @@ void TestRules::numbersReadAndWritten_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("decimals"); // -1: not rounded
     QTest::addColumn<QString>("written");
-    QTest::newRow("unit after it") << "12s" << -1 << "12";
     QTest::newRow("blanks, tabs and line feeds anywhere") << " \t1 2\n.5" << -1 << "12.5";
     QTest::newRow("decimal comma ends it") << "4,7" << -1 << "4";
     QTest::newRow("sign and exponent") << "-1.5e2x" << -1 << "-150";
-    QTest::newRow("no record") << "-" << -1 << "0";
     QTest::newRow("zero has no sign") << "-0" << -1 << "0";
     QTest::newRow("fifteen digits hide the binary error") << "0.30000000000000004" << -1 << "0.3";
     QTest::newRow("half to even, down") << "0.0625" << 3 << "0.062";
@@ -63,7 +61,6 @@ void TestRules::wordCount_data() {
     QTest::newRow("blanks only") << "   " << 0;
     QTest::newRow("blanks around and between") << "  hello   world  " << 2;
     QTest::newRow("a tab separates no words") << "a\tb" << 1;
-    QTest::newRow("three") << "one two three" << 3;
 }
 
 void TestRules::wordCount() {
@@ -156,14 +153,13 @@ void TestRules::mergeOfTwoTables() {
 void TestRules::progressOfAWord_data() {
     QTest::addColumn<QString>("attempts");
     QTest::addColumn<QString>("figures"); // best, average of the last 10, change
-    QTest::newRow("one") << "3"
-                         << "3 3 none";
-    QTest::newRow("ten: nothing to compare with") << "6 4*9"
-                                                  << "4 4.2 none";
-    QTest::newRow("eleven: against the one before") << "6 4*10"
-                                                    << "4 4 -2";
-    QTest::newRow("against the 10 before, not all") << "9*5 5*10 4*10"
-                                                    << "4 4 -1";
+    const auto row = [](const char* name, const char* attempts, const char* figures) {
+        QTest::newRow(name) << QString(attempts) << QString(figures);
+    };
+    row("one", "3", "3 3 none");
+    row("ten: nothing to compare with", "6 4*9", "4 4.2 none");
+    row("eleven: against the one before", "6 4*10", "4 4 -2");
+    row("against the 10 before, not all", "9*5 5*10 4*10", "4 4 -1");
 }
 
 void TestRules::progressOfAWord() {
