@@ -48,10 +48,9 @@ void TestWordList::script_data() {
     row("unreadable: told, never saved over until Load reads it", "!:::house/4.3/D/N/", {}, "save readable load save",
         "house | 0 | 4.3 D N 5 | M:results.dat cannot be read: it may not be yours to M:Could not save results.dat: "
         "it could not be read,  M:Saved! | same");
-    row("reload keeps the list when there is nothing to read", ":::cat/-/na/na/", {"dog"}, "add empty load gone load",
-        "cat,dog | 1 | - na na 3 | P:Enter new word: | none");
-    row("Load drops the words added since", ":::cat/-/na/na/", {"dog"}, "add load",
-        "cat | 0 | - na na 3 | P:Enter new word: | same");
+    // Load drops the words added since, unless there is nothing to read.
+    row("Load, then nothing to load", ":::cat/-/na/na/", {"dog", "dog"}, "add load add empty load gone load",
+        "cat,dog | 1 | - na na 3 | P:Enter new word: P:Enter new word: | none");
     row("saved twice, the copy keeps the file as it was", "junk/:::house/4.3/D/N/extra/", {}, "save close",
         "house | 0 | 4.3 D N 5 | M:results.dat holds lines Tapmeter cannot use; they  M:Saved! closed writes:2 | "
         ":::house/4.3/D/N/ +copy");
