@@ -43,8 +43,10 @@ void TestWordList::script_data() {
                         const char* line) {
         QTest::newRow(name) << file << answers << script << QString::fromUtf8(line);
     };
-    row("103 words: the first 101, told once", many(103), {}, "",
-        "w0..w100 (101) | 0 | - na na 2 | M:results.dat holds 103 words, but the list keeps on | same");
+    row("103 words: the first 101, told once, and no more", many(103), {"more"}, "add",
+        "w0..w100 (101) | 0 | - na na 2 | M:results.dat holds 103 words, but the list keeps on M:The word list is "
+        "full: "
+        "it holds 101 words. Remove  | same");
     row("unreadable: told, never saved over until Load reads it", "!:::house/4.3/D/N/", {}, "save readable load save",
         "house | 0 | 4.3 D N 5 | M:results.dat cannot be read: it may not be yours to M:Could not save results.dat: "
         "it could not be read,  M:Saved! | same");
@@ -70,8 +72,6 @@ void TestWordList::script_data() {
         "smørrebrød | 0 | - na na 10 | P:Enter new word: M:A word cannot contain a line break. Please enter t P:Enter "
         "new word: M:A word cannot contain a line break. Please enter t P:Enter new word: M:The word contains a "
         "character that results.dat can P:Enter new word: | none");
-    row("a full list takes no more words", many(101), {"more"}, "add",
-        "w0..w100 (101) | 0 | - na na 2 | M:The word list is full: it holds 101 words. Remove  | same");
     row("removing the first of three", three, {}, "pick:0 remove save",
         "two,three | 1 | 3 D3 N3 5 | M:Saved! | :::two/2/D2/N2/:::three/3/D3/N3/");
     row("removing the last of three", three, {}, "pick:2 remove save",
