@@ -128,11 +128,9 @@ void TestDesktop::whatTheDesktopIsTold_data() {
     told("main", "Combo2", "name", "Automatic action");
     // A label that runs a pixel into its box.
     told("Update", "Text1", "name", "Source 1");
-    // The legend's pictures and the lists' marks by what they mean.
+    // The legend's pictures by what they mean (the merge test hears the lists' marks).
     for (int i = 0; const char* meaning : {"faster", "similar", "new", "slower"})
         told("Update", qPrintable(QString("Image1_%1").arg(i++)), "name", meaning);
-    told("Update", "ImageCombo1", "entries", "house, faster|garden, new|tree, slower");
-    told("Update", "ImageCombo2", "entries", "house, slower|tree, faster");
     // The main window's locked record boxes are still read out.
     told("main", "Text2", "value", "4.3");
     for (const char* window : {"main", "About", "Update"})
@@ -173,8 +171,7 @@ void TestDesktop::whatTheDesktopIsTold() {
         return;
     }
     if (what == "Tab") {
-        QTest::keyClicks(widget, "ox");
-        QTest::keyClick(widget, Qt::Key_Backspace);
+        QTest::keyClicks(widget, "ox\b");
         QStringList visited;
         do {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -185,17 +182,11 @@ void TestDesktop::whatTheDesktopIsTold() {
     }
     const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
     const QAccessible::State state = accessible->state();
-    QStringList spoken;
-    if (const auto* list = qobject_cast<QComboBox*>(widget))
-        for (int i = 0; i < list->count(); ++i)
-            spoken << list->itemData(i, Qt::AccessibleTextRole).toString();
-    // On Linux a drop-down list announces its chosen entry, not its name.
     const QMap<QString, QString> told{
         {"name", widget->accessibleName()},
         {"role", accessible->role() == QAccessible::Window ? "window" : "other"},
         {"value", state.readOnly && state.focusable ? accessible->text(QAccessible::Value) : "locked"},
         {"icon", QString::number(widget->windowIcon().pixmap(32).height())},
-        {"entries", spoken.join(u'|')},
     };
     QTEST(told[what], "told");
 }
