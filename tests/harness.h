@@ -164,10 +164,8 @@ enum class Files { Fake, Real };
 struct Form1Harness {
     explicit Form1Harness(Files kind = Files::Fake)
         : realFiles(kind == Files::Real ? std::make_unique<QtTextFiles>() : nullptr) {
-        if (realFiles) {
-            QDir().mkpath(workFolder);
+        if (realFiles && QDir().mkpath(workFolder))
             QDir::setCurrent(workFolder);
-        }
     }
     // The windows go before the files they write to.
     ~Form1Harness() {
