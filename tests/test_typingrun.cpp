@@ -119,8 +119,7 @@ void TestTypingRun::run() {
     const QStringList startLines{":::" + given["word"], given["stored"], "old", "Nm"};
     h.start(startLines);
 
-    QStringList events;
-    QStringList whileOpen;
+    QStringList events, whileOpen;
     const auto key = [&](Qt::Key k) { return [&h, k](const QString&) { QTest::keyClick(h.ui->Text1, k); }; };
     const Steps steps{
         {"t", [&](const QString& letters) { h.type(letters); }},
@@ -172,8 +171,7 @@ void TestTypingRun::run() {
          {h.ui->Label1, h.ui->Label17, h.ui->Label2, h.ui->Label3, h.ui->Label4, h.ui->Label14, h.ui->Label18})
         counters << label->text();
     const QStringList recordShown{h.ui->Text2->text(), h.ui->Text3->text(), h.ui->Text4->text()};
-    const QString record = recordShown.join(u' ');
-    const QString shownRecord = record == startLines.mid(1).join(u' ') ? "=" : record;
+    const QString shownRecord = recordShown == startLines.mid(1) ? "=" : recordShown.join(u' ');
     const QStringList snapshot{h.ui->Text1->text() + state(h) + " " + counters.join(u' '), h.ui->Label9->text(),
                                shownRecord, events.join(u' ')};
     QTEST(snapshot.join(" | "), "snapshot");

@@ -23,14 +23,6 @@ private slots:
     void storedPreferences();
 };
 
-namespace {
-
-QString shown(const QString& text) {
-    return QString(text).replace("\r\n", "/");
-}
-
-} // namespace
-
 void TestWordList::script_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QStringList>("answers");
@@ -131,10 +123,10 @@ void TestWordList::script() {
     QStringList boxes;
     for (const FakeDialogs::Box& box : h.fakes.dialogs.boxes)
         boxes << (box.kind == FakeDialogs::Kind::OpenFile ? "" : QString("MCP").at(int(box.kind)) + QString(":")) +
-                     shown(box.text).left(50);
+                     QString(box.text).replace("\r\n", "/").left(50);
     const QString fileAfter = !h.fakes.files.has("results.dat") ? "none"
                               : h.results() == before           ? "same"
-                                                                : shown(QString::fromLatin1(h.results()));
+                                                                : QString::fromLatin1(h.results()).replace("\r\n", "/");
     const QStringList snapshot{
         listed.size() > 4 ? listed.first() + ".." + listed.last() + QString(" (%1)").arg(listed.size())
                           : listed.join(u','),
