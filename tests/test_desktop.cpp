@@ -180,11 +180,11 @@ void TestDesktop::whatTheDesktopIsTold() {
         return;
     }
     const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    const QAccessible::State state = accessible->state();
     const QMap<QString, QString> told{
         {"name", widget->accessibleName()},
         {"role", accessible->role() == QAccessible::Window ? "window" : "other"},
-        {"value", state.readOnly && state.focusable ? accessible->text(QAccessible::Value) : "locked"},
+        {"value", accessible->state().readOnly && accessible->state().focusable ? accessible->text(QAccessible::Value)
+                                                                                : "locked"},
         {"icon", QString::number(widget->windowIcon().pixmap(32).height())},
     };
     QTEST(told[what], "told");
