@@ -54,7 +54,6 @@ void TestTypingRun::run_data() {
     row("beyond the word", "", "p:cats said", "cats[R>] 0 0 0 0 1 1 0 | 0 | = | wrong letter");
     row("no word, some text", "", "remove p:a", "a[R>] 0 0 0 0 1 1 0 | 0 | = | ");
     // Sounds, counters and number texts.
-    row("sounds on", "sounds=1", "t:cx", "cx[R>] 0 0 0 0 2 1 0 | 0 | = | type type mistake");
     row("sounds greyed", "sounds=2", "t:cx", "cx[R>] 0 0 0 0 2 1 0 | 0 | = | ");
     row("tenths add up without drift", "word=house", "t:h k:3 t:ou k:2 t:s k:601",
         "hous[G>] 60.1 60.6 0.125 0.5 4 1 0 | 0 | = | ");
