@@ -108,44 +108,39 @@ inline QByteArray readFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline const QColor IndicatorGreen(0, 255, 0);
-inline const QColor IndicatorRed(255, 0, 0);
-
 // A window's controls, found by the names they were designed with.
 struct Controls {
     const QObject* window;
-    template <typename T = QWidget> T* find(const char* name) const {
-        return window->findChild<T*>(QLatin1String(name));
-    }
+    // Becomes the control of that name, whatever its kind.
+    struct Named {
+        const QObject* window;
+        const char* name;
+        template <typename T> operator T*() const { return window->findChild<T*>(QLatin1String(name)); }
+    };
+    Named find(const char* name) const { return {window, name}; }
 };
 
 struct Form1Controls : Controls {
-    QLineEdit *Text1 = find<QLineEdit>("Text1"), *Text2 = find<QLineEdit>("Text2"), *Text3 = find<QLineEdit>("Text3"),
-              *Text4 = find<QLineEdit>("Text4"), *Text5 = find<QLineEdit>("Text5");
-    QLabel *Label1 = find<QLabel>("Label1"), *Label2 = find<QLabel>("Label2"), *Label3 = find<QLabel>("Label3"),
-           *Label4 = find<QLabel>("Label4"), *Label9 = find<QLabel>("Label9"), *Label10 = find<QLabel>("Label10"),
-           *Label13 = find<QLabel>("Label13"), *Label14 = find<QLabel>("Label14"), *Label17 = find<QLabel>("Label17"),
-           *Label18 = find<QLabel>("Label18");
-    QComboBox *Combo1 = find<QComboBox>("Combo1"), *Combo2 = find<QComboBox>("Combo2"),
-              *Combo3 = find<QComboBox>("Combo3");
-    QPushButton *Command1 = find<QPushButton>("Command1"), *Command2 = find<QPushButton>("Command2"),
-                *Command3 = find<QPushButton>("Command3"), *Command4 = find<QPushButton>("Command4"),
-                *Command5 = find<QPushButton>("Command5"), *Command6 = find<QPushButton>("Command6");
-    QCheckBox *Check1 = find<QCheckBox>("Check1"), *Check2 = find<QCheckBox>("Check2");
-    FilledSquare* Shape1 = find<FilledSquare>("Shape1");
-    QAction *mnuAbout = find<QAction>("mnuAbout"), *mnuUpdate = find<QAction>("mnuUpdate"),
-            *mnuProgress = find<QAction>("mnuProgress");
-    QTimer* Timer1 = find<QTimer>("Timer1");
+    QLineEdit *Text1 = find("Text1"), *Text2 = find("Text2"), *Text3 = find("Text3"), *Text4 = find("Text4"),
+              *Text5 = find("Text5");
+    QLabel *Label1 = find("Label1"), *Label2 = find("Label2"), *Label3 = find("Label3"), *Label4 = find("Label4"),
+           *Label9 = find("Label9"), *Label10 = find("Label10"), *Label13 = find("Label13"), *Label14 = find("Label14"),
+           *Label17 = find("Label17"), *Label18 = find("Label18");
+    QComboBox *Combo1 = find("Combo1"), *Combo2 = find("Combo2"), *Combo3 = find("Combo3");
+    QPushButton *Command1 = find("Command1"), *Command2 = find("Command2"), *Command3 = find("Command3"),
+                *Command4 = find("Command4"), *Command5 = find("Command5"), *Command6 = find("Command6");
+    QCheckBox *Check1 = find("Check1"), *Check2 = find("Check2");
+    FilledSquare* Shape1 = find("Shape1");
+    QAction *mnuAbout = find("mnuAbout"), *mnuUpdate = find("mnuUpdate"), *mnuProgress = find("mnuProgress");
+    QTimer* Timer1 = find("Timer1");
 };
 
 struct Form3Controls : Controls {
-    QLineEdit *Text1 = find<QLineEdit>("Text1"), *Text2 = find<QLineEdit>("Text2"), *Text3 = find<QLineEdit>("Text3"),
-              *Text4 = find<QLineEdit>("Text4"), *Text5 = find<QLineEdit>("Text5"), *Text6 = find<QLineEdit>("Text6"),
-              *Text7 = find<QLineEdit>("Text7"), *Text8 = find<QLineEdit>("Text8");
-    QComboBox *ImageCombo1 = find<QComboBox>("ImageCombo1"), *ImageCombo2 = find<QComboBox>("ImageCombo2");
-    QPushButton *Command1 = find<QPushButton>("Command1"), *Command2 = find<QPushButton>("Command2"),
-                *Command3 = find<QPushButton>("Command3"), *Command4 = find<QPushButton>("Command4"),
-                *Command5 = find<QPushButton>("Command5");
+    QLineEdit *Text1 = find("Text1"), *Text2 = find("Text2"), *Text3 = find("Text3"), *Text4 = find("Text4"),
+              *Text5 = find("Text5"), *Text6 = find("Text6"), *Text7 = find("Text7"), *Text8 = find("Text8");
+    QComboBox *ImageCombo1 = find("ImageCombo1"), *ImageCombo2 = find("ImageCombo2");
+    QPushButton *Command1 = find("Command1"), *Command2 = find("Command2"), *Command3 = find("Command3"),
+                *Command4 = find("Command4"), *Command5 = find("Command5");
 };
 
 // Plays a script of blank-separated steps, each "name" or "name:argument"
@@ -169,10 +164,8 @@ enum class Files { Fake, Real };
 struct Form1Harness {
     explicit Form1Harness(Files kind = Files::Fake)
         : realFiles(kind == Files::Real ? std::make_unique<QtTextFiles>() : nullptr) {
-        if (realFiles) {
-            QDir().mkpath(workFolder);
+        if (realFiles && QDir().mkpath(workFolder))
             QDir::setCurrent(workFolder);
-        }
     }
     // The windows go before the files they write to.
     ~Form1Harness() {
@@ -185,12 +178,8 @@ struct Form1Harness {
     QString workFolder = root.filePath(QStringLiteral("work"));
     QString previousFolder = QDir::currentPath();
     std::unique_ptr<QtTextFiles> realFiles;
-    Services services{fakes.sound,
-                      fakes.dialogs,
-                      fakes.settings,
-                      fakes.clock,
-                      realFiles ? static_cast<TextFiles&>(*realFiles) : fakes.files,
-                      fakes.appendFiles};
+    TextFiles& files = realFiles ? static_cast<TextFiles&>(*realFiles) : fakes.files;
+    Services services{fakes.sound, fakes.dialogs, fakes.settings, fakes.clock, files, fakes.appendFiles};
 
     std::unique_ptr<Form1> form;
     std::optional<Form1Controls> ui;
@@ -232,10 +221,11 @@ struct Form1Harness {
             QCoreApplication::sendEvent(ui->Timer1, &tick);
         }
     }
-    // The indicator's colour on the screen.
-    QColor indicator() const {
+    // The indicator's colour on the screen: G green, R red, K anything else.
+    QString indicator() const {
         const QImage shown = ui->Shape1->grab().toImage();
-        return shown.pixelColor(shown.rect().center());
+        const QColor colour = shown.pixelColor(shown.rect().center());
+        return colour == QColor(0, 255, 0) ? "G" : colour == QColor(255, 0, 0) ? "R" : "K";
     }
     QStringList listed() const { return entries(ui->Combo1); }
 

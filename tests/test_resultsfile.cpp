@@ -16,13 +16,7 @@ private slots:
     void reading();
 };
 
-namespace {
 using Lines = QStringList;
-
-ResultsFormat::ReadOutcome readBytes(const QByteArray& bytes, RecordTable& table) {
-    return ResultsFormat::readRecords(AnsiText::decodeLines(bytes), table);
-}
-} // namespace
 
 // Every byte the code page holds comes back as it was: the fuzz target's kept inputs prove that.
 void TestResultsFile::writingKeepsEveryByteAndNeverSplitsALine() {
@@ -37,7 +31,7 @@ void TestResultsFile::exampleFileReadsAndWritesByteForByte() {
     const QByteArray bytes = file.readAll();
     RecordTable table;
     table.Words[2] = "leftover";
-    const auto outcome = readBytes(bytes, table);
+    const auto outcome = ResultsFormat::readRecords(AnsiText::decodeLines(bytes), table);
     QCOMPARE(outcome.words, (Lines{"house", "garden"}));
     // Slots past the listed words are leftovers that nothing writes.
     QCOMPARE(AnsiText::encodeLines(ResultsFormat::recordLines(table, 2)), bytes);
@@ -77,7 +71,7 @@ void TestResultsFile::reading() {
     QFETCH(int, dropped);
     RecordTable table;
     table.FastestTime[0] = table.RecordDate[0] = table.RecordName[0] = "old";
-    const auto outcome = readBytes(bytes, table);
+    const auto outcome = ResultsFormat::readRecords(AnsiText::decodeLines(bytes), table);
     QCOMPARE(outcome.words, words);
     QCOMPARE(QStringList({table.FastestTime[0], table.RecordDate[0], table.RecordName[0]}).join(u' '), first);
     QCOMPARE(outcome.recordsDropped, dropped);

@@ -21,12 +21,9 @@ inline bool refuse(QString* error, const QString& reason) {
 // Plays nothing.
 class FakeSound final : public Sound {
 public:
-    void play(const QString& fileName, bool wait) override {
-        if (whilePlaying)
-            whilePlaying(fileName, wait);
-    }
+    void play(const QString& fileName, bool wait) override { whilePlaying(fileName, wait); }
     // Runs inside play(), for tests that look at the state while a sound plays.
-    std::function<void(const QString& fileName, bool wait)> whilePlaying;
+    std::function<void(const QString& fileName, bool wait)> whilePlaying = [](const QString&, bool) {};
 };
 
 // Shows nothing; answers from scripted queues and remembers every box.
@@ -60,7 +57,6 @@ public:
         return result;
     }
     QStringList messages() const { return texts(Kind::Message); }
-    QStringList prompts() const { return texts(Kind::Prompt); }
 
     QList<Box> boxes;
     QStringList promptAnswers;   // "" once empty, like Cancel
@@ -68,13 +64,12 @@ public:
     QStringList openFileAnswers; // "" once empty, like Cancel
     // Runs while a box is open, the way the window thread goes on handling
     // timer ticks inside a modal box.
-    std::function<void(const Box& box)> whileOpen;
+    std::function<void(const Box& box)> whileOpen = [](const Box&) {};
 
 private:
     void open(Kind kind, const QString& text) {
         boxes.append({kind, text});
-        if (whileOpen)
-            whileOpen(boxes.last());
+        whileOpen(boxes.last());
     }
 };
 
