@@ -118,6 +118,7 @@ struct Controls {
         template <typename T> operator T*() const { return window->findChild<T*>(QLatin1String(name)); }
     };
     Named find(const char* name) const { return {window, name}; }
+    template <typename T> T* find(const char* name) const { return find(name); }
 };
 
 struct Form1Controls : Controls {
