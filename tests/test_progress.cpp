@@ -364,6 +364,12 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), h.ui->Text1);
         keys("dog");
         QCOMPARE(h.ui->Combo1->currentText(), "dog");
+        // Under Update Results, which keeps the main window unavailable, the list stays as it is.
+        h.openWindow();
+        QTest::keyClick(p.tblWords, Qt::Key_Up);
+        p.find<QPushButton>("cmdPractise")->click();
+        QCOMPARE(h.ui->Combo1->currentText(), "dog");
+        h.window->close();
 
         p.tblWords->window()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(p.tblWords->window()));

@@ -162,13 +162,19 @@ bool Form1::Form_Unload() {
                                                                "saved will be lost."));
 }
 
+bool Form1::sendToUpdateResults() {
+    if (isEnabled() || !m_form3)
+        return false;
+    m_form3->raise();
+    m_form3->activateWindow();
+    return true;
+}
+
 void Form1::closeEvent(QCloseEvent* event) {
     // A window manager still sends close requests while Update Results keeps
     // the main window unavailable; that window is where the user must go.
-    if (!isEnabled() && m_form3) {
+    if (sendToUpdateResults()) {
         event->ignore();
-        m_form3->raise();
-        m_form3->activateWindow();
         return;
     }
     if (!Form_Unload()) {

@@ -76,6 +76,9 @@ protected:
 
 private:
     bool runAutomaticActionAfterChange();
+    // While Update Results keeps the main window unavailable, brings it
+    // forward instead and returns true.
+    bool sendToUpdateResults();
     bool saveResults(QString* error);
     // A message about the loaded words: held back while the window is not
     // on the screen yet, so that the box can belong to it.

@@ -48,6 +48,10 @@ int Form1::listIndexOf(const QString& word) const {
 }
 
 void Form1::practiseWord(const QString& word) {
+    // Progress stays usable while Update Results keeps the main window
+    // unavailable; the word list is not to change under a merge.
+    if (sendToUpdateResults())
+        return;
     const int index = listIndexOf(word);
     if (index < 0) {
         m_services.dialogs.message(
