@@ -103,6 +103,12 @@ fi
 if ! "$build/app/tapmeter_starterlist" "$work/empty.dat" || [ -s "$work/empty.dat" ]; then
     fail "an empty results.dat was filled"
 fi
+# A results.dat that is a link to a file not there now (a drive not mounted)
+# is the user's: nothing is written where it points.
+ln -s "$work/elsewhere.dat" "$work/link.dat"
+if ! "$build/app/tapmeter_starterlist" "$work/link.dat" || [ -e "$work/elsewhere.dat" ]; then
+    fail "a starter list was written through a dangling link"
+fi
 
 # Starts the installed program headless with the given environment, waits
 # until it has entered its working folder (or reported a problem), and kills
