@@ -218,10 +218,12 @@ void ProgressWindow::Form_Load() {
 }
 
 void ProgressWindow::showTotals() {
-    ui->lblTotals->setText(QStringLiteral("Attempts today: %1    This week: %2    All time: %3")
-                               .arg(m_totals.today)
-                               .arg(m_totals.thisWeek)
-                               .arg(m_totals.allTime));
+    // A narrow window wraps the line between the three figures, never inside one.
+    ui->lblTotals->setText(
+        QStringLiteral("Attempts\u00a0today:\u00a0%1    This\u00a0week:\u00a0%2    All\u00a0time:\u00a0%3")
+            .arg(m_totals.today)
+            .arg(m_totals.thisWeek)
+            .arg(m_totals.allTime));
 }
 
 void ProgressWindow::fillTable() {
