@@ -15,6 +15,11 @@ namespace ResultsFormat {
 inline const QString Marker = QStringLiteral(":::");
 // The main window's words and records, in its working folder.
 inline const QString FileName = QStringLiteral("results.dat");
+// Where a results file that could not be taken whole is kept before it is
+// replaced: results.dat.bak, or <Source 2>.bak.
+inline QString copyPathOf(const QString& path) {
+    return path + QStringLiteral(".bak");
+}
 
 bool isMarkerLine(const QString& line);
 

@@ -4,6 +4,7 @@
 #include "platform/accessibility.h"
 #include "merge/comparison.h"
 #include "merge/sourcemerge.h"
+#include "database/resultsformat.h"
 #include "platform/windowstyle.h"
 
 #include <QCloseEvent>
@@ -216,7 +217,7 @@ void Form3::Command5_Click() {
     QString error;
     // Like results.dat, a Source 2 file whose lines the merge leaves out is
     // kept beside it before it is replaced.
-    const QString copyPath = path + QStringLiteral(".bak");
+    const QString copyPath = ResultsFormat::copyPathOf(path);
     const bool keepCopy = m_opened->source2NeedsCopy;
     if (keepCopy && !m_services.files.copyFile(path, copyPath, &error)) {
         m_services.dialogs.message(

@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString ResultsCopyName = QStringLiteral("results.dat.bak");
+const QString ResultsCopyName = ResultsFormat::copyPathOf(ResultsFormat::FileName);
 
 const QString UnreadableMessage =
     QStringLiteral("results.dat cannot be read: it may not be yours to read, not be a file, or the disk failed.\r\n"
