@@ -30,8 +30,8 @@ public:
     // Whether the tick box asks for the word that needs practice most after
     // each finished word.
     bool goesOnToNeediestWord() const;
-    // Every word with a history, the one that needs practice most first.
-    QStringList wordsByNeed() const;
+    // Of the listed words, the one to practise next.
+    QString nextToPractise(const QStringList& listed) const;
 
 signals:
     // The typist asked to practise this word.
@@ -74,9 +74,7 @@ private:
 
     Services& m_services;
     RecordOf m_recordOf;
-    QList<WordProgress> m_words;
-    AttemptTotals m_totals;
-    QList<MistakeCount> m_lettersMissed;
+    ProgressFigures m_figures;
     bool m_historyRead = false;
     // The chart stays on a word the typist chose here.
     bool m_typistChose = false;

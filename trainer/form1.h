@@ -97,6 +97,7 @@ private:
     void noteMistake(const QString& typed, bool correct);
     void goOnToNeediestWord();
     int listIndexOf(const QString& word) const;
+    QStringList listedWords() const;
 
     // The controls, handlers, run variables and tables keep the names the
     // windows were designed with (Text1, Timer1_Timer, SinceLastLetter,

@@ -70,11 +70,7 @@ void Form1::practiseWord(const QString& word) {
 void Form1::goOnToNeediestWord() {
     if (!m_progress || !m_progress->goesOnToNeediestWord())
         return;
-    for (const QString& word : m_progress->wordsByNeed()) {
-        const int index = listIndexOf(word);
-        if (index >= 0) {
-            selectWord(index);
-            return;
-        }
-    }
+    const QString next = m_progress->nextToPractise(listedWords());
+    if (!next.isEmpty())
+        selectWord(listIndexOf(next));
 }
