@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLockFile>
 #include <QString>
 
@@ -22,4 +23,6 @@ private:
     bool m_heldElsewhere = false;
 };
 
-inline const QString AlreadyRunningMessage = QStringLiteral("Tapmeter is already running in this folder.");
+inline QString alreadyRunningMessage() {
+    return QCoreApplication::translate("FolderLock", "Tapmeter is already running in this folder.");
+}
