@@ -51,23 +51,21 @@ void TestTranslations::helpSpeaksTheDesktopLanguage_data() {
     const QString german = QStringLiteral("Ein Trainer für die Tippgeschwindigkeit");
     const QString polish = QStringLiteral("Trener szybkości pisania");
     QTest::newRow("LANGUAGE") << DesktopLanguage{"de", "-", "-", "C.UTF-8"} << "Aufruf:" << german;
-    QTest::newRow("LANGUAGE over LANG") << DesktopLanguage{"pl", "-", "-", "de_DE.UTF-8"} << "Sposób użycia:"
-                                        << polish;
+    QTest::newRow("LANGUAGE over LANG") << DesktopLanguage{"pl", "-", "-", "de_DE.UTF-8"} << "Sposób użycia:" << polish;
     QTest::newRow("first spoken language of LANGUAGE")
         << DesktopLanguage{"ja:ko:pl:de", "-", "-", "-"} << "Sposób użycia:" << polish;
     QTest::newRow("English before a spoken language")
         << DesktopLanguage{"en_GB:de", "-", "-", "-"} << "Usage:" << EnglishDescription;
-    QTest::newRow("LC_ALL over LC_MESSAGES")
-        << DesktopLanguage{"-", "ru_RU.UTF-8", "de_DE.UTF-8", "-"} << "Использование:"
-        << QStringLiteral("Тренажёр скорости печати");
+    QTest::newRow("LC_ALL over LC_MESSAGES") << DesktopLanguage{"-", "ru_RU.UTF-8", "de_DE.UTF-8", "-"}
+                                             << "Использование:" << QStringLiteral("Тренажёр скорости печати");
     QTest::newRow("LC_MESSAGES over LANG") << DesktopLanguage{"-", "-", "fr_FR.UTF-8", "de_DE.UTF-8"}
                                            << "Utilisation :" << QStringLiteral("Un entraîneur de vitesse de frappe");
-    QTest::newRow("LANG with a region") << DesktopLanguage{"-", "-", "-", "es_MX.UTF-8"} << "Uso:"
-                                        << QStringLiteral("Un entrenador de velocidad de escritura");
+    QTest::newRow("LANG with a region") << DesktopLanguage{"-", "-", "-", "es_MX.UTF-8"}
+                                        << "Uso:" << QStringLiteral("Un entrenador de velocidad de escritura");
     QTest::newRow("Portuguese of Portugal reads Brazilian")
         << DesktopLanguage{"-", "-", "-", "pt_PT.UTF-8"} << "Uso:" << QStringLiteral("Um treinador de velocidade");
-    QTest::newRow("no language spoken") << DesktopLanguage{"ja", "-", "-", "ja_JP.UTF-8"} << "Usage:"
-                                        << EnglishDescription;
+    QTest::newRow("no language spoken") << DesktopLanguage{"ja", "-", "-", "ja_JP.UTF-8"}
+                                        << "Usage:" << EnglishDescription;
     QTest::newRow("C locale") << DesktopLanguage{"-", "C", "-", "-"} << "Usage:" << EnglishDescription;
 }
 
