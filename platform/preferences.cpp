@@ -2,6 +2,8 @@
 
 #include "platform/apptitle.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The settings file is named after the application, and every preference is
@@ -63,5 +65,5 @@ bool Preferences::setPractiseNeediestWord(bool on) {
 }
 
 QString Preferences::writeFailureMessage() {
-    return QStringLiteral("Could not save the settings in %1.ini.").arg(AppTitle);
+    return QCoreApplication::translate("Preferences", "Could not save the settings in %1.ini.").arg(AppTitle);
 }
