@@ -197,10 +197,6 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <translation>Eine Kopie der Datei in ihrem jetzigen Zustand wird als %1 aufbewahrt.</translation>
     </message>
     <message>
-        <source>Could not save the settings in %1.ini.</source>
-        <translation>Die Einstellungen konnten nicht in %1.ini gespeichert werden.</translation>
-    </message>
-    <message>
         <source>Could not save results.dat: %1</source>
         <translation>results.dat konnte nicht gespeichert werden: %1</translation>
     </message>
@@ -429,6 +425,13 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
     <message>
         <source>slower</source>
         <translation>langsamer</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Could not save the settings in %1.ini.</source>
+        <translation>Die Einstellungen konnten nicht in %1.ini gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -197,10 +197,6 @@ Si se inicia sin opciones, abre su ventana.</translation>
         <translation>Se guardará una copia del archivo tal como está ahora como %1.</translation>
     </message>
     <message>
-        <source>Could not save the settings in %1.ini.</source>
-        <translation>No se pudo guardar la configuración en %1.ini.</translation>
-    </message>
-    <message>
         <source>Could not save results.dat: %1</source>
         <translation>No se pudo guardar results.dat: %1</translation>
     </message>
@@ -429,6 +425,13 @@ Si se inicia sin opciones, abre su ventana.</translation>
     <message>
         <source>slower</source>
         <translation>más lento</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Could not save the settings in %1.ini.</source>
+        <translation>No se pudo guardar la configuración en %1.ini.</translation>
     </message>
 </context>
 <context>

@@ -197,10 +197,6 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         <translation>Une copie du fichier dans son état actuel sera gardée sous le nom %1.</translation>
     </message>
     <message>
-        <source>Could not save the settings in %1.ini.</source>
-        <translation>Impossible d&apos;enregistrer les réglages dans %1.ini.</translation>
-    </message>
-    <message>
         <source>Could not save results.dat: %1</source>
         <translation>Impossible d&apos;enregistrer results.dat : %1</translation>
     </message>
@@ -429,6 +425,13 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
     <message>
         <source>slower</source>
         <translation>plus lent</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Could not save the settings in %1.ini.</source>
+        <translation>Impossible d&apos;enregistrer les réglages dans %1.ini.</translation>
     </message>
 </context>
 <context>

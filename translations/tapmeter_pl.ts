@@ -197,10 +197,6 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <translation>Kopia pliku w obecnym stanie zostanie zachowana jako %1.</translation>
     </message>
     <message>
-        <source>Could not save the settings in %1.ini.</source>
-        <translation>Nie udało się zapisać ustawień w %1.ini.</translation>
-    </message>
-    <message>
         <source>Could not save results.dat: %1</source>
         <translation>Nie udało się zapisać results.dat: %1</translation>
     </message>
@@ -432,6 +428,13 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
     <message>
         <source>slower</source>
         <translation>wolniej</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Could not save the settings in %1.ini.</source>
+        <translation>Nie udało się zapisać ustawień w %1.ini.</translation>
     </message>
 </context>
 <context>

@@ -197,10 +197,6 @@ Iniciado sem opções, abre sua janela.</translation>
         <translation>Uma cópia do arquivo como está agora será guardada como %1.</translation>
     </message>
     <message>
-        <source>Could not save the settings in %1.ini.</source>
-        <translation>Não foi possível salvar as configurações em %1.ini.</translation>
-    </message>
-    <message>
         <source>Could not save results.dat: %1</source>
         <translation>Não foi possível salvar o results.dat: %1</translation>
     </message>
@@ -429,6 +425,13 @@ Iniciado sem opções, abre sua janela.</translation>
     <message>
         <source>slower</source>
         <translation>mais lento</translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Could not save the settings in %1.ini.</source>
+        <translation>Não foi possível salvar as configurações em %1.ini.</translation>
     </message>
 </context>
 <context>
