@@ -651,7 +651,7 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
     </message>
     <message>
         <source>Keep my records under the &amp;name:</source>
-        <translation>Meine Rekorde unter dem &amp;Namen speichern:</translation>
+        <translation>Meine Rekorde unter dem Na&amp;men speichern:</translation>
     </message>
     <message>
         <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
