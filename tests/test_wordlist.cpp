@@ -257,6 +257,22 @@ private slots:
         QCOMPARE(h.setting("Sounds"), state == Qt::Checked ? "0" : "1");
         QCOMPARE(h.setting("CaseSensitive"), QString::number(state == Qt::PartiallyChecked ? 2 : state == Qt::Checked));
     }
+    void preferenceNotSavedIsTold_data() {
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("Sounds") << "Sounds";
+        QTest::newRow("Case sensitive") << "CaseSensitive";
+    }
+    // Each check box that cannot be stored is told at "Save", and results.dat is
+    // saved all the same.
+    void preferenceNotSavedIsTold() {
+        QFETCH(QString, refused);
+        Form1Harness h;
+        h.fakes.settings.refusedKeys << refused;
+        h.start(resultLines("cat - na na"));
+        h.ui->Command4->click();
+        QCOMPARE(h.fakes.dialogs.messages(), QStringList{"Could not save the settings in Tapmeter.ini."});
+        QCOMPARE(h.fakes.files.writes, 1);
+    }
 };
 
 QTEST_MAIN(TestWordList)
