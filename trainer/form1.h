@@ -124,6 +124,9 @@ private:
     // results.dat is there but could not be read, and is not to be replaced.
     bool m_resultsUnreadable = false;
     QStringList m_heldMessages;
+    // The name new records are kept under without asking; empty, each
+    // record asks for it.
+    QString m_recordName;
     bool m_sessionEnded = false;
     // A history that cannot be written is told once while the program runs.
     bool m_historyFailureTold = false;
