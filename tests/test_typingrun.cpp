@@ -77,8 +77,8 @@ void TestTypingRun::run_data() {
     row("each criterion keeps its limit", "", "? limit:10 by:1 ? limit:30 by:0 ? by:1 ?",
         "[R=] 0 0 0 0 0 0 0 | 0 | = | limit: limit:0 limit:10 limit:30");
     row("no record yet", "answer=Typist", "t:c k:50 t:at", "[G=] 0 0 0 0 0 0 0 | 5 | 5 now Typist | name(5)[G>]");
-    row("name kept to one storable line", "answer=Ann\nΩ_Lee", "t:c k:10 t:at",
-        "[G=] 0 0 0 0 0 0 0 | 1 | 1 now Ann ? Lee | name(1)[G>]");
+    row("name kept to one line with every letter", "answer=Ann\nΩ_Lee", "t:c k:10 t:at",
+        "[G=] 0 0 0 0 0 0 0 | 1 | 1 now Ann Ω Lee | name(1)[G>]");
     row("record sound ends before the prompt", "sounds=1", "t:c k:5 t:at",
         "[G=] 0 0 0 0 0 0 0 | 0.5 | 0.5 now  | type type type type newrecord! name(0.5)[G>] reset");
     row("ticks and an automatic reset while the prompt is open", "answer=Bo", "act:2 by:1 limit:1 @:k:10 t:c k:3 t:at",
