@@ -2,6 +2,8 @@
 
 #include "platform/ansitext.h"
 
+#include <QCoreApplication>
+
 WordProblem checkNewWord(const QString& word, const QStringList& listed) {
     if (word.isEmpty())
         return WordProblem::Empty;
@@ -15,7 +17,8 @@ WordProblem checkNewWord(const QString& word, const QStringList& listed) {
 QString wordProblemMessage(WordProblem problem) {
     switch (problem) {
     case WordProblem::LineBreak:
-        return QStringLiteral("A word cannot contain a line break. Please enter the word on one line.");
+        return QCoreApplication::translate("WordRules",
+                                           "A word cannot contain a line break. Please enter the word on one line.");
     case WordProblem::None:
     case WordProblem::Empty:
     case WordProblem::Duplicate:

@@ -121,8 +121,7 @@ void Form3::Command4_Click() {
     if (!outcome1 || !outcome2) {
         // Nor is anything merged into a file that was not read whole.
         m_opened.reset();
-        m_services.dialogs.message(
-            this, QStringLiteral("Could not read %1, so nothing was opened.").arg(outcome1 ? path2 : path1));
+        m_services.dialogs.message(this, tr("Could not read %1, so nothing was opened.").arg(outcome1 ? path2 : path1));
         return;
     }
 
@@ -186,16 +185,14 @@ void Form3::setPicture(QComboBox* list, int entry, int picture) {
 
 QString Form3::mergeRefusal() const {
     if (!m_opened || m_opened->source1 != ui->Text1->text() || m_opened->source2 != ui->Text2->text()) {
-        return QStringLiteral("The lists do not show the files named above. "
-                              "Please press \"Open\" first. Nothing was merged.");
+        return tr("The lists do not show the files named above. Please press \"Open\" first. Nothing was merged.");
     }
     if (m_opened->source2RecordsLeftOut > 0) {
-        return QStringLiteral("%1 holds %2 records, but only the first %3 can be read. Writing it back would lose "
-                              "the other %4, so nothing was merged.")
-            .arg(m_opened->source2)
-            .arg(RecordTable::Slots + m_opened->source2RecordsLeftOut)
-            .arg(RecordTable::Slots)
-            .arg(m_opened->source2RecordsLeftOut);
+        return tr("%1 holds %2 records, but only the first %3 can be read. Writing it back would lose "
+                  "the other %n, so nothing was merged.",
+                  nullptr, m_opened->source2RecordsLeftOut)
+            .arg(m_opened->source2, QString::number(RecordTable::Slots + m_opened->source2RecordsLeftOut),
+                 QString::number(RecordTable::Slots));
     }
     return QString();
 }
@@ -221,14 +218,13 @@ void Form3::Command5_Click() {
     const bool keepCopy = m_opened->source2NeedsCopy;
     if (keepCopy && !m_services.files.copyFile(path, copyPath, &error)) {
         m_services.dialogs.message(
-            this,
-            QStringLiteral("Could not keep a copy of %1 as %2: %3. Nothing was merged.").arg(path, copyPath, error));
+            this, tr("Could not keep a copy of %1 as %2: %3. Nothing was merged.").arg(path, copyPath, error));
         return;
     }
     const QStringList lines = ResultsFormat::recordLines(merged, words2.size());
     if (!m_services.files.writeLines(path, lines, AnsiText::encodingToWrite(m_opened->source2Encoding, lines),
                                      &error)) {
-        m_services.dialogs.message(this, QStringLiteral("Could not write ") + path + QStringLiteral(": ") + error);
+        m_services.dialogs.message(this, tr("Could not write %1: %2").arg(path, error));
         return;
     }
 
@@ -242,7 +238,7 @@ void Form3::Command5_Click() {
         m_loadResults();
     QString report = mergeReport(outcome);
     if (keepCopy)
-        report += QStringLiteral("\r\n\r\nThe file as it was, with the lines Tapmeter cannot use, is kept as %1.")
-                      .arg(copyPath);
+        report += QStringLiteral("\r\n\r\n") +
+                  tr("The file as it was, with the lines Tapmeter cannot use, is kept as %1.").arg(copyPath);
     m_services.dialogs.message(this, report);
 }

@@ -14,19 +14,39 @@
 #include <csignal>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
-enum class Trouble { None, Unreadable, SignalsWhileEnding, OutputNobodyReads, SecondCopy };
+enum class Trouble { None, Unreadable, SignalsWhileEnding, OutputNobodyReads, SecondCopy, SecondCopyNoNewFiles };
 
-const QString LockName = QStringLiteral(".tapmeter.lock");
 const QByteArray OldResults = ":::house\r\n4.3\r\nD\r\nN\r\n";
 
-bool holdsLock(const QTemporaryDir& dir, qint64 pid) {
-    return readFile(dir.filePath(LockName)).startsWith(QByteArray::number(pid) + "\n");
+// The lock of a working folder: in the runtime folder, named after the working folder's device and inode.
+QString lockPath(const QString& runtime, const QString& folder) {
+    struct stat status {};
+    if (stat(QFile::encodeName(folder).constData(), &status) != 0)
+        return {};
+    return QStringLiteral("%1/tapmeter-%2-%3.lock")
+        .arg(runtime)
+        .arg(quint64(status.st_dev))
+        .arg(quint64(status.st_ino));
 }
+
+bool holdsLock(const QString& runtime, const QString& folder, qint64 pid) {
+    return readFile(lockPath(runtime, folder)).startsWith(QByteArray::number(pid) + "\n");
+}
+
+// A runtime folder of its own, as the session gives one: the user's alone.
+struct RuntimeFolder {
+    RuntimeFolder() {
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    QString path() const { return dir.path(); }
+    QTemporaryDir dir;
+};
 
 } // namespace
 
@@ -44,32 +64,69 @@ private slots:
     void savesInAFolderThatLimitsIt();
 };
 
-// A lock file that names a running copy, however old the lock, refuses the start; one that names no process is taken.
+// What may be found where the lock of a folder goes. Only a Tapmeter working in that folder keeps another copy out;
+// nothing found there ever hangs the start.
 void TestDesktopSession::oneCopyPerFolder_data() {
-    QTest::addColumn<QByteArray>("lock"); // what the lock file holds; "@" for a link to nowhere
+    QTest::addColumn<QByteArray>("lock"); // what the lock file holds: PID stands for this process's number
+    QTest::addColumn<QString>("kind");    // file, held file (a running process holds it), link, pipe, device, folder
+    QTest::addColumn<bool>("inFolder");   // the holder works in the folder locked
     QTest::addColumn<bool>("refused");
-    // Whether it still runs cannot be told.
-    QTest::newRow("lock of a copy on another machine") << QByteArray("1\ntapmeter\nanother-machine\n") << true;
-    // A copy that has made its lock but not yet written into it holds a file lock on it.
-    QTest::newRow("empty lock of a copy that is starting") << QByteArray() << true;
-    QTest::newRow("empty lock left by a crash") << QByteArray() << false;
-    QTest::newRow("lock naming no process") << QByteArray("0\n\x7f\xff junk") << false;
-    QTest::newRow("lock that is a link to nowhere") << QByteArray("@") << false;
+    QTest::newRow("copy working in the folder") << QByteArray("PID\ntapmeter\n") << "held file" << true << true;
+    QTest::newRow("copy working in another folder") << QByteArray("PID\ntapmeter\n") << "held file" << false << false;
+    QTest::newRow("copy on another computer")
+        << QByteArray("1\ntapmeter\nanother-computer\n") << "held file" << true << false;
+    // A copy that has made its lock but not yet written into it.
+    QTest::newRow("empty lock of a copy that is starting") << QByteArray() << "held file" << true << true;
+    QTest::newRow("empty lock left by a crash") << QByteArray() << "file" << true << false;
+    QTest::newRow("lock naming a copy that has ended") << QByteArray("PID\ntapmeter\n") << "file" << true << false;
+    QTest::newRow("lock naming no process") << QByteArray("0\n\x7f\xff junk") << "file" << true << false;
+    QTest::newRow("link to nowhere") << QByteArray() << "link" << true << false;
+    QTest::newRow("named pipe") << QByteArray() << "pipe" << true << false;
+    QTest::newRow("device") << QByteArray() << "device" << true << false;
+    QTest::newRow("folder with a file in it") << QByteArray() << "folder" << true << false;
 }
 
 void TestDesktopSession::oneCopyPerFolder() {
     QFETCH(QByteArray, lock);
+    QFETCH(QString, kind);
+    QFETCH(bool, inFolder);
     QFETCH(bool, refused);
-    QTemporaryDir dir;
-    QFile file(dir.filePath(LockName));
-    QVERIFY(lock == "@"
-                ? QFile::link(dir.filePath("gone"), file.fileName())
-                : writeFile(file.fileName(), lock) && file.open(QIODevice::ReadWrite) &&
-                      file.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
-    QVERIFY(!refused || !lock.isEmpty() || flock(file.handle(), LOCK_EX) == 0);
-    const FolderLock second(dir.path());
+    const RuntimeFolder runtime;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    QTemporaryDir folder;
+    const QString path = lockPath(runtime.path(), folder.path());
+    const QByteArray name = QFile::encodeName(path);
+
+    // Given: the lock's place taken.
+    QFile held(path);
+    if (kind == "link")
+        QVERIFY(QFile::link(folder.filePath("gone"), path));
+    else if (kind == "pipe")
+        QVERIFY(mkfifo(name.constData(), 0600) == 0);
+    else if (kind == "device" && mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+        QSKIP("needs a device node of its own: run as root");
+    else if (kind == "folder")
+        QVERIFY(QDir().mkpath(path) && writeFile(path + "/note", "kept"));
+    else if (kind.endsWith("file"))
+        QVERIFY(
+            writeFile(path, QByteArray(lock).replace("PID", QByteArray::number(QCoreApplication::applicationPid()))));
+    // This process holds it as the copy it names would, working where the row says.
+    QVERIFY(kind != "held file" || (held.open(QIODevice::ReadWrite) && flock(held.handle(), LOCK_EX) == 0));
+    const QString before = QDir::currentPath();
+    const auto back = qScopeGuard([&before] { QDir::setCurrent(before); });
+    QVERIFY(QDir::setCurrent(inFolder ? folder.path() : runtime.path()));
+
+    // When: a copy starts in the folder.
+    const FolderLock second(folder.path());
+
+    // Then: it is kept out only by a copy working there, and otherwise holds the lock itself.
     QCOMPARE(second.heldElsewhere(), refused);
-    QVERIFY(refused || holdsLock(dir, QCoreApplication::applicationPid()));
+    QCOMPARE(holdsLock(runtime.path(), folder.path(), QCoreApplication::applicationPid()),
+             !refused || lock.startsWith("PID"));
+    // A full folder in the way is kept, under another name.
+    QVERIFY(kind != "folder" || readFile(path + ".not-a-lock/note") == "kept");
+    // The working folder stays as it was.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
 }
 
 // The program itself, in a folder of its own, ended by a signal once it has taken its lock.
@@ -83,14 +140,24 @@ void TestDesktopSession::signalSavesAndEnds_data() {
     QTest::newRow("SIGTERM, output to a pipe nobody reads") << SIGTERM << Trouble::OutputNobodyReads;
     // It says so, on standard error too, and ends without touching the first one's lock.
     QTest::newRow("SIGTERM, after a second copy was started") << SIGTERM << Trouble::SecondCopy;
+    // No lock could be made in the folder itself.
+    QTest::newRow("SIGTERM, a second copy in a folder that allows no new files")
+        << SIGTERM << Trouble::SecondCopyNoNewFiles;
 }
 
 void TestDesktopSession::signalSavesAndEnds() {
     QFETCH(int, signal);
     QFETCH(Trouble, trouble);
     QTemporaryDir dir;
-    const QString results = dir.filePath(QStringLiteral("results.dat"));
+    const RuntimeFolder runtime;
+    const QString work = dir.filePath(QStringLiteral("work"));
+    const QString results = work + QStringLiteral("/results.dat");
+    QVERIFY(QDir().mkpath(work));
     QVERIFY(trouble != Trouble::Unreadable || mkfifo(QFile::encodeName(results).constData(), 0600) == 0);
+    const auto mutableAgain = qScopeGuard([&work] { QProcess::execute("chattr", {"-i", work}); });
+    if (trouble == Trouble::SecondCopyNoNewFiles &&
+        (!writeFile(results, OldResults) || QProcess::execute("chattr", {"+i", work}) != 0))
+        QSKIP("needs a folder made immutable: run as root on a file system that has the flag");
     QProcess program;
     program.setChildProcessModifier([trouble] {
         // Qt writes to the standard error as it starts; here nobody reads it.
@@ -101,23 +168,24 @@ void TestDesktopSession::signalSavesAndEnds() {
     });
     // With a configuration folder of its own.
     program.setEnvironment(QProcess::systemEnvironment()
-                           << "XDG_CONFIG_HOME=" + dir.filePath("config") << "QT_DEBUG_PLUGINS=1");
-    program.setWorkingDirectory(dir.path());
+                           << "XDG_CONFIG_HOME=" + dir.filePath("config") << "XDG_RUNTIME_DIR=" + runtime.path()
+                           << "QT_DEBUG_PLUGINS=1");
+    program.setWorkingDirectory(work);
     program.start(QStringLiteral(TAPMETER_PROGRAM), {});
     const pid_t pid = pid_t(program.processId());
-    QVERIFY(QTest::qWaitFor([&] { return holdsLock(dir, pid); }, 60000));
-    if (trouble == Trouble::SecondCopy) {
+    QVERIFY(QTest::qWaitFor([&] { return holdsLock(runtime.path(), work, pid); }, 60000));
+    if (trouble == Trouble::SecondCopy || trouble == Trouble::SecondCopyNoNewFiles) {
         QProcess second;
         second.setEnvironment(program.environment());
-        second.setWorkingDirectory(dir.path());
+        second.setWorkingDirectory(work);
         second.start(QStringLiteral(TAPMETER_PROGRAM), {});
         QByteArray said;
-        QTRY_VERIFY_WITH_TIMEOUT((said += second.readAllStandardError()).contains(AlreadyRunningMessage.toUtf8()),
+        QTRY_VERIFY_WITH_TIMEOUT((said += second.readAllStandardError()).contains(alreadyRunningMessage().toUtf8()),
                                  60000);
         // Its message box is open: ending the session closes it.
         QVERIFY(kill(pid_t(second.processId()), SIGTERM) == 0 && second.waitForFinished(60000));
         QCOMPARE(second.exitCode(), 1);
-        QVERIFY(holdsLock(dir, pid));
+        QVERIFY(holdsLock(runtime.path(), work, pid));
     }
 
     // Some signals arrive while it saves and tears down.
@@ -130,7 +198,9 @@ void TestDesktopSession::signalSavesAndEnds() {
     QVERIFY(readFile(dir.filePath(QStringLiteral("config/Tapmeter/Tapmeter.ini"))).contains("Sounds=0"));
     // Not saved over where it could not be read.
     QCOMPARE(QFileInfo(results).isFile(), trouble != Trouble::Unreadable);
-    QVERIFY(!QFileInfo::exists(dir.filePath(LockName)));
+    // Its lock goes with it, and none was ever made in the working folder.
+    QVERIFY(!QFileInfo::exists(lockPath(runtime.path(), work)));
+    QVERIFY(!QFileInfo::exists(work + "/.tapmeter.lock"));
 }
 
 // The session ends while the record's name prompt is open: the record is kept with the name typed so far, by the

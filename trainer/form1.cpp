@@ -133,9 +133,8 @@ void Form1::Form_Load() {
     const QSignalBlocker blockCombo3(ui->Combo3);
     ui->Combo2->clear();
     ui->Combo3->clear();
-    ui->Combo2->addItems({QStringLiteral("-"), QStringLiteral("Stop"), QStringLiteral("Reset")});
-    ui->Combo3->addItems(
-        {QStringLiteral("Words written"), QStringLiteral("Time passed"), QStringLiteral("Letters written")});
+    ui->Combo2->addItems({QStringLiteral("-"), tr("Stop"), tr("Reset")});
+    ui->Combo3->addItems({tr("Words written"), tr("Time passed"), tr("Letters written")});
     ui->Combo2->setCurrentIndex(0);
     ui->Combo3->setCurrentIndex(0);
     // The limits are still empty here, so the limit box starts empty.
@@ -157,9 +156,8 @@ void Form1::Form_Load() {
 bool Form1::Form_Unload() {
     if (SaveAll())
         return true;
-    return m_services.dialogs.confirm(this, m_saveFailure.trimmed() +
-                                                QStringLiteral("\r\n\r\nClose Tapmeter anyway? What could not be "
-                                                               "saved will be lost."));
+    return m_services.dialogs.confirm(this, m_saveFailure.trimmed() + QStringLiteral("\r\n\r\n") +
+                                                tr("Close Tapmeter anyway? What could not be saved will be lost."));
 }
 
 bool Form1::sendToUpdateResults() {

@@ -32,10 +32,10 @@ void Form1::keepAttempt(const Attempt& attempt) {
         if (!m_historyFailureTold) {
             m_historyFailureTold = true;
             m_services.dialogs.message(
-                this, QStringLiteral("Could not add the finished word to %1: %2\r\n\r\nTyping goes on, but finished "
-                                     "words are not kept for the Progress window until the file can be written. "
-                                     "This is the only time Tapmeter tells you while it runs.")
-                          .arg(History::FileName, error));
+                this, tr("Could not add the finished word to %1: %2").arg(History::FileName, error) +
+                          QStringLiteral("\r\n\r\n") +
+                          tr("Typing goes on, but finished words are not kept for the Progress window until the "
+                             "file can be written. This is the only time Tapmeter tells you while it runs."));
         }
         return;
     }
@@ -55,8 +55,7 @@ void Form1::practiseWord(const QString& word) {
     const int index = listIndexOf(word);
     if (index < 0) {
         m_services.dialogs.message(
-            this, QStringLiteral("\"%1\" is no longer in the word list. Add it again with Add word to practise it.")
-                      .arg(word));
+            this, tr("\"%1\" is no longer in the word list. Add it again with Add word to practise it.").arg(word));
         return;
     }
     selectWord(index);

@@ -12,21 +12,23 @@ namespace {
 
 const QString ResultsCopyName = ResultsFormat::copyPathOf(ResultsFormat::FileName);
 
-const QString UnreadableMessage =
-    QStringLiteral("results.dat cannot be read: it may not be yours to read, not be a file, or the disk failed.\r\n"
-                   "Tapmeter will not save over it until \"Load\" can read it.");
+QString unreadableMessage() {
+    return Form1::tr("results.dat cannot be read: it may not be yours to read, not be a file, or the disk "
+                     "failed.") +
+           QStringLiteral("\r\n") + Form1::tr("Tapmeter will not save over it until \"Load\" can read it.");
+}
 
 QString unusedLinesMessage(int recordsDropped) {
-    const QString what =
-        recordsDropped > 0
-            ? QStringLiteral("results.dat holds %1 words, but the list keeps only the first %2.\r\n"
-                             "The other %3 words will be dropped the next time the list is saved.")
-                  .arg(RecordTable::Slots + recordsDropped)
-                  .arg(RecordTable::Slots)
-                  .arg(recordsDropped)
-            : QStringLiteral("results.dat holds lines Tapmeter cannot use; they will not be saved again.");
-    return what + QStringLiteral("\r\nA copy of the file as it is now will be kept as ") + ResultsCopyName +
-           QStringLiteral(".");
+    const QString what = recordsDropped > 0
+                             ? Form1::tr("results.dat holds %1 words, but the list keeps only the first %2.")
+                                       .arg(RecordTable::Slots + recordsDropped)
+                                       .arg(RecordTable::Slots) +
+                                   QStringLiteral("\r\n") +
+                                   Form1::tr("The other %n words will be dropped the next time the list is saved.",
+                                             nullptr, recordsDropped)
+                             : Form1::tr("results.dat holds lines Tapmeter cannot use; they will not be saved again.");
+    return what + QStringLiteral("\r\n") +
+           Form1::tr("A copy of the file as it is now will be kept as %1.").arg(ResultsCopyName);
 }
 
 } // namespace
@@ -43,7 +45,7 @@ void Form1::LoadResults() {
     if (!files.exists(name) || empty)
         m_resultsEncoding = AnsiText::Encoding::CodePage;
     if (m_resultsUnreadable)
-        tellUser(UnreadableMessage);
+        tellUser(unreadableMessage());
     if (read) {
         const ResultsFormat::ReadOutcome& outcome = *read;
         m_resultsEncoding = outcome.encoding;
@@ -72,25 +74,25 @@ bool Form1::SaveAll() {
                                            QString::number(checkValue(ui->Check2)));
     m_saveFailure = soundsStored && caseStored
                         ? QString()
-                        : QStringLiteral("Could not save the settings in %1.ini.\r\n").arg(AppTitle);
+                        : tr("Could not save the settings in %1.ini.").arg(AppTitle) + QStringLiteral("\r\n");
 
     QString error;
     if (!saveResults(&error))
-        m_saveFailure += QStringLiteral("Could not save results.dat: ") + error;
+        m_saveFailure += tr("Could not save results.dat: %1").arg(error);
     return m_saveFailure.isEmpty();
 }
 
 bool Form1::saveResults(QString* error) {
     if (m_resultsUnreadable) {
-        *error = QStringLiteral("it could not be read, and saving would replace what it holds. Make it readable and "
-                                "press \"Load\" first.");
+        *error = tr("it could not be read, and saving would replace what it holds. Make it readable and "
+                    "press \"Load\" first.");
         return false;
     }
     TextFiles& files = m_services.files;
     if (m_keepCopyBeforeSave && files.isFile(ResultsFormat::FileName)) {
         QString copyError;
         if (!files.copyFile(ResultsFormat::FileName, ResultsCopyName, &copyError)) {
-            *error = QStringLiteral("no copy of it could be kept as %1 (%2)").arg(ResultsCopyName, copyError);
+            *error = tr("no copy of it could be kept as %1 (%2)").arg(ResultsCopyName, copyError);
             return false;
         }
         m_keepCopyBeforeSave = false;
@@ -109,7 +111,7 @@ void Form1::Command2_Click() {
 
 void Form1::Command4_Click() {
     if (SaveAll())
-        m_services.dialogs.message(this, QStringLiteral("Saved!"));
+        m_services.dialogs.message(this, tr("Saved!"));
     else
         m_services.dialogs.message(this, m_saveFailure.trimmed());
 }
@@ -131,9 +133,9 @@ int Form1::Combo1_KeyPress(int /*keyAscii*/) {
 
 void Form1::Command3_Click() {
     if (wordCount() >= RecordTable::Slots) {
-        m_services.dialogs.message(this, QStringLiteral("The word list is full: it holds %1 words. "
-                                                        "Remove a word before adding another.")
-                                             .arg(RecordTable::Slots));
+        m_services.dialogs.message(this,
+                                   tr("The word list is full: it holds %n words. Remove a word before adding another.",
+                                      nullptr, RecordTable::Slots));
         return;
     }
 
@@ -143,7 +145,7 @@ void Form1::Command3_Click() {
 
     QString word;
     for (;;) {
-        word = m_services.dialogs.prompt(this, QStringLiteral("Enter new word:"));
+        word = m_services.dialogs.prompt(this, tr("Enter new word:"));
         const WordProblem problem = checkNewWord(word, listed);
         if (problem == WordProblem::None)
             break;
@@ -190,8 +192,8 @@ int Form1::wordCount() const {
 void Form1::showWordCount() {
     ui->Label10->setText(wordCountCaption(wordCount()));
     // A grey hint in the empty typing box, which is not its text.
-    ui->Text1->setPlaceholderText(wordCount() > 0 ? QStringLiteral("Type the word chosen on the right")
-                                                  : QStringLiteral("Add a word first, with Add word"));
+    ui->Text1->setPlaceholderText(wordCount() > 0 ? tr("Type the word chosen on the right")
+                                                  : tr("Add a word first, with Add word"));
 }
 
 void Form1::showWordLength() {
