@@ -704,10 +704,6 @@ Started without options, it opens its window.</source>
         <source>A word cannot contain a line break. Please enter the word on one line.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>The word contains a character that results.dat cannot store. Please use letters of Western European languages only.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>WorkingFolder</name>
