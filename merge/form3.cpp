@@ -23,15 +23,10 @@ QStringList entryTexts(const QComboBox* list) {
 
 } // namespace
 
-Form3::Form3(Services& services, SourceTable& source1Table, SourceTable& source2Table, QWidget* mainWindow,
-             std::function<void()> loadResults, QWidget* parent)
+Form3::Form3(Services& services, QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::Form3>())
-    , m_services(services)
-    , Source1Table(source1Table)
-    , Source2Table(source2Table)
-    , m_mainWindow(mainWindow)
-    , m_loadResults(std::move(loadResults)) {
+    , m_services(services) {
     ui->setupUi(this);
     makeFixedDialogFrame(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -61,8 +56,7 @@ void Form3::connectHandlers() {
 void Form3::Form_Load() {
     m_dialogFileName = m_services.files.workingFolder();
     // Until the first "Open" each list holds a single "-", selected without
-    // its handler: the record panels start empty even when the tables still
-    // hold the files of an earlier visit.
+    // its handler, and the record panels are empty.
     for (QComboBox* list : {ui->ImageCombo1, ui->ImageCombo2}) {
         list->clear();
         list->addItem(NoSourceEntry);
@@ -80,10 +74,8 @@ void Form3::Command1_Click() {
 }
 
 void Form3::closeEvent(QCloseEvent* event) {
-    // "Back!" and the close box alike give the main window back.
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(true);
     event->accept();
+    emit closed();
 }
 
 void Form3::Command2_Click() {
@@ -234,8 +226,7 @@ void Form3::Command5_Click() {
         setPicture(ui->ImageCombo2, i, MarkSimilar);
     }
     Command4_Click();
-    if (m_loadResults)
-        m_loadResults();
+    emit source2Written(path);
     QString report = mergeReport(outcome);
     if (keepCopy)
         report += QStringLiteral("\r\n\r\n") +

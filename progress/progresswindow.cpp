@@ -2,8 +2,6 @@
 #include "ui_progresswindow.h"
 
 #include "platform/accessibility.h"
-#include "platform/apptitle.h"
-#include "platform/settingsstore.h"
 #include "platform/windowstyle.h"
 
 #include <QAction>
@@ -125,12 +123,12 @@ void showList(QListWidget* list, const QStringList& lines) {
 
 } // namespace
 
-ProgressWindow::ProgressWindow(Services& services, RecordOf recordOf, QWidget* parent)
+ProgressWindow::ProgressWindow(Services& services, QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::ProgressWindow>())
     , m_table(new QStandardItemModel(this))
     , m_services(services)
-    , m_recordOf(std::move(recordOf)) {
+    , m_preferences(services.settings) {
     ui->setupUi(this);
     setWindowIcon(programIcon());
     // One window at a time, made anew each time it is opened from the menu.
@@ -329,6 +327,19 @@ void ProgressWindow::addAttempt(const Attempt& attempt) {
         selectInChooser(attempt.word);
     }
     cboWord_Click();
+    if (ui->chkPractise->isChecked())
+        chooseNextWord();
+}
+
+void ProgressWindow::setWordList(const QList<ListedWord>& words) {
+    m_listed = words;
+    cboWord_Click();
+}
+
+std::optional<double> ProgressWindow::recordOf(const QString& word) const {
+    const auto found = std::find_if(m_listed.cbegin(), m_listed.cend(),
+                                    [&word](const ListedWord& listed) { return listed.word == word; });
+    return found == m_listed.cend() ? std::nullopt : found->record;
 }
 
 void ProgressWindow::addToFigures(const Attempt& attempt) {
@@ -428,7 +439,7 @@ void ProgressWindow::drawChart(const WordProgress* word) {
                                ui->chtAttempts);
         });
 
-    const std::optional<double> record = m_recordOf(word->word);
+    const std::optional<double> record = recordOf(word->word);
     if (record) {
         auto* line = new QLineSeries;
         line->setName(tr("Record: %1 s").arg(QLocale::system().toString(*record)));
@@ -489,9 +500,7 @@ void ProgressWindow::cmdBack_Click() {
 }
 
 void ProgressWindow::setUpPractice() {
-    ui->chkPractise->setChecked(m_services.settings.read(AppTitle, Preference::Section,
-                                                         Preference::PractiseNeediestWord,
-                                                         QStringLiteral("0")) == QLatin1String("1"));
+    ui->chkPractise->setChecked(m_preferences.practiseNeediestWord());
     connect(ui->cmdPractise, &QPushButton::clicked, this, &ProgressWindow::cmdPractise_Click);
     connect(ui->chkPractise, &QCheckBox::clicked, this, &ProgressWindow::chkPractise_Click);
     // Enter on a row (or a double click) practises its word.
@@ -500,15 +509,16 @@ void ProgressWindow::setUpPractice() {
     });
 }
 
-bool ProgressWindow::goesOnToNeediestWord() const {
-    return ui->chkPractise->isChecked();
-}
-
-QStringList ProgressWindow::wordsByNeed() const {
-    QStringList words;
-    for (qsizetype index : byNeed(m_words))
-        words << m_words[index].word;
-    return words;
+// The word of the list that needs practice most.
+void ProgressWindow::chooseNextWord() {
+    for (qsizetype index : byNeed(m_words)) {
+        const QString& word = m_words[index].word;
+        if (std::any_of(m_listed.cbegin(), m_listed.cend(),
+                        [&word](const ListedWord& listed) { return listed.word == word; })) {
+            emit nextWordChosen(word);
+            return;
+        }
+    }
 }
 
 // Each word's place in the order of need, from 1, in the order of m_words.
@@ -526,8 +536,8 @@ void ProgressWindow::cmdPractise_Click() {
 }
 
 void ProgressWindow::chkPractise_Click() {
-    m_services.settings.write(AppTitle, Preference::Section, Preference::PractiseNeediestWord,
-                              ui->chkPractise->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    if (!m_preferences.setPractiseNeediestWord(ui->chkPractise->isChecked()))
+        m_services.dialogs.message(this, Preferences::writeFailureMessage());
 }
 
 void ProgressWindow::showLettersMissed() {

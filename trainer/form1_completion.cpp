@@ -55,6 +55,7 @@ void Form1::CheckWordFinished() {
             m_wordTable.FastestTime[slot] = ui->Text2->text();
             m_wordTable.RecordDate[slot] = ui->Text3->text();
             m_wordTable.RecordName[slot] = ui->Text4->text();
+            showWordListInProgress();
             // The session ended while the box was open, and what was saved
             // then lacks the record.
             if (m_sessionEnded)
@@ -65,5 +66,4 @@ void Form1::CheckWordFinished() {
     ui->Label9->setText(ui->Label3->text());
     Command1_Click();
     keepAttempt(attempt);
-    goOnToNeediestWord();
 }

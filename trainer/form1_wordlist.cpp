@@ -3,7 +3,6 @@
 #include "trainer/form1.h"
 #include "ui_form1.h"
 
-#include "platform/apptitle.h"
 #include "database/resultsformat.h"
 #include "platform/windowstyle.h"
 #include "database/wordrules.h"
@@ -63,18 +62,15 @@ void Form1::LoadResults() {
             tellUser(unusedLinesMessage(outcome.recordsDropped));
     }
     showWordCount();
+    showWordListInProgress();
 }
 
 bool Form1::SaveAll() {
     // Each value is tried, whatever becomes of the other.
-    SettingsStore& settings = m_services.settings;
-    const bool soundsStored =
-        settings.write(AppTitle, Preference::Section, Preference::Sounds, QString::number(checkValue(ui->Check1)));
-    const bool caseStored = settings.write(AppTitle, Preference::Section, Preference::CaseSensitive,
-                                           QString::number(checkValue(ui->Check2)));
-    m_saveFailure = soundsStored && caseStored
-                        ? QString()
-                        : tr("Could not save the settings in %1.ini.").arg(AppTitle) + QStringLiteral("\r\n");
+    const bool soundsStored = m_preferences.setSounds(checkValue(ui->Check1));
+    const bool caseStored = m_preferences.setCaseSensitive(checkValue(ui->Check2));
+    m_saveFailure =
+        soundsStored && caseStored ? QString() : Preferences::writeFailureMessage() + QStringLiteral("\r\n");
 
     QString error;
     if (!saveResults(&error))
@@ -164,6 +160,7 @@ void Form1::Command3_Click() {
     selectWord(wordCount() - 1);
     showWordCount();
     showWordLength();
+    showWordListInProgress();
 }
 
 void Form1::Command5_Click() {
@@ -179,6 +176,7 @@ void Form1::Command5_Click() {
     }
     showWordCount();
     showWordLength();
+    showWordListInProgress();
 }
 
 void Form1::RemoveTableSlot(int k) {

@@ -197,10 +197,6 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not save the settings in %1.ini.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Could not save results.dat: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -429,6 +425,13 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
     <message>
         <source>slower</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Could not save the settings in %1.ini.</source>
+        <translation>Die Einstellungen konnten nicht in %1.ini gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -197,10 +197,6 @@ Si se inicia sin opciones, abre su ventana.</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not save the settings in %1.ini.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Could not save results.dat: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -429,6 +425,13 @@ Si se inicia sin opciones, abre su ventana.</translation>
     <message>
         <source>slower</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Could not save the settings in %1.ini.</source>
+        <translation>No se pudieron guardar los ajustes en %1.ini.</translation>
     </message>
 </context>
 <context>

@@ -197,10 +197,6 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not save the settings in %1.ini.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Could not save results.dat: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -432,6 +428,13 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
     <message>
         <source>slower</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Could not save the settings in %1.ini.</source>
+        <translation>Nie udało się zapisać ustawień w pliku %1.ini.</translation>
     </message>
 </context>
 <context>

@@ -197,10 +197,6 @@ Iniciado sem opções, abre sua janela.</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not save the settings in %1.ini.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Could not save results.dat: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -429,6 +425,13 @@ Iniciado sem opções, abre sua janela.</translation>
     <message>
         <source>slower</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Could not save the settings in %1.ini.</source>
+        <translation>Não foi possível salvar as configurações em %1.ini.</translation>
     </message>
 </context>
 <context>

@@ -197,10 +197,6 @@ Started without options, it opens its window.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Could not save the settings in %1.ini.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Could not save results.dat: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -432,6 +428,13 @@ Started without options, it opens its window.</source>
     <message>
         <source>slower</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Preferences</name>
+    <message>
+        <source>Could not save the settings in %1.ini.</source>
+        <translation>Не удалось сохранить настройки в %1.ini.</translation>
     </message>
 </context>
 <context>
