@@ -11,253 +11,253 @@ Started without options, it opens its window.</source>
     </message>
     <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Неожиданный аргумент «%1».</translation>
     </message>
     <message>
         <source>Try &apos;tapmeter --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>См. «tapmeter --help».</translation>
     </message>
 </context>
 <context>
     <name>FolderLock</name>
     <message>
         <source>Tapmeter is already running in this folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapmeter уже запущен в этой папке.</translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
         <source>Time passed since last letter:</source>
-        <translation type="unfinished"></translation>
+        <translation>С последней буквы:</translation>
     </message>
     <message>
         <source>Total time passed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Всего времени:</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст:</translation>
     </message>
     <message>
         <source>Write the selected word from the list:</source>
-        <translation type="unfinished"></translation>
+        <translation>Наберите слово, выбранное в списке:</translation>
     </message>
     <message>
         <source>Match indicator</source>
-        <translation type="unfinished"></translation>
+        <translation>Индикатор правильности</translation>
     </message>
     <message>
         <source>&amp;Reset </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сброс </translation>
     </message>
     <message>
         <source>Last score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Итог:</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Звуки</translation>
     </message>
     <message>
         <source>Case sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Регистр</translation>
     </message>
     <message>
         <source>Total S/Letters W</source>
-        <translation type="unfinished"></translation>
+        <translation>Всего с/буквы</translation>
     </message>
     <message>
         <source>Total speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Общий темп:</translation>
     </message>
     <message>
         <source>Letters written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Набрано букв:</translation>
     </message>
     <message>
         <source>Words written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Набрано слов:</translation>
     </message>
     <message>
         <source>Number of fixes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Исправлений:</translation>
     </message>
     <message>
         <source>Automatically:</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматически:</translation>
     </message>
     <message>
         <source>Automatic action</source>
-        <translation type="unfinished"></translation>
+        <translation>Автоматическое действие</translation>
     </message>
     <message>
         <source>Criterion of the automatic action</source>
-        <translation type="unfinished"></translation>
+        <translation>Условие автоматического действия</translation>
     </message>
     <message>
         <source>Limit of the automatic action</source>
-        <translation type="unfinished"></translation>
+        <translation>Порог автоматического действия</translation>
     </message>
     <message>
         <source>Word length:                     chars.</source>
         <extracomment>The word&apos;s length is shown over the blanks: keep a gap as wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Длина:                     букв</translation>
     </message>
     <message>
         <source>Fastest time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекорд:</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата:</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя:</translation>
     </message>
     <message>
         <source>Add word</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавить</translation>
     </message>
     <message>
         <source>Remove word</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе</translation>
     </message>
     <message>
         <source>Update Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить результаты</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Прогресс</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Сброс</translation>
     </message>
     <message>
         <source>Words written</source>
-        <translation type="unfinished"></translation>
+        <translation>Набрано слов</translation>
     </message>
     <message>
         <source>Time passed</source>
-        <translation type="unfinished"></translation>
+        <translation>Прошло время</translation>
     </message>
     <message>
         <source>Letters written</source>
-        <translation type="unfinished"></translation>
+        <translation>Набрано букв</translation>
     </message>
     <message>
         <source>Close Tapmeter anyway? What could not be saved will be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Всё равно закрыть Tapmeter? Несохранённое будет потеряно.</translation>
     </message>
     <message>
         <source>- STOPPED -</source>
-        <translation type="unfinished"></translation>
+        <translation>- ОСТАНОВЛЕНО -</translation>
     </message>
     <message>
         <source>YOU BROKE THE RECORD!!!! %1 seconds! Please enter your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>НОВЫЙ РЕКОРД!!!! %1 с! Введите своё имя:</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer in the word list. Add it again with Add word to practise it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Слова «%1» больше нет в списке. Чтобы тренировать его, снова добавьте его кнопкой «Добавить».</translation>
     </message>
     <message>
         <source>correct so far</source>
-        <translation type="unfinished"></translation>
+        <translation>пока верно</translation>
     </message>
     <message>
         <source>wrong letter</source>
-        <translation type="unfinished"></translation>
+        <translation>неверная буква</translation>
     </message>
     <message>
         <source>results.dat holds lines Tapmeter cannot use; they will not be saved again.</source>
-        <translation type="unfinished"></translation>
+        <translation>В results.dat есть строки, которые Tapmeter не может использовать; они не будут сохранены снова.</translation>
     </message>
     <message>
         <source>A copy of the file as it is now will be kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Копия файла в нынешнем виде будет сохранена как %1.</translation>
     </message>
     <message>
         <source>Could not save results.dat: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить results.dat: %1</translation>
     </message>
     <message>
         <source>it could not be read, and saving would replace what it holds. Make it readable and press &quot;Load&quot; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>его не удалось прочитать, и сохранение заменило бы его содержимое. Сделайте его доступным для чтения и сначала нажмите «Загрузить».</translation>
     </message>
     <message>
         <source>no copy of it could be kept as %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось сохранить его копию как %1 (%2)</translation>
     </message>
     <message>
         <source>Saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранено!</translation>
     </message>
     <message numerus="yes">
         <source>The word list is full: it holds %n words. Remove a word before adding another.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Список полон: в нём %n слово. Удалите слово, прежде чем добавить новое.</numerusform>
+            <numerusform>Список полон: в нём %n слова. Удалите слово, прежде чем добавить новое.</numerusform>
+            <numerusform>Список полон: в нём %n слов. Удалите слово, прежде чем добавить новое.</numerusform>
         </translation>
     </message>
     <message>
         <source>Enter new word:</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите новое слово:</translation>
     </message>
     <message>
         <source>Type the word chosen on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Наберите слово, выбранное справа</translation>
     </message>
     <message>
         <source>Add a word first, with Add word</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала добавьте слово кнопкой «Добавить»</translation>
     </message>
     <message>
         <source>Could not add the finished word to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось добавить набранное слово в %1: %2</translation>
     </message>
     <message>
         <source>Typing goes on, but finished words are not kept for the Progress window until the file can be written. This is the only time Tapmeter tells you while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Можно набирать дальше, но набранные слова не сохраняются для окна «Прогресс», пока файл нельзя записать. Tapmeter сообщает об этом только один раз.</translation>
     </message>
     <message>
         <source>results.dat cannot be read: it may not be yours to read, not be a file, or the disk failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся прочитать results.dat: возможно, у вас нет прав на чтение, это не файл или отказал диск.</translation>
     </message>
     <message>
         <source>Tapmeter will not save over it until &quot;Load&quot; can read it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapmeter не будет записывать поверх него, пока «Загрузить» не сможет его прочитать.</translation>
     </message>
     <message>
         <source>results.dat holds %1 words, but the list keeps only the first %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Слов в results.dat: %1, но в списке остаются только первые %2.</translation>
     </message>
     <message numerus="yes">
         <source>The other %n words will be dropped the next time the list is saved.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Остальное %n слово будет отброшено при следующем сохранении списка.</numerusform>
+            <numerusform>Остальные %n слова будут отброшены при следующем сохранении списка.</numerusform>
+            <numerusform>Остальные %n слов будут отброшены при следующем сохранении списка.</numerusform>
         </translation>
     </message>
 </context>
@@ -265,169 +265,169 @@ Started without options, it opens its window.</source>
     <name>Form2</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе</translation>
     </message>
     <message>
         <source>Tapmeter 4.1 is made by the Tapmeter developers. Use it to check who&apos;s the fastest typer.. you or your friends!!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapmeter 4.1 создан разработчиками Tapmeter. Узнайте, кто печатает быстрее всех.. вы или ваши друзья!!!</translation>
     </message>
     <message>
         <source>Information:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сведения:</translation>
     </message>
     <message>
         <source>What&apos;s new:</source>
-        <translation type="unfinished"></translation>
+        <translation>Что нового:</translation>
     </message>
     <message>
         <source>Visit the site here: tapmeter.example.org</source>
-        <translation type="unfinished"></translation>
+        <translation>Сайт: tapmeter.example.org</translation>
     </message>
     <message>
         <source>&amp;Back!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Назад!</translation>
     </message>
 </context>
 <context>
     <name>Form3</name>
     <message>
         <source>Update Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновить результаты</translation>
     </message>
     <message>
         <source>Source 1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл 1:</translation>
     </message>
     <message>
         <source>Browse for Source 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать файл 1</translation>
     </message>
     <message>
         <source>Source 2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл 2:</translation>
     </message>
     <message>
         <source>Browse for Source 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать файл 2</translation>
     </message>
     <message>
         <source>Words of Source 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Слова файла 1</translation>
     </message>
     <message>
         <source>Words of Source 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Слова файла 2</translation>
     </message>
     <message>
         <source>Source 1-&gt;Source 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл 1-&gt;Файл 2</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>Fastest time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекорд:</translation>
     </message>
     <message>
         <source>Source 1 fastest time</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекорд в файле 1</translation>
     </message>
     <message>
         <source>Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата:</translation>
     </message>
     <message>
         <source>Source 1 record date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата рекорда в файле 1</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя:</translation>
     </message>
     <message>
         <source>Source 1 record holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Автор рекорда в файле 1</translation>
     </message>
     <message>
         <source>Source 2 fastest time</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекорд в файле 2</translation>
     </message>
     <message>
         <source>Source 2 record date</source>
-        <translation type="unfinished"></translation>
+        <translation>Дата рекорда в файле 2</translation>
     </message>
     <message>
         <source>Source 2 record holder</source>
-        <translation type="unfinished"></translation>
+        <translation>Автор рекорда в файле 2</translation>
     </message>
     <message>
         <source>A word with a faster record</source>
-        <translation type="unfinished"></translation>
+        <translation>Слово с более быстрым рекордом</translation>
     </message>
     <message>
         <source>New word that doesn&apos;t exist in the other source</source>
-        <translation type="unfinished"></translation>
+        <translation>Новое слово, которого нет в другом файле</translation>
     </message>
     <message>
         <source>The word exists in both of the sources and the record is similar.</source>
-        <translation type="unfinished"></translation>
+        <translation>Слово есть в обоих файлах, и рекорды близки.</translation>
     </message>
     <message>
         <source>A word with a slower record</source>
-        <translation type="unfinished"></translation>
+        <translation>Слово с более медленным рекордом</translation>
     </message>
     <message>
         <source>&amp;Back!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Назад!</translation>
     </message>
     <message>
         <source>Could not read %1, so nothing was opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать %1, поэтому ничего не открыто.</translation>
     </message>
     <message>
         <source>The lists do not show the files named above. Please press &quot;Open&quot; first. Nothing was merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Списки не показывают файлы, указанные выше. Сначала нажмите «Открыть». Ничего не объединено.</translation>
     </message>
     <message numerus="yes">
         <source>%1 holds %2 records, but only the first %3 can be read. Writing it back would lose the other %n, so nothing was merged.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Рекордов в %1: %2, но прочитать можно только первые %3. При записи пропал бы ещё %n, поэтому ничего не объединено.</numerusform>
+            <numerusform>Рекордов в %1: %2, но прочитать можно только первые %3. При записи пропали бы ещё %n, поэтому ничего не объединено.</numerusform>
+            <numerusform>Рекордов в %1: %2, но прочитать можно только первые %3. При записи пропали бы ещё %n, поэтому ничего не объединено.</numerusform>
         </translation>
     </message>
     <message>
         <source>Could not keep a copy of %1 as %2: %3. Nothing was merged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить копию %1 как %2: %3. Ничего не объединено.</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать %1: %2</translation>
     </message>
     <message>
         <source>The file as it was, with the lines Tapmeter cannot use, is kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Прежний файл со строками, которые Tapmeter не может использовать, сохранён как %1.</translation>
     </message>
 </context>
 <context>
     <name>MarkPictures</name>
     <message>
         <source>faster</source>
-        <translation type="unfinished"></translation>
+        <translation>быстрее</translation>
     </message>
     <message>
         <source>similar</source>
-        <translation type="unfinished"></translation>
+        <translation>так же</translation>
     </message>
     <message>
         <source>new</source>
-        <translation type="unfinished"></translation>
+        <translation>новое</translation>
     </message>
     <message>
         <source>slower</source>
-        <translation type="unfinished"></translation>
+        <translation>медленнее</translation>
     </message>
 </context>
 <context>
@@ -441,229 +441,229 @@ Started without options, it opens its window.</source>
     <name>ProgressWindow</name>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Прогресс</translation>
     </message>
     <message>
         <source>&amp;Word:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Слово:</translation>
     </message>
     <message>
         <source>Word shown in the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Слово на графике</translation>
     </message>
     <message>
         <source>Attempts over time</source>
-        <translation type="unfinished"></translation>
+        <translation>Попытки во времени</translation>
     </message>
     <message>
         <source>Where this word &amp;goes wrong:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Где в этом слове ошибки:</translation>
     </message>
     <message>
         <source>Letters of the chosen word that go wrong most</source>
-        <translation type="unfinished"></translation>
+        <translation>Буквы выбранного слова, в которых чаще всего ошибки</translation>
     </message>
     <message>
         <source>&amp;Letters missed most, all words:</source>
-        <translation type="unfinished"></translation>
+        <translation>Частые ошибки &amp;во всех словах:</translation>
     </message>
     <message>
         <source>Letters typed wrong most often in all words</source>
-        <translation type="unfinished"></translation>
+        <translation>Буквы, чаще всего набранные неверно во всех словах</translation>
     </message>
     <message>
         <source>Words with a history</source>
-        <translation type="unfinished"></translation>
+        <translation>Слова с историей</translation>
     </message>
     <message>
         <source>&amp;Practise</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Тренировать</translation>
     </message>
     <message>
         <source>Choose this word in the main window and type it there (Enter in the table does the same)</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать это слово в главном окне и набрать его там (Enter в таблице делает то же)</translation>
     </message>
     <message>
         <source>&amp;After each word, go on to the word that needs practice most</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;После каждого слова переходить к слову, которое больше всего нужно тренировать</translation>
     </message>
     <message>
         <source>&amp;Back!</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Назад!</translation>
     </message>
     <message>
         <source>same</source>
-        <translation type="unfinished"></translation>
+        <translation>так же</translation>
     </message>
     <message>
         <source>%1 s faster</source>
-        <translation type="unfinished"></translation>
+        <translation>на %1 с быстрее</translation>
     </message>
     <message>
         <source>%1 s slower</source>
-        <translation type="unfinished"></translation>
+        <translation>на %1 с медленнее</translation>
     </message>
     <message>
         <source>1 time</source>
-        <translation type="unfinished"></translation>
+        <translation>1 раз</translation>
     </message>
     <message numerus="yes">
         <source>%n times</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n раз</numerusform>
+            <numerusform>%n раза</numerusform>
+            <numerusform>%n раз</numerusform>
         </translation>
     </message>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>пробел</translation>
     </message>
     <message>
         <source>No wrong letters kept yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибок пока нет</translation>
     </message>
     <message>
         <source>Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Слово</translation>
     </message>
     <message>
         <source>Attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>Попытки</translation>
     </message>
     <message>
         <source>Best (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Лучшее (с)</translation>
     </message>
     <message>
         <source>Last 10 (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Последние 10 (с)</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменение</translation>
     </message>
     <message>
         <source>Practice rank</source>
-        <translation type="unfinished"></translation>
+        <translation>Очерёдность</translation>
     </message>
     <message>
         <source>The fastest attempt</source>
-        <translation type="unfinished"></translation>
+        <translation>Самая быстрая попытка</translation>
     </message>
     <message>
         <source>The average of the last 10 attempts</source>
-        <translation type="unfinished"></translation>
+        <translation>Среднее последних 10 попыток</translation>
     </message>
     <message>
         <source>How the average of the last 10 changed against the 10 before</source>
-        <translation type="unfinished"></translation>
+        <translation>Как изменилось среднее последних 10 по сравнению с 10 предыдущими</translation>
     </message>
     <message>
         <source>1 is the word that needs practice most</source>
-        <translation type="unfinished"></translation>
+        <translation>1 — слово, которое больше всего нужно тренировать</translation>
     </message>
     <message>
         <source>Sort by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортировать: %1</translation>
     </message>
     <message>
         <source>Could not read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось прочитать %1: %2</translation>
     </message>
     <message>
         <source>Attempts today: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Попыток сегодня: %1</translation>
     </message>
     <message>
         <source>This week: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>За неделю: %1</translation>
     </message>
     <message>
         <source>All time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Всего: %1</translation>
     </message>
     <message>
         <source>No finished words yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Набранных слов пока нет</translation>
     </message>
     <message>
         <source>Time of each attempt</source>
-        <translation type="unfinished"></translation>
+        <translation>Время каждой попытки</translation>
     </message>
     <message numerus="yes">
         <source>Average time of each %n attempts in a row</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Среднее время каждой %n попытки подряд</numerusform>
+            <numerusform>Среднее время каждых %n попыток подряд</numerusform>
+            <numerusform>Среднее время каждых %n попыток подряд</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 с</translation>
     </message>
     <message>
         <source>%1 to %2: %3 s on average</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2: в среднем %3 с</translation>
     </message>
     <message>
         <source>Record: %1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Рекорд: %1 с</translation>
     </message>
     <message>
         <source>Attempts on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Попытки за %1</translation>
     </message>
     <message>
         <source>Attempts by date</source>
-        <translation type="unfinished"></translation>
+        <translation>Попытки по датам</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Секунды</translation>
     </message>
     <message>
         <source>%1: %2, best %3 seconds, latest %4 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, лучшее время %3 с, последнее %4 с</translation>
     </message>
     <message>
         <source>1 attempt, on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 попытка, %1</translation>
     </message>
     <message numerus="yes">
         <source>%n attempts, from %1 to %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n попытка, с %1 по %2</numerusform>
+            <numerusform>%n попытки, с %1 по %2</numerusform>
+            <numerusform>%n попыток, с %1 по %2</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 typed as %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 набрано как %2: %3</translation>
     </message>
     <message>
         <source>%1 typed past the end: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 набрано после конца: %2</translation>
     </message>
     <message>
         <source>Letter %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Буква %1 (%2): %3</translation>
     </message>
     <message>
         <source>Past the end (letter %1): %2</source>
-        <translation type="unfinished"></translation>
+        <translation>После конца (буква %1): %2</translation>
     </message>
 </context>
 <context>
     <name>RecordTable</name>
     <message numerus="yes">
         <source>Words in database: %n</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Слов в базе: %n</numerusform>
+            <numerusform>Слов в базе: %n</numerusform>
+            <numerusform>Слов в базе: %n</numerusform>
         </translation>
     </message>
 </context>
@@ -671,68 +671,68 @@ Started without options, it opens its window.</source>
     <name>SourceMerge</name>
     <message>
         <source>Done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово!</translation>
     </message>
     <message>
         <source>Updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновлено: %1</translation>
     </message>
     <message>
         <source>Added: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Добавлено: %1</translation>
     </message>
     <message>
         <source>Not added (no room): %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Не добавлено (нет места): %1</translation>
     </message>
 </context>
 <context>
     <name>TextFiles</name>
     <message>
         <source>%1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>не удаётся прочитать %1</translation>
     </message>
     <message>
         <source>%1 is a link that cannot be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — ссылка, которую нельзя заменить</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — не обычный файл</translation>
     </message>
 </context>
 <context>
     <name>WordRules</name>
     <message>
         <source>A word cannot contain a line break. Please enter the word on one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Слово не может содержать перевод строки. Введите слово в одну строку.</translation>
     </message>
 </context>
 <context>
     <name>WorkingFolder</name>
     <message>
         <source>Cannot create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся создать папку %1.</translation>
     </message>
     <message>
         <source>Cannot copy %1 into %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся скопировать %1 в %2: %3</translation>
     </message>
     <message>
         <source>Cannot write the starter list %1/%2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся записать начальный список %1/%2: %3</translation>
     </message>
     <message>
         <source>Cannot open the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть папку %1.</translation>
     </message>
     <message>
         <source>Tapmeter starts without the missing files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapmeter запустится без недостающих файлов.</translation>
     </message>
     <message>
         <source>Tapmeter cannot start without its folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapmeter не может запуститься без своей папки.</translation>
     </message>
 </context>
 </TS>
