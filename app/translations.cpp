@@ -44,9 +44,14 @@ bool installTranslations(const QString& language) {
     auto* program = new QTranslator(QCoreApplication::instance());
     if (language.isEmpty() || !program->load(CataloguePrefix + language, CatalogueFolder)) {
         delete program;
+        QLocale::setDefault(QLocale(QLocale::English));
         return false;
     }
     QCoreApplication::installTranslator(program);
+    // The program's locale names the language of the windows, in which the
+    // About window looks for its texts. Numbers, dates and times follow the
+    // system's locale, which the program asks for by name.
+    QLocale::setDefault(QLocale(language));
     // Without Qt's catalogue (qt6-translations-l10n) its dialog buttons stay
     // English; the program's own texts are translated all the same.
     auto* qt = new QTranslator(QCoreApplication::instance());

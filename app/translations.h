@@ -16,8 +16,9 @@ QStringList shippedLanguages();
 QString chosenLanguage(const QStringList& uiLanguages);
 
 // Installs into the running application the program's catalogue of the
-// language and Qt's own. Returns false, leaving English, when the program has
-// no catalogue of that language.
+// language and Qt's own, and makes the language the program's locale
+// (QLocale()), by which the About window finds its texts. Returns false,
+// leaving English, when the program has no catalogue of that language.
 bool installTranslations(const QString& language);
 
 // Speaks the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).

@@ -77,7 +77,9 @@ QString hoursAndMinutes(const QLocale& locale) {
     return locale.timeFormat(QLocale::ShortFormat).remove(QRegularExpression(QStringLiteral("[:.]s+")));
 }
 
-// Averages show hundredths; a smaller change reads as none.
+// Averages show hundredths; a smaller change reads as none. Times show "." in
+// every language, as the main window's counters and records show them, so that
+// one time reads the same in both windows.
 QString secondsText(double seconds) {
     return QString::number(seconds, 'f', 2);
 }
@@ -442,7 +444,7 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     const std::optional<double> record = recordOf(word->word);
     if (record) {
         auto* line = new QLineSeries;
-        line->setName(tr("Record: %1 s").arg(QLocale::system().toString(*record)));
+        line->setName(tr("Record: %1 s").arg(*record));
         line->setPen(QPen(Qt::darkGreen, 2, Qt::DashLine));
         line->append(-0.5, *record);
         line->append(double(count) - 0.5, *record);

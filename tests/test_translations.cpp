@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
@@ -334,6 +335,8 @@ private slots:
     void everyTextShowsWhole();
     void noTwoControlsShareAnAltLetter_data();
     void noTwoControlsShareAnAltLetter();
+    void aboutTextsFollowTheLanguage_data();
+    void aboutTextsFollowTheLanguage();
     void cleanup();
 };
 
@@ -486,6 +489,37 @@ void TestTranslations::noTwoControlsShareAnAltLetter() {
     });
 
     QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QLatin1Char('\n'))));
+}
+
+// The About window shows the copy of its texts in the language of the windows, saved in UTF-8 by a text editor, and
+// the English one where there is none.
+void TestTranslations::aboutTextsFollowTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("copies"); // the texts' copies in the working folder beside whatsnew.txt
+    QTest::addColumn<QString>("shown");
+    const QStringList copies{"whatsnew_de.txt", "whatsnew_pt_BR.txt"};
+    QTest::newRow("German") << "de" << copies << "whatsnew_de.txt: Größe";
+    QTest::newRow("Brazilian Portuguese") << "pt_BR" << copies << "whatsnew_pt_BR.txt: Größe";
+    QTest::newRow("Polish, without its copy") << "pl" << copies << "English";
+    QTest::newRow("English, with copies of others") << "" << copies << "English";
+}
+
+void TestTranslations::aboutTextsFollowTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QStringList, copies);
+    QFETCH(QString, shown);
+    installTranslations(language);
+    Form1Harness h;
+    h.fakes.files.put("whatsnew.txt", "English");
+    for (const QString& copy : copies)
+        h.fakes.files.put(copy, (copy + QStringLiteral(": Größe")).toUtf8());
+    h.start();
+
+    h.ui->mnuAbout->trigger();
+
+    QWidget* about = shownWindow("Form2");
+    QVERIFY(about);
+    QCOMPARE(about->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText(), shown);
 }
 
 QTEST_MAIN(TestTranslations)
