@@ -36,6 +36,8 @@ signals:
     // With the tick box ticked, after each finished word: the listed word
     // that needs practice most, to be typed next.
     void nextWordChosen(const QString& word);
+    // The typist changed the name new records are kept under.
+    void recordNameChanged(const QString& name);
 
 public slots:
     // Reads history.csv afresh and shows it.
@@ -54,6 +56,7 @@ public slots:
     void cmdBack_Click();
     void cmdPractise_Click();
     void chkPractise_Click();
+    void txtName_Change();
 
 private:
     void setUpTable();
@@ -84,6 +87,8 @@ private:
     AttemptTotals m_totals;
     QList<MistakeCount> m_lettersMissed;
     bool m_historyRead = false;
+    // A name that cannot be remembered is told once while the window is open.
+    bool m_nameFailureTold = false;
     // The chart stays on a word the typist chose here.
     bool m_typistChose = false;
 };

@@ -128,6 +128,9 @@ private:
     // code page.
     AnsiText::Encoding m_resultsEncoding = AnsiText::Encoding::CodePage;
     QStringList m_heldMessages;
+    // The name new records are kept under without asking; empty, each
+    // record asks for it.
+    QString m_recordName;
     bool m_sessionEnded = false;
     // A history that cannot be written is told once while the program runs.
     bool m_historyFailureTold = false;

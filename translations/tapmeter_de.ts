@@ -649,6 +649,14 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <source>Past the end (letter %1): %2</source>
         <translation>Nach dem Ende (Zeichen %1): %2</translation>
     </message>
+    <message>
+        <source>Keep my records under the &amp;name:</source>
+        <translation>Meine Rekorde unter dem Na&amp;men speichern:</translation>
+    </message>
+    <message>
+        <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
+        <translation>Steht hier ein Name, wird ein neuer Rekord ohne Nachfrage unter ihm gespeichert, und das Training geht weiter</translation>
+    </message>
 </context>
 <context>
     <name>RecordTable</name>

@@ -649,6 +649,14 @@ Si se inicia sin opciones, abre su ventana.</translation>
         <source>Past the end (letter %1): %2</source>
         <translation>Tras el final (letra %1): %2</translation>
     </message>
+    <message>
+        <source>Keep my records under the &amp;name:</source>
+        <translation>Guardar mis récords con el &amp;nombre:</translation>
+    </message>
+    <message>
+        <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
+        <translation>Con un nombre aquí, cada récord nuevo se guarda con él sin preguntar, y la práctica continúa</translation>
+    </message>
 </context>
 <context>
     <name>RecordTable</name>

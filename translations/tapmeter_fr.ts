@@ -649,6 +649,14 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         <source>Past the end (letter %1): %2</source>
         <translation>Après la fin (lettre %1) : %2</translation>
     </message>
+    <message>
+        <source>Keep my records under the &amp;name:</source>
+        <translation>Garder mes records sous le &amp;nom :</translation>
+    </message>
+    <message>
+        <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
+        <translation>Avec un nom ici, un nouveau record est gardé sous ce nom sans question, et l’entraînement continue</translation>
+    </message>
 </context>
 <context>
     <name>RecordTable</name>

@@ -655,6 +655,14 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <source>Past the end (letter %1): %2</source>
         <translation>Za końcem (litera %1): %2</translation>
     </message>
+    <message>
+        <source>Keep my records under the &amp;name:</source>
+        <translation>Zapisuj moje rekordy pod &amp;imieniem:</translation>
+    </message>
+    <message>
+        <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
+        <translation>Gdy jest tu imię, nowy rekord zostaje zapisany pod nim bez pytania, a ćwiczenie trwa dalej</translation>
+    </message>
 </context>
 <context>
     <name>RecordTable</name>

@@ -649,6 +649,14 @@ Iniciado sem opções, abre sua janela.</translation>
         <source>Past the end (letter %1): %2</source>
         <translation>Após o fim (letra %1): %2</translation>
     </message>
+    <message>
+        <source>Keep my records under the &amp;name:</source>
+        <translation>Guardar meus recordes com o &amp;nome:</translation>
+    </message>
+    <message>
+        <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
+        <translation>Com um nome aqui, um novo recorde é guardado com ele sem perguntar, e o treino continua</translation>
+    </message>
 </context>
 <context>
     <name>RecordTable</name>

@@ -655,6 +655,14 @@ Started without options, it opens its window.</source>
         <source>Past the end (letter %1): %2</source>
         <translation>После конца (буква %1): %2</translation>
     </message>
+    <message>
+        <source>Keep my records under the &amp;name:</source>
+        <translation>Сохранять мои рекорды под &amp;именем:</translation>
+    </message>
+    <message>
+        <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
+        <translation>Если здесь указано имя, новый рекорд сохраняется под ним без вопроса, и тренировка продолжается</translation>
+    </message>
 </context>
 <context>
     <name>RecordTable</name>
