@@ -258,6 +258,10 @@ Si se inicia sin opciones, abre su ventana.</translation>
             <numerusform>Las otras %n palabras se descartarán la próxima vez que se guarde la lista.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Palabras en la lista: 0</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -406,6 +410,10 @@ Si se inicia sin opciones, abre su ventana.</translation>
     <message>
         <source>The file as it was, with the lines Tapmeter cannot use, is kept as %1.</source>
         <translation>El archivo tal como estaba, con las líneas que Tapmeter no puede usar, se guarda como %1.</translation>
+    </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Palabras en la lista: 0</translation>
     </message>
 </context>
 <context>

@@ -258,6 +258,10 @@ Iniciado sem opções, abre sua janela.</translation>
             <numerusform>As outras %n palavras serão descartadas na próxima vez que a lista for salva.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Palavras na lista: 0</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -406,6 +410,10 @@ Iniciado sem opções, abre sua janela.</translation>
     <message>
         <source>The file as it was, with the lines Tapmeter cannot use, is kept as %1.</source>
         <translation>O arquivo como era, com as linhas que o Tapmeter não consegue usar, foi guardado como %1.</translation>
+    </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Palavras na lista: 0</translation>
     </message>
 </context>
 <context>
