@@ -1,6 +1,7 @@
 // Starts the main window as app/main.cpp does, in the desktop's language, without the command line, the per-user
-// folder, the folder lock and the session-end watcher, and reports the time from TAPMETER_BENCH_START_NS (CLOCK_REALTIME ns, read by
-// bench/run.sh just before the exec) to the main window's first expose, and the peak memory.
+// folder, the folder lock and the session-end watcher, and reports the time from TAPMETER_BENCH_START_NS
+// (CLOCK_REALTIME ns, read by bench/run.sh just before the exec) to the main window's first expose, and the peak
+// memory.
 #include "app/translations.h"
 #include "trainer/form1.h"
 #include "platform/qtservices.h"
