@@ -92,6 +92,28 @@ QString changeText(const std::optional<double>& change) {
         .arg(secondsText(std::abs(*change)));
 }
 
+// A word's place in the practice order, read from the window's list of
+// places whenever it is shown or sorted: one finished word moves every
+// word's place, and the cells need not be made anew for it.
+class RankCell : public QStandardItem {
+public:
+    RankCell(const QList<int>& ranks, qsizetype word)
+        : m_ranks(ranks)
+        , m_word(word) {}
+    QVariant data(int role) const override {
+        if (role == Qt::UserRole)
+            return m_ranks.value(m_word);
+        if (role == Qt::DisplayRole)
+            return QString::number(m_ranks.value(m_word));
+        return QStandardItem::data(role);
+    }
+    QStandardItem* clone() const override { return new RankCell(m_ranks, m_word); }
+
+private:
+    const QList<int>& m_ranks;
+    qsizetype m_word;
+};
+
 // A cell that shows text and sorts by value.
 QStandardItem* cell(const QString& text, const QVariant& sortValue) {
     auto* item = new QStandardItem(text);
@@ -235,11 +257,12 @@ void ProgressWindow::showTotals() {
 
 void ProgressWindow::fillTable() {
     m_table->setRowCount(0);
+    m_wordCells.clear();
+    m_ranks = needRanks();
     for (const WordProgress& word : m_figures.words()) {
         m_table->appendRow(QList<QStandardItem*>(NeedColumn + 1));
         fillRow(m_table->rowCount() - 1, word);
     }
-    showRanks();
     sortTable();
 }
 
@@ -255,18 +278,16 @@ void ProgressWindow::fillRow(int row, const WordProgress& word) {
     setWord(cells[WordColumn], word.word);
     for (int column = WordColumn; column <= ChangeColumn; ++column)
         m_table->setItem(row, column, cells[column]);
+    m_wordCells.insert(word.word, cells[WordColumn]);
+    if (!m_table->item(row, NeedColumn))
+        m_table->setItem(row, NeedColumn, new RankCell(m_ranks, m_figures.indexOf(word.word)));
 }
 
 // One word's attempts change every word's place in the order of need.
 void ProgressWindow::showRanks() {
-    const QList<int> ranks = needRanks();
-    QHash<QString, int> rankOf;
-    for (qsizetype i = 0; i < m_figures.words().size(); ++i)
-        rankOf.insert(m_figures.words()[i].word, ranks[i]);
-    for (int row = 0; row < m_table->rowCount(); ++row) {
-        const int rank = rankOf.value(m_table->item(row, WordColumn)->data(WordRole).toString());
-        m_table->setItem(row, NeedColumn, cell(QString::number(rank), rank));
-    }
+    m_ranks = needRanks();
+    if (m_table->rowCount() > 0)
+        emit m_table->dataChanged(m_table->index(0, NeedColumn), m_table->index(m_table->rowCount() - 1, NeedColumn));
 }
 
 void ProgressWindow::sortTable() {
@@ -348,13 +369,13 @@ void ProgressWindow::addToFigures(const Attempt& attempt) {
     m_figures.update();
     int row = 0;
     if (newWord) {
+        m_ranks.append(0);
         row = m_table->rowCount();
         m_table->appendRow(QList<QStandardItem*>(NeedColumn + 1));
         const QSignalBlocker block(ui->cboWord);
         addToChooser(attempt.word);
     } else {
-        while (m_table->item(row, WordColumn)->data(WordRole).toString() != attempt.word)
-            ++row;
+        row = m_wordCells.value(attempt.word)->row();
     }
     fillRow(row, *m_figures.find(attempt.word));
     showRanks();
