@@ -72,6 +72,9 @@ private:
     void selectInChooser(const QString& word);
     void showTotals();
     void drawChart(const WordProgress* word);
+    void drawAllWords();
+    void clearChart();
+    static QString performanceText(const Performance& figures);
     void setUpPractice();
     QList<int> needRanks() const;
     void chooseNextWord();

@@ -671,6 +671,42 @@ Started without options, it opens its window.</source>
         <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
         <translation>Если здесь указано имя, новый рекорд сохраняется под ним без вопроса, и тренировка продолжается</translation>
     </message>
+    <message>
+        <source>Speed and accuracy over all words</source>
+        <translation>Скорость и точность по всем словам</translation>
+    </message>
+    <message>
+        <source>no attempts</source>
+        <translation>попыток нет</translation>
+    </message>
+    <message>
+        <source>%1 words a minute (%2 letters), %3 % right</source>
+        <translation>%1 слов в минуту (%2 букв), %3 % верно</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Сегодня: %1</translation>
+    </message>
+    <message>
+        <source>Last 7 days: %1</source>
+        <translation>Последние 7 дней: %1</translation>
+    </message>
+    <message>
+        <source>All words</source>
+        <translation>Все слова</translation>
+    </message>
+    <message>
+        <source>Words a minute</source>
+        <translation>Слов в минуту</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>Точность (%)</translation>
+    </message>
+    <message>
+        <source>All words: %1</source>
+        <translation>Все слова: %1</translation>
+    </message>
 </context>
 <context>
     <name>RecordTable</name>
