@@ -93,8 +93,8 @@ void TestTypingRun::run_data() {
     row("dead key, then the letter it makes", "", "K:x BS im:/é", "é[R>] 0 0 0 0 3 1 1 | 0 | = | ");
     row("dead key still pending", "", "K:x BS im:´/", "[G>] 0 0 0 0 2 0 0 | 0 | = | ");
     row("hints", "word=dog", "hint remove hint add:dog hint",
-        "[R=] 0 0 0 0 0 0 0 | 0 | - na na | Type the word chosen on the right Add a word first, with Add word Enter "
-        "new word:[R=] Type the word chosen on the right");
+        "[R=] 0 0 0 0 0 0 0 | 0 | - na na | Type: dog Add a word first, with Add word Enter "
+        "new word:[R=] Type: dog");
     row("pasted past the end, deleted back; stored 0 is never beaten", "stored=0", "p:cats BS",
         "[G=] 0 0 0 0 0 0 0 | 0 | = | ");
     row("no word selected: no record", "", "remove edit:dog t:d k:12 t:og", "[G=] 0 0 0 0 0 0 0 | 1.2 | = | ");

@@ -92,6 +92,7 @@ private:
     int wordCount() const;
     void showWordCount();
     void showWordLength();
+    void showWordToType();
     void selectWord(int index);
     void connectHandlers();
     void keepAttempt(const Attempt& attempt);
@@ -124,6 +125,9 @@ private:
     // results.dat is there but could not be read, and is not to be replaced.
     bool m_resultsUnreadable = false;
     QStringList m_heldMessages;
+    // The word list's open list has just closed, and a word picked now was
+    // picked in it.
+    bool m_listJustClosed = false;
     // The name new records are kept under without asking; empty, each
     // record asks for it.
     QString m_recordName;

@@ -258,6 +258,10 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
             <numerusform>Die übrigen %n Wörter fallen beim nächsten Speichern der Liste weg.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Tippen Sie: %1</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -258,6 +258,10 @@ Si se inicia sin opciones, abre su ventana.</translation>
             <numerusform>Las otras %n palabras se descartarán la próxima vez que se guarde la lista.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Escriba: %1</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

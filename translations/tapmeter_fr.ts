@@ -258,6 +258,10 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
             <numerusform>Les %n autres mots seront abandonnés au prochain enregistrement de la liste.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Tapez : %1</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -260,6 +260,10 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
             <numerusform>Pozostałych %n słów zostanie pominiętych przy następnym zapisie listy.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Wpisz: %1</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -258,6 +258,10 @@ Iniciado sem opções, abre sua janela.</translation>
             <numerusform>As outras %n palavras serão descartadas na próxima vez que a lista for salva.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Digite: %1</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

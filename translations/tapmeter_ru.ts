@@ -260,6 +260,10 @@ Started without options, it opens its window.</source>
             <numerusform>Остальные %n слов будут отброшены при следующем сохранении списка.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Type: %1</source>
+        <translation>Наберите: %1</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
