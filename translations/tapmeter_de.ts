@@ -262,6 +262,10 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <source>Type: %1</source>
         <translation>Tippen Sie: %1</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Wörter in Datenbank: 0</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -411,6 +415,10 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <source>The file as it was, with the lines Tapmeter cannot use, is kept as %1.</source>
         <translation>Die Datei in ihrem alten Zustand, mit den Zeilen, die Tapmeter nicht verwenden kann, ist als %1 aufbewahrt.</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Wörter in Datenbank: 0</translation>
+    </message>
 </context>
 <context>
     <name>MarkPictures</name>
@@ -545,7 +553,7 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
     </message>
     <message>
         <source>Practice rank</source>
-        <translation>Übungsrang</translation>
+        <translation>Rang</translation>
     </message>
     <message>
         <source>The fastest attempt</source>

@@ -262,6 +262,10 @@ Si se inicia sin opciones, abre su ventana.</translation>
         <source>Type: %1</source>
         <translation>Escriba: %1</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Palabras en la lista: 0</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -410,6 +414,10 @@ Si se inicia sin opciones, abre su ventana.</translation>
     <message>
         <source>The file as it was, with the lines Tapmeter cannot use, is kept as %1.</source>
         <translation>El archivo tal como estaba, con las líneas que Tapmeter no puede usar, se guarda como %1.</translation>
+    </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Palabras en la lista: 0</translation>
     </message>
 </context>
 <context>

@@ -262,6 +262,10 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         <source>Type: %1</source>
         <translation>Tapez : %1</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Mots dans la base : 0</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -411,6 +415,10 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         <source>The file as it was, with the lines Tapmeter cannot use, is kept as %1.</source>
         <translation>Le fichier tel qu&apos;il était, avec les lignes que Tapmeter ne peut pas utiliser, est gardé sous le nom %1.</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Mots dans la base : 0</translation>
+    </message>
 </context>
 <context>
     <name>MarkPictures</name>
@@ -545,7 +553,7 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
     </message>
     <message>
         <source>Practice rank</source>
-        <translation>Rang d&apos;entraînement</translation>
+        <translation>Rang</translation>
     </message>
     <message>
         <source>The fastest attempt</source>

@@ -264,6 +264,10 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <source>Type: %1</source>
         <translation>Wpisz: %1</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Słowa w bazie: 0</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -414,6 +418,10 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <source>The file as it was, with the lines Tapmeter cannot use, is kept as %1.</source>
         <translation>Plik w poprzednim stanie, z wierszami, których Tapmeter nie może użyć, zachowano jako %1.</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Słowa w bazie: 0</translation>
+    </message>
 </context>
 <context>
     <name>MarkPictures</name>
@@ -549,7 +557,7 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
     </message>
     <message>
         <source>Practice rank</source>
-        <translation>Kolejność ćwiczeń</translation>
+        <translation>Kolejność</translation>
     </message>
     <message>
         <source>The fastest attempt</source>

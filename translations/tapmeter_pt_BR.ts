@@ -262,6 +262,10 @@ Iniciado sem opções, abre sua janela.</translation>
         <source>Type: %1</source>
         <translation>Digite: %1</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Palavras na lista: 0</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -410,6 +414,10 @@ Iniciado sem opções, abre sua janela.</translation>
     <message>
         <source>The file as it was, with the lines Tapmeter cannot use, is kept as %1.</source>
         <translation>O arquivo como era, com as linhas que o Tapmeter não consegue usar, foi guardado como %1.</translation>
+    </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Palavras na lista: 0</translation>
     </message>
 </context>
 <context>

@@ -264,6 +264,10 @@ Started without options, it opens its window.</source>
         <source>Type: %1</source>
         <translation>Наберите: %1</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Слов в базе: 0</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -413,6 +417,10 @@ Started without options, it opens its window.</source>
     <message>
         <source>The file as it was, with the lines Tapmeter cannot use, is kept as %1.</source>
         <translation>Прежний файл со строками, которые Tapmeter не может использовать, сохранён как %1.</translation>
+    </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Слов в базе: 0</translation>
     </message>
 </context>
 <context>
