@@ -21,13 +21,17 @@
 #include <QTimer>
 #include <QTimerEvent>
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
+// The lines as the program writes a new results file: one byte a letter, or
+// UTF-8 when a letter is beyond the code page.
 inline QByteArray crlf(const QStringList& lines) {
+    const bool utf8 = !std::all_of(lines.begin(), lines.end(), AnsiText::canHold);
     QByteArray bytes;
     for (const QString& line : lines)
-        bytes += line.toLatin1() + "\r\n";
+        bytes += (utf8 ? line.toUtf8() : line.toLatin1()) + "\r\n";
     return bytes;
 }
 

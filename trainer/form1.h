@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/recordtable.h"
+#include "platform/ansitext.h"
 #include "platform/preferences.h"
 #include "platform/services.h"
 #include "progress/history.h"
@@ -124,6 +125,9 @@ private:
     bool m_keepCopyBeforeSave = false;
     // results.dat is there but could not be read, and is not to be replaced.
     bool m_resultsUnreadable = false;
+    // What results.dat was read or last written as; a new file is in the
+    // code page.
+    AnsiText::Encoding m_resultsEncoding = AnsiText::Encoding::CodePage;
     QStringList m_heldMessages;
     // The word list's open list has just closed, and a word picked now was
     // picked in it.

@@ -43,10 +43,13 @@ void Form1::LoadResults() {
     const std::optional<ResultsFormat::ReadOutcome> read =
         files.exists(name) && !empty ? ResultsFormat::readFile(files, name, m_wordTable) : std::nullopt;
     m_resultsUnreadable = files.exists(name) && !empty && !read;
+    if (!files.exists(name) || empty)
+        m_resultsEncoding = AnsiText::Encoding::CodePage;
     if (m_resultsUnreadable)
         tellUser(unreadableMessage());
     if (read) {
         const ResultsFormat::ReadOutcome& outcome = *read;
+        m_resultsEncoding = outcome.encoding;
         {
             const QSignalBlocker blocker(ui->Combo1);
             ui->Combo1->clear();
@@ -92,7 +95,12 @@ bool Form1::saveResults(QString* error) {
         }
         m_keepCopyBeforeSave = false;
     }
-    return files.writeLines(ResultsFormat::FileName, ResultsFormat::recordLines(m_wordTable, wordCount()), error);
+    const QStringList lines = ResultsFormat::recordLines(m_wordTable, wordCount());
+    const AnsiText::Encoding encoding = AnsiText::encodingToWrite(m_resultsEncoding, lines);
+    if (!files.writeLines(ResultsFormat::FileName, lines, encoding, error))
+        return false;
+    m_resultsEncoding = encoding;
+    return true;
 }
 
 void Form1::Command2_Click() {
