@@ -6,6 +6,7 @@
 #include "database/resultsformat.h"
 #include "platform/windowstyle.h"
 #include "database/wordrules.h"
+#include "trainer/lettercase.h"
 
 namespace {
 
@@ -195,7 +196,8 @@ void Form1::showWordCount() {
 }
 
 void Form1::showWordLength() {
-    ui->Label13->setText(QString::number(ui->Combo1->currentText().size()));
+    // A letter with its accents counts once.
+    ui->Label13->setText(QString::number(letterCount(ui->Combo1->currentText())));
 }
 
 void Form1::selectWord(int index) {
