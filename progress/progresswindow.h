@@ -83,9 +83,7 @@ private:
     Services& m_services;
     Preferences m_preferences;
     QList<ListedWord> m_listed;
-    QList<WordProgress> m_words;
-    AttemptTotals m_totals;
-    QList<MistakeCount> m_lettersMissed;
+    ProgressFigures m_figures;
     bool m_historyRead = false;
     // A name that cannot be remembered is told once while the window is open.
     bool m_nameFailureTold = false;

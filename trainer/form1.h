@@ -100,6 +100,7 @@ private:
     void goOnToWord(const QString& word);
     void showWordListInProgress();
     int listIndexOf(const QString& word) const;
+    QStringList listedWords() const;
 
     // The controls, handlers and run variables keep the names the windows
     // were designed with (Text1, Timer1_Timer, SinceLastLetter), the same in
