@@ -93,6 +93,7 @@ private:
     int wordCount() const;
     void showWordCount();
     void showWordLength();
+    void showWordToType();
     void selectWord(int index);
     void connectHandlers();
     void keepAttempt(const Attempt& attempt);
@@ -128,6 +129,9 @@ private:
     // What the list was last read as; before that, a new file's code page.
     AnsiText::Encoding m_resultsEncoding = AnsiText::Encoding::CodePage;
     QStringList m_heldMessages;
+    // The word list's open list has just closed, and a word picked now was
+    // picked in it.
+    bool m_listJustClosed = false;
     // The name new records are kept under without asking; empty, each
     // record asks for it.
     QString m_recordName;

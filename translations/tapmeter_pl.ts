@@ -261,6 +261,10 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         </translation>
     </message>
     <message>
+        <source>Type: %1</source>
+        <translation>Wpisz: %1</translation>
+    </message>
+    <message>
         <source>Words in database: 0</source>
         <translation>Słowa w bazie: 0</translation>
     </message>

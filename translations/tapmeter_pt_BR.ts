@@ -259,6 +259,10 @@ Iniciado sem opções, abre sua janela.</translation>
         </translation>
     </message>
     <message>
+        <source>Type: %1</source>
+        <translation>Digite: %1</translation>
+    </message>
+    <message>
         <source>Words in database: 0</source>
         <translation>Palavras na lista: 0</translation>
     </message>
