@@ -615,10 +615,6 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <translation>%1 bis %2: %3 s im Durchschnitt</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Rekord: %1 s</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Versuche am %1</translation>
     </message>
@@ -700,6 +696,10 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
     <message>
         <source>Accuracy (%)</source>
         <translation>Genauigkeit (%)</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Rekord, in Zehnteln gespeichert: %1 s</translation>
     </message>
     <message>
         <source>All words: %1</source>

@@ -615,10 +615,6 @@ Si se inicia sin opciones, abre su ventana.</translation>
         <translation>%1 a %2: %3 s de media</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Récord: %1 s</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Intentos del %1</translation>
     </message>
@@ -700,6 +696,10 @@ Si se inicia sin opciones, abre su ventana.</translation>
     <message>
         <source>Accuracy (%)</source>
         <translation>Precisión (%)</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Récord, guardado en décimas: %1 s</translation>
     </message>
     <message>
         <source>All words: %1</source>

@@ -615,10 +615,6 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         <translation>%1 à %2 : %3 s en moyenne</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Record : %1 s</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Essais du %1</translation>
     </message>
@@ -700,6 +696,10 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
     <message>
         <source>Accuracy (%)</source>
         <translation>Précision (%)</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Record, gardé en dixièmes : %1 s</translation>
     </message>
     <message>
         <source>All words: %1</source>

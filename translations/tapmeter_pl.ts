@@ -620,10 +620,6 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <translation>%1 – %2: średnio %3 s</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Rekord: %1 s</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Próby z dnia %1</translation>
     </message>
@@ -706,6 +702,10 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
     <message>
         <source>Accuracy (%)</source>
         <translation>Dokładność (%)</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Rekord, zapisywany w dziesiątych: %1 s</translation>
     </message>
     <message>
         <source>All words: %1</source>

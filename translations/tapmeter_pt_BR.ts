@@ -615,10 +615,6 @@ Iniciado sem opções, abre sua janela.</translation>
         <translation>%1 a %2: %3 s em média</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Recorde: %1 s</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Tentativas em %1</translation>
     </message>
@@ -700,6 +696,10 @@ Iniciado sem opções, abre sua janela.</translation>
     <message>
         <source>Accuracy (%)</source>
         <translation>Precisão (%)</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Recorde, guardado em décimos: %1 s</translation>
     </message>
     <message>
         <source>All words: %1</source>

@@ -620,10 +620,6 @@ Started without options, it opens its window.</source>
         <translation>%1 – %2: в среднем %3 с</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Рекорд: %1 с</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Попытки за %1</translation>
     </message>
@@ -706,6 +702,10 @@ Started without options, it opens its window.</source>
     <message>
         <source>Accuracy (%)</source>
         <translation>Точность (%)</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Рекорд, хранится в десятых: %1 с</translation>
     </message>
     <message>
         <source>All words: %1</source>
