@@ -60,6 +60,8 @@ private:
         int source2RecordsLeftOut;
         // Source 2 holds lines the merge would not write back.
         bool source2NeedsCopy;
+        // Source 2 as "Open" read it, to tell a change on disk since.
+        std::optional<QByteArray> source2Bytes;
     };
 
     QString browse();

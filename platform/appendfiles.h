@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // Files that only ever grow, such as the history of finished words: each
 // addition opens the file, writes at its end and closes it again, so that a
@@ -21,6 +22,12 @@ public:
     // else than a regular file (a named pipe, a device) has its name. On
     // failure returns false and sets *error.
     virtual bool read(const QString& path, QByteArray* bytes, QString* error) const = 0;
+
+    // The names of the files in the working folder, hidden ones too.
+    virtual QStringList fileNames() const = 0;
+    // Gives the file at path the name newPath, where nothing has that name
+    // yet. On failure returns false and sets *error.
+    virtual bool rename(const QString& path, const QString& newPath, QString* error) = 0;
 
     // Far beyond any real history: a million finished words take about
     // 100 MB. Reading stops there rather than take all the memory.

@@ -45,3 +45,11 @@ bool QtAppendFiles::read(const QString& path, QByteArray* bytes, QString* error)
         *error = file.errorString();
     return false;
 }
+
+QStringList QtAppendFiles::fileNames() const {
+    return workingFolderFileNames();
+}
+
+bool QtAppendFiles::rename(const QString& path, const QString& newPath, QString* error) {
+    return renameFile(path, newPath, error);
+}

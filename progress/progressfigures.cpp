@@ -7,6 +7,16 @@
 
 namespace {
 
+// The same finished word, read from two histories. Whether the mistakes were
+// kept is left out: a line folded in from an earlier version's copy is
+// written with the column. Within one history two alike lines are two
+// attempts, of a short word finished twice in a second.
+bool sameAttempt(const Attempt& a, const Attempt& b) {
+    return a.history != b.history && a.when == b.when && a.word == b.word && a.seconds == b.seconds &&
+           a.milliseconds == b.milliseconds && a.letters == b.letters && a.fixes == b.fixes && a.record == b.record &&
+           a.mistakes == b.mistakes;
+}
+
 constexpr qsizetype Recent = 10;
 // Below this a best time says more about the clock than the typist.
 constexpr double ShortestBest = 0.1;
@@ -118,6 +128,9 @@ void workOutFigures(WordProgress& word) {
     // A clock put back or a file from another machine may list them out of order.
     std::stable_sort(word.attempts.begin(), word.attempts.end(),
                      [](const Attempt& a, const Attempt& b) { return a.when < b.when; });
+    // Two computers may both have folded in the same conflict copy: an
+    // attempt is counted once, however many histories hold it.
+    word.attempts.erase(std::unique(word.attempts.begin(), word.attempts.end(), sameAttempt), word.attempts.end());
     const auto first = word.attempts.cbegin();
     const auto last = word.attempts.cend();
     word.best = *std::min_element(

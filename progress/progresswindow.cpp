@@ -196,16 +196,29 @@ void ProgressWindow::setUpTable() {
 }
 
 void ProgressWindow::Form_Load() {
-    QByteArray bytes;
-    QString error;
-    m_historyRead = m_services.appendFiles.read(History::FileName, &bytes, &error);
+    // Every computer's history, read together as one.
+    WordsByFirstAttempt words;
+    m_historyRead = true;
+    const QStringList histories = History::files(m_services.appendFiles.fileNames());
+    m_ownHistory =
+        int(histories.contains(History::ownFileName()) ? histories.indexOf(History::ownFileName()) : histories.size());
+    for (int history = 0; history < histories.size(); ++history) {
+        const QString& name = histories[history];
+        QByteArray bytes;
+        QString error;
+        m_historyRead = m_services.appendFiles.read(name, &bytes, &error);
+        if (!m_historyRead) {
+            ui->lblTotals->setText(QStringLiteral("Could not read %1: %2").arg(name, error));
+            break;
+        }
+        History::forEach(bytes, [&words, history](Attempt&& attempt) {
+            attempt.history = history;
+            words.add(std::move(attempt));
+        });
+    }
     if (!m_historyRead) {
         m_words.clear();
-        ui->lblTotals->setText(QStringLiteral("Could not read %1: %2").arg(History::FileName, error));
     } else {
-        WordsByFirstAttempt words;
-        History::forEach(bytes, [&words](Attempt&& attempt) { words.add(std::move(attempt)); });
-        bytes = QByteArray();
         m_words = std::move(words).words();
         m_totals = attemptTotals(m_words, m_services.clock.nowDateTime().toLocalTime().date(),
                                  QLocale::system().firstDayOfWeek());
@@ -311,9 +324,11 @@ void ProgressWindow::showWord(const QString& word) {
 
 void ProgressWindow::addAttempt(const Attempt& attempt) {
     // A history that could not be read is tried again rather than shown in part.
-    if (m_historyRead)
-        addToFigures(attempt);
-    else
+    if (m_historyRead) {
+        Attempt kept = attempt;
+        kept.history = m_ownHistory;
+        addToFigures(kept);
+    } else
         Form_Load();
     if (!m_typistChose) {
         const QSignalBlocker block(ui->cboWord);

@@ -78,6 +78,9 @@ private:
     AttemptTotals m_totals;
     QList<MistakeCount> m_lettersMissed;
     bool m_historyRead = false;
+    // Which of the histories read is this computer's, which a finished word
+    // is added to.
+    int m_ownHistory = 0;
     // The chart stays on a word the typist chose here.
     bool m_typistChose = false;
 };

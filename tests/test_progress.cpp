@@ -249,7 +249,7 @@ private slots:
         const ProgressControls p = openProgress(h, resultLines("one - na na;two - na na"), {attempt("two", "3")});
         QCOMPARE(p.find<QLabel>("lblTotals")->text(), "Could not read history.csv: Input/output error");
         h.type("oneone");
-        QCOMPARE(h.fakes.dialogs.messages().join('|').count("history.csv: Permission denied"), 1);
+        QCOMPARE(h.fakes.dialogs.messages().join('|').count(History::ownFileName() + ": Permission denied"), 1);
         h.fakes.appendFiles.failWrites = h.fakes.appendFiles.failReads = QString();
         h.type("ox\bne");
         QCOMPARE(p.cboWord->currentText(), "one");
@@ -345,7 +345,7 @@ private slots:
                 typeKeys(QApplication::focusWidget(), key);
             }
         };
-        const auto kept = [&h] { return h.fakes.appendFiles.files.value(History::FileName); };
+        const auto kept = [&h] { return h.fakes.appendFiles.files.value(History::ownFileName()); };
         keys("cxz\b\bar\bt");
         QVERIFY(kept().endsWith("2026-12-05T18:22:05-03:30,cat,0,9,2,1,3200,2:a>x 3:t>r\r\n"));
         // The focus leaves the typing box; choosing a word to practise puts it back.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/recordtable.h"
+#include "merge/sourcemerge.h"
 #include "platform/services.h"
 #include "progress/history.h"
 
@@ -79,7 +80,18 @@ private:
     // While Update Results keeps the main window unavailable, brings it
     // forward instead and returns true.
     bool sendToUpdateResults();
+    // Writes results.dat and this computer's own copy of it, having folded
+    // in what changed on disk. On failure sets *error to the whole message.
     bool saveResults(QString* error);
+    // Folding in the records of other computers and of sync engines' copies.
+    QStringList listedWords() const;
+    std::optional<MergeOutcome> foldRecordsOf(const QString& path, bool* whole);
+    void foldComputerFiles();
+    // Folds in the conflict copies beside results.dat and the histories;
+    // returns what the typist is to be told, if anything.
+    QString foldConflictCopies();
+    void foldChangesOnDisk();
+    void noteResultsOnDisk();
     // A message about the loaded words: held back while the window is not
     // on the screen yet, so that the box can belong to it.
     void tellUser(const QString& text);
@@ -122,6 +134,8 @@ private:
     bool m_keepCopyBeforeSave = false;
     // results.dat is there but could not be read, and is not to be replaced.
     bool m_resultsUnreadable = false;
+    // results.dat as it was last read or written, to tell a change on disk.
+    std::optional<QByteArray> m_resultsOnDisk;
     QStringList m_heldMessages;
     bool m_sessionEnded = false;
     // A history that cannot be written is told once while the program runs.

@@ -57,6 +57,13 @@ void Form1::LoadResults() {
         if (!outcome.readWhole)
             tellUser(unusedLinesMessage(outcome.recordsDropped));
     }
+    noteResultsOnDisk();
+    // What other computers and sync engines left beside it.
+    if (!m_resultsUnreadable) {
+        foldComputerFiles();
+        if (const QString folded = foldConflictCopies(); !folded.isEmpty())
+            tellUser(folded);
+    }
     showWordCount();
 }
 
@@ -73,26 +80,40 @@ bool Form1::SaveAll() {
 
     QString error;
     if (!saveResults(&error))
-        m_saveFailure += QStringLiteral("Could not save results.dat: ") + error;
+        m_saveFailure += error;
     return m_saveFailure.isEmpty();
 }
 
 bool Form1::saveResults(QString* error) {
+    const QString failed = QStringLiteral("Could not save results.dat: ");
     if (m_resultsUnreadable) {
-        *error = QStringLiteral("it could not be read, and saving would replace what it holds. Make it readable and "
-                                "press \"Load\" first.");
+        *error = failed + QStringLiteral("it could not be read, and saving would replace what it holds. Make it "
+                                         "readable and press \"Load\" first.");
         return false;
     }
+    foldChangesOnDisk();
     TextFiles& files = m_services.files;
     if (m_keepCopyBeforeSave && files.isFile(ResultsFormat::FileName)) {
         QString copyError;
         if (!files.copyFile(ResultsFormat::FileName, ResultsCopyName, &copyError)) {
-            *error = QStringLiteral("no copy of it could be kept as %1 (%2)").arg(ResultsCopyName, copyError);
+            *error = failed + QStringLiteral("no copy of it could be kept as %1 (%2)").arg(ResultsCopyName, copyError);
             return false;
         }
         m_keepCopyBeforeSave = false;
     }
-    return files.writeLines(ResultsFormat::FileName, ResultsFormat::recordLines(m_wordTable, wordCount()), error);
+    const QStringList lines = ResultsFormat::recordLines(m_wordTable, wordCount());
+    QString writeError;
+    if (!files.writeLines(ResultsFormat::FileName, lines, &writeError)) {
+        *error = failed + writeError;
+        return false;
+    }
+    noteResultsOnDisk();
+    const QString own = ResultsFormat::ownFileName();
+    if (!files.writeLines(own, lines, &writeError)) {
+        *error = tr("Could not save %1: %2").arg(own, writeError);
+        return false;
+    }
+    return true;
 }
 
 void Form1::Command2_Click() {
