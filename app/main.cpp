@@ -3,6 +3,7 @@
 #include "trainer/form1.h"
 #include "platform/qtservices.h"
 #include "platform/sessionend.h"
+#include "app/translations.h"
 #include "app/workingfolder.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
         return *exitCode;
     QApplication app(argc, argv);
     identifyApplication();
+    installDesktopLanguage();
     QtServices platform;
     if (!enterWorkingFolder(platform.dialogs))
         return 1;
@@ -23,8 +25,8 @@ int main(int argc, char* argv[]) {
     const FolderLock lock(QDir::currentPath());
     if (lock.heldElsewhere()) {
         // Also on standard error, for whoever started it from a terminal.
-        std::fprintf(stderr, "tapmeter: %s\n", qPrintable(AlreadyRunningMessage));
-        platform.dialogs.message(nullptr, AlreadyRunningMessage);
+        std::fprintf(stderr, "tapmeter: %s\n", qPrintable(alreadyRunningMessage()));
+        platform.dialogs.message(nullptr, alreadyRunningMessage());
         return 1;
     }
     Form1 window(platform.services);

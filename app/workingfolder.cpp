@@ -38,7 +38,7 @@ bool writeStarterListIfAbsent(const QString& path, QString* error) {
 
 QStringList prepareFolder(const QString& shipped, const QString& folder) {
     if (!QDir().mkpath(folder))
-        return {QStringLiteral("Cannot create the folder %1.").arg(folder)};
+        return {QCoreApplication::translate("WorkingFolder", "Cannot create the folder %1.").arg(folder)};
     QStringList problems;
     const QDir from(shipped);
     for (const QString& file : from.entryList(QDir::Files)) {
@@ -49,12 +49,13 @@ QStringList prepareFolder(const QString& shipped, const QString& folder) {
         // copy never leaves half a file; the program copes with a missing one.
         QString error;
         if (!QtTextFiles().copyFile(from.filePath(file), target, &error))
-            problems << QStringLiteral("Cannot copy %1 into %2: %3").arg(file, folder, error);
+            problems
+                << QCoreApplication::translate("WorkingFolder", "Cannot copy %1 into %2: %3").arg(file, folder, error);
     }
     QString error;
     if (!writeStarterListIfAbsent(folder + QLatin1Char('/') + ResultsFormat::FileName, &error))
-        problems
-            << QStringLiteral("Cannot write the starter list %1/%2: %3").arg(folder, ResultsFormat::FileName, error);
+        problems << QCoreApplication::translate("WorkingFolder", "Cannot write the starter list %1/%2: %3")
+                        .arg(folder, ResultsFormat::FileName, error);
     return problems;
 }
 
@@ -66,13 +67,15 @@ bool enterWorkingFolder(Dialogs& dialogs) {
     QStringList problems = prepareFolder(shipped, folder);
     const bool entered = QDir::setCurrent(folder);
     if (!entered && problems.isEmpty())
-        problems << QStringLiteral("Cannot open the folder %1.").arg(folder);
+        problems << QCoreApplication::translate("WorkingFolder", "Cannot open the folder %1.").arg(folder);
     if (problems.isEmpty())
         return true;
     // Also on standard error, for whoever started the program from a terminal.
     std::fprintf(stderr, "tapmeter: %s\n", qPrintable(problems.join(QLatin1Char(' '))));
-    dialogs.message(nullptr, problems.join(QStringLiteral("\n")) +
-                                 (entered ? QStringLiteral("\n\nTapmeter starts without the missing files.")
-                                          : QStringLiteral("\n\nTapmeter cannot start without its folder.")));
+    dialogs.message(
+        nullptr,
+        problems.join(QStringLiteral("\n")) + QStringLiteral("\n\n") +
+            (entered ? QCoreApplication::translate("WorkingFolder", "Tapmeter starts without the missing files.")
+                     : QCoreApplication::translate("WorkingFolder", "Tapmeter cannot start without its folder.")));
     return entered;
 }

@@ -250,8 +250,12 @@ struct ProgressOnLongHistory {
     Services services{fakes.sound, fakes.dialogs, fakes.settings, fakes.clock, fakes.files, history.files};
     std::unique_ptr<ProgressWindow> open() {
         QDir::setCurrent(history.root.path());
-        auto window =
-            std::make_unique<ProgressWindow>(services, [](const QString&) { return std::optional<double>(3.0); });
+        auto window = std::make_unique<ProgressWindow>(services);
+        // The main window's list: the history's 50 words, each with a record.
+        QList<ProgressWindow::ListedWord> listed;
+        for (int i = 0; i < 50; ++i)
+            listed.append({QStringLiteral("word%1").arg(i), 3.0});
+        window->setWordList(listed);
         window->show();
         QApplication::processEvents();
         return window;

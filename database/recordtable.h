@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -27,7 +28,7 @@ using SourceTable = RecordTable;
 
 // The caption of a word count label.
 inline QString wordCountCaption(int count) {
-    return QStringLiteral("Words in database: ") + QString::number(count);
+    return QCoreApplication::translate("RecordTable", "Words in database: %n", nullptr, count);
 }
 
 // The texts a newly added word starts with.

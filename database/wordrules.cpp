@@ -2,6 +2,8 @@
 
 #include "platform/ansitext.h"
 
+#include <QCoreApplication>
+
 WordProblem checkNewWord(const QString& word, const QStringList& listed) {
     if (word.isEmpty())
         return WordProblem::Empty;
@@ -17,10 +19,11 @@ WordProblem checkNewWord(const QString& word, const QStringList& listed) {
 QString wordProblemMessage(WordProblem problem) {
     switch (problem) {
     case WordProblem::LineBreak:
-        return QStringLiteral("A word cannot contain a line break. Please enter the word on one line.");
+        return QCoreApplication::translate("WordRules",
+                                           "A word cannot contain a line break. Please enter the word on one line.");
     case WordProblem::NotStorable:
-        return QStringLiteral("The word contains a character that results.dat cannot store. "
-                              "Please use letters of Western European languages only.");
+        return QCoreApplication::translate("WordRules", "The word contains a character that results.dat cannot store. "
+                                                        "Please use letters of Western European languages only.");
     case WordProblem::None:
     case WordProblem::Empty:
     case WordProblem::Duplicate:

@@ -23,15 +23,10 @@ QStringList entryTexts(const QComboBox* list) {
 
 } // namespace
 
-Form3::Form3(Services& services, SourceTable& source1Table, SourceTable& source2Table, QWidget* mainWindow,
-             std::function<void()> loadResults, QWidget* parent)
+Form3::Form3(Services& services, QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::Form3>())
-    , m_services(services)
-    , Source1Table(source1Table)
-    , Source2Table(source2Table)
-    , m_mainWindow(mainWindow)
-    , m_loadResults(std::move(loadResults)) {
+    , m_services(services) {
     ui->setupUi(this);
     makeFixedDialogFrame(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -61,8 +56,7 @@ void Form3::connectHandlers() {
 void Form3::Form_Load() {
     m_dialogFileName = m_services.files.workingFolder();
     // Until the first "Open" each list holds a single "-", selected without
-    // its handler: the record panels start empty even when the tables still
-    // hold the files of an earlier visit.
+    // its handler, and the record panels are empty.
     for (QComboBox* list : {ui->ImageCombo1, ui->ImageCombo2}) {
         list->clear();
         list->addItem(NoSourceEntry);
@@ -80,10 +74,8 @@ void Form3::Command1_Click() {
 }
 
 void Form3::closeEvent(QCloseEvent* event) {
-    // "Back!" and the close box alike give the main window back.
-    if (m_mainWindow)
-        m_mainWindow->setEnabled(true);
     event->accept();
+    emit closed();
 }
 
 void Form3::Command2_Click() {
@@ -121,8 +113,7 @@ void Form3::Command4_Click() {
     if (!outcome1 || !outcome2) {
         // Nor is anything merged into a file that was not read whole.
         m_opened.reset();
-        m_services.dialogs.message(
-            this, QStringLiteral("Could not read %1, so nothing was opened.").arg(outcome1 ? path2 : path1));
+        m_services.dialogs.message(this, tr("Could not read %1, so nothing was opened.").arg(outcome1 ? path2 : path1));
         return;
     }
 
@@ -186,16 +177,14 @@ void Form3::setPicture(QComboBox* list, int entry, int picture) {
 
 QString Form3::mergeRefusal() const {
     if (!m_opened || m_opened->source1 != ui->Text1->text() || m_opened->source2 != ui->Text2->text()) {
-        return QStringLiteral("The lists do not show the files named above. "
-                              "Please press \"Open\" first. Nothing was merged.");
+        return tr("The lists do not show the files named above. Please press \"Open\" first. Nothing was merged.");
     }
     if (m_opened->source2RecordsLeftOut > 0) {
-        return QStringLiteral("%1 holds %2 records, but only the first %3 can be read. Writing it back would lose "
-                              "the other %4, so nothing was merged.")
-            .arg(m_opened->source2)
-            .arg(RecordTable::Slots + m_opened->source2RecordsLeftOut)
-            .arg(RecordTable::Slots)
-            .arg(m_opened->source2RecordsLeftOut);
+        return tr("%1 holds %2 records, but only the first %3 can be read. Writing it back would lose "
+                  "the other %n, so nothing was merged.",
+                  nullptr, m_opened->source2RecordsLeftOut)
+            .arg(m_opened->source2, QString::number(RecordTable::Slots + m_opened->source2RecordsLeftOut),
+                 QString::number(RecordTable::Slots));
     }
     return QString();
 }
@@ -236,12 +225,11 @@ void Form3::Command5_Click() {
     const bool keepCopy = m_opened->source2NeedsCopy;
     if (keepCopy && !m_services.files.copyFile(path, copyPath, &error)) {
         m_services.dialogs.message(
-            this,
-            QStringLiteral("Could not keep a copy of %1 as %2: %3. Nothing was merged.").arg(path, copyPath, error));
+            this, tr("Could not keep a copy of %1 as %2: %3. Nothing was merged.").arg(path, copyPath, error));
         return;
     }
     if (!m_services.files.writeLines(path, ResultsFormat::recordLines(merged, words2.size()), &error)) {
-        m_services.dialogs.message(this, QStringLiteral("Could not write ") + path + QStringLiteral(": ") + error);
+        m_services.dialogs.message(this, tr("Could not write %1: %2").arg(path, error));
         return;
     }
 
@@ -251,11 +239,10 @@ void Form3::Command5_Click() {
         setPicture(ui->ImageCombo2, i, MarkSimilar);
     }
     Command4_Click();
-    if (m_loadResults)
-        m_loadResults();
+    emit source2Written(path);
     QString report = mergeReport(outcome);
     if (keepCopy)
-        report += QStringLiteral("\r\n\r\nThe file as it was, with the lines Tapmeter cannot use, is kept as %1.")
-                      .arg(copyPath);
+        report += QStringLiteral("\r\n\r\n") +
+                  tr("The file as it was, with the lines Tapmeter cannot use, is kept as %1.").arg(copyPath);
     m_services.dialogs.message(this, report);
 }

@@ -5,11 +5,9 @@
 #include "database/resultsformat.h"
 #include "platform/services.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -26,11 +24,14 @@ class Form3 : public QWidget {
     Q_OBJECT
 
 public:
-    // The two tables outlive the window. mainWindow is made available again
-    // when this window is left; loadResults reloads the main window's words.
-    Form3(Services& services, SourceTable& source1Table, SourceTable& source2Table, QWidget* mainWindow,
-          std::function<void()> loadResults, QWidget* parent = nullptr);
+    explicit Form3(Services& services, QWidget* parent = nullptr);
     ~Form3() override;
+
+signals:
+    // The merge has written this Source 2 file.
+    void source2Written(const QString& path);
+    // The window was left, by "Back!" or its close box.
+    void closed();
 
 public slots:
     void Form_Load();
@@ -77,10 +78,8 @@ private:
     MarkPictures ImageList1;
 
     Services& m_services;
-    SourceTable& Source1Table;
-    SourceTable& Source2Table;
-    QPointer<QWidget> m_mainWindow;
-    std::function<void()> m_loadResults;
+    SourceTable Source1Table;
+    SourceTable Source2Table;
     // The open-file dialog's file name: where it starts, and what it still
     // holds after a cancel. Both browse buttons share it.
     QString m_dialogFileName;

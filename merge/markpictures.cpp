@@ -1,5 +1,6 @@
 #include "merge/markpictures.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPixmap>
 
@@ -54,13 +55,13 @@ QColor MarkPictures::colour(CompareMark mark) {
 QString MarkPictures::name(CompareMark mark) {
     switch (mark) {
     case MarkFaster:
-        return QStringLiteral("faster");
+        return QCoreApplication::translate("MarkPictures", "faster");
     case MarkSimilar:
-        return QStringLiteral("similar");
+        return QCoreApplication::translate("MarkPictures", "similar");
     case MarkNew:
-        return QStringLiteral("new");
+        return QCoreApplication::translate("MarkPictures", "new");
     case MarkSlower:
-        return QStringLiteral("slower");
+        return QCoreApplication::translate("MarkPictures", "slower");
     }
     return QString();
 }

@@ -2,6 +2,8 @@
 
 #include "merge/comparison.h"
 
+#include <QCoreApplication>
+
 namespace {
 void copyRecord(const SourceTable& from, int fromSlot, SourceTable& to, int toSlot) {
     to.RecordDate[toSlot] = from.RecordDate[fromSlot];
@@ -40,9 +42,11 @@ MergeOutcome mergeSources(const QStringList& source1Words, const SourceTable& so
 }
 
 QString mergeReport(const MergeOutcome& outcome) {
-    QString text = QStringLiteral("Done!\r\n\r\nUpdated: ") + QString::number(outcome.updated) +
-                   QStringLiteral("\r\nAdded: ") + QString::number(outcome.added);
+    QString text = QCoreApplication::translate("SourceMerge", "Done!") + QStringLiteral("\r\n\r\n") +
+                   QCoreApplication::translate("SourceMerge", "Updated: %1").arg(outcome.updated) +
+                   QStringLiteral("\r\n") + QCoreApplication::translate("SourceMerge", "Added: %1").arg(outcome.added);
     if (!outcome.notAdded.isEmpty())
-        text += QStringLiteral("\r\nNot added (no room): ") + QString::number(outcome.notAdded.size());
+        text += QStringLiteral("\r\n") +
+                QCoreApplication::translate("SourceMerge", "Not added (no room): %1").arg(outcome.notAdded.size());
     return text;
 }

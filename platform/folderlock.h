@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Keeps a second copy of the program out of the working folder: two copies
@@ -34,4 +35,6 @@ private:
     bool m_heldElsewhere = false;
 };
 
-inline const QString AlreadyRunningMessage = QStringLiteral("Tapmeter is already running in this folder.");
+inline QString alreadyRunningMessage() {
+    return QCoreApplication::translate("FolderLock", "Tapmeter is already running in this folder.");
+}

@@ -3,6 +3,7 @@
 #include "platform/ansitext.h"
 #include "platform/regularfiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -93,14 +94,14 @@ bool QtTextFiles::copyFile(const QString& path, const QString& copyPath, QString
     const std::optional<QByteArray> bytes = readBytes(path);
     if (!bytes) {
         if (error)
-            *error = QStringLiteral("%1 cannot be read").arg(path);
+            *error = QCoreApplication::translate("TextFiles", "%1 cannot be read").arg(path);
         return false;
     }
     // A link in the copy's place is replaced, never written through: it may
     // lead to a file elsewhere. The copy is no more open than the file.
     if (QFileInfo(copyPath).isSymLink() && !QFile::remove(copyPath)) {
         if (error)
-            *error = QStringLiteral("%1 is a link that cannot be replaced").arg(copyPath);
+            *error = QCoreApplication::translate("TextFiles", "%1 is a link that cannot be replaced").arg(copyPath);
         return false;
     }
     return saveBytes(copyPath, *bytes, error, QFileInfo(path).permissions());

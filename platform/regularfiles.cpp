@@ -1,5 +1,6 @@
 #include "platform/regularfiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cerrno>
@@ -18,9 +19,10 @@ bool openRegularFile(QFile& file, QIODevice::OpenMode mode, QString* error) {
     const bool regular = fd >= 0 && ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
     if (regular && file.open(fd, mode, QFileDevice::AutoCloseHandle))
         return true;
-    const QString reason = fd < 0     ? QString::fromLocal8Bit(std::strerror(openErrno))
-                           : !regular ? QStringLiteral("%1 is not a regular file").arg(file.fileName())
-                                      : file.errorString();
+    const QString reason =
+        fd < 0     ? QString::fromLocal8Bit(std::strerror(openErrno))
+        : !regular ? QCoreApplication::translate("TextFiles", "%1 is not a regular file").arg(file.fileName())
+                   : file.errorString();
     if (fd >= 0 && !file.isOpen())
         ::close(fd);
     if (error)

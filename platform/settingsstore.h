@@ -2,16 +2,8 @@
 
 #include <QString>
 
-// Where the program keeps its preferences: application AppTitle, this section.
-namespace Preference {
-inline const QString Section = QStringLiteral("Settings");
-inline const QString Sounds = QStringLiteral("Sounds");
-// Progress: after each finished word, go on to the word that needs practice most.
-inline const QString PractiseNeediestWord = QStringLiteral("PractiseNeediestWord");
-inline const QString CaseSensitive = QStringLiteral("CaseSensitive");
-} // namespace Preference
-
 // The per-user settings store: text values by application, section and key.
+// The program's preferences reach it through Preferences (platform/preferences.h).
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;

@@ -2,13 +2,12 @@
 #include "ui_progresswindow.h"
 
 #include "platform/accessibility.h"
-#include "platform/apptitle.h"
-#include "platform/settingsstore.h"
 #include "platform/windowstyle.h"
 
 #include <QAction>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QLineSeries>
 #include <QLocale>
@@ -78,7 +77,9 @@ QString hoursAndMinutes(const QLocale& locale) {
     return locale.timeFormat(QLocale::ShortFormat).remove(QRegularExpression(QStringLiteral("[:.]s+")));
 }
 
-// Averages show hundredths; a smaller change reads as none.
+// Averages show hundredths; a smaller change reads as none. Times show "." in
+// every language, as the main window's counters and records show them, so that
+// one time reads the same in both windows.
 QString secondsText(double seconds) {
     return QString::number(seconds, 'f', 2);
 }
@@ -87,8 +88,10 @@ QString changeText(const std::optional<double>& change) {
     if (!change)
         return QString();
     if (std::abs(*change) < 0.005)
-        return QStringLiteral("same");
-    return secondsText(std::abs(*change)) + (*change < 0 ? QStringLiteral(" s faster") : QStringLiteral(" s slower"));
+        return QCoreApplication::translate("ProgressWindow", "same");
+    return (*change < 0 ? QCoreApplication::translate("ProgressWindow", "%1 s faster")
+                        : QCoreApplication::translate("ProgressWindow", "%1 s slower"))
+        .arg(secondsText(std::abs(*change)));
 }
 
 // A cell that shows text and sorts by value.
@@ -99,27 +102,35 @@ QStandardItem* cell(const QString& text, const QVariant& sortValue) {
 }
 
 QString timesText(int times) {
-    return times == 1 ? QStringLiteral("1 time") : QStringLiteral("%1 times").arg(times);
+    return times == 1 ? QCoreApplication::translate("ProgressWindow", "1 time")
+                      : QCoreApplication::translate("ProgressWindow", "%n times", nullptr, times);
 }
 
 // A letter as a list shows it: a blank, which cannot be seen, by name.
 QString shownLetter(char32_t letter) {
-    return letter == U' ' ? QStringLiteral("blank") : QString::fromUcs4(&letter, 1);
+    return letter == U' ' ? QCoreApplication::translate("ProgressWindow", "blank") : QString::fromUcs4(&letter, 1);
+}
+
+// Words joined by spaces that never break a line.
+QString nonBreaking(QString text) {
+    return text.replace(QLatin1Char(' '), QChar(0x00a0));
 }
 
 void showList(QListWidget* list, const QStringList& lines) {
     list->clear();
-    list->addItems(lines.isEmpty() ? QStringList{QStringLiteral("No wrong letters kept yet")} : lines);
+    list->addItems(lines.isEmpty()
+                       ? QStringList{QCoreApplication::translate("ProgressWindow", "No wrong letters kept yet")}
+                       : lines);
 }
 
 } // namespace
 
-ProgressWindow::ProgressWindow(Services& services, RecordOf recordOf, QWidget* parent)
+ProgressWindow::ProgressWindow(Services& services, QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::ProgressWindow>())
     , m_table(new QStandardItemModel(this))
     , m_services(services)
-    , m_recordOf(std::move(recordOf)) {
+    , m_preferences(services.settings) {
     ui->setupUi(this);
     setWindowIcon(programIcon());
     // One window at a time, made anew each time it is opened from the menu.
@@ -156,15 +167,14 @@ ProgressWindow::~ProgressWindow() = default;
 void ProgressWindow::setUpTable() {
     // Short headers, so that every column fits a window beside the main one;
     // the header's tooltip says each in full.
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Attempts"), QStringLiteral("Best (s)"),
-                                        QStringLiteral("Last 10 (s)"), QStringLiteral("Change"),
-                                        QStringLiteral("Practice rank")});
+    m_table->setHorizontalHeaderLabels(
+        {tr("Word"), tr("Attempts"), tr("Best (s)"), tr("Last 10 (s)"), tr("Change"), tr("Practice rank")});
     const QStringList explained{QString(),
                                 QString(),
-                                QStringLiteral("The fastest attempt"),
-                                QStringLiteral("The average of the last 10 attempts"),
-                                QStringLiteral("How the average of the last 10 changed against the 10 before"),
-                                QStringLiteral("1 is the word that needs practice most")};
+                                tr("The fastest attempt"),
+                                tr("The average of the last 10 attempts"),
+                                tr("How the average of the last 10 changed against the 10 before"),
+                                tr("1 is the word that needs practice most")};
     for (int column = 0; column < explained.size(); ++column)
         m_table->setHeaderData(column, Qt::Horizontal, explained[column], Qt::ToolTipRole);
     m_table->setSortRole(Qt::UserRole);
@@ -177,8 +187,8 @@ void ProgressWindow::setUpTable() {
     // menu key) does the same from the keyboard: again reverses the order.
     ui->tblWords->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (int column = WordColumn; column <= NeedColumn; ++column) {
-        auto* sortBy = new QAction(QStringLiteral("Sort by ") + m_table->headerData(column, Qt::Horizontal).toString(),
-                                   ui->tblWords);
+        auto* sortBy =
+            new QAction(tr("Sort by %1").arg(m_table->headerData(column, Qt::Horizontal).toString()), ui->tblWords);
         connect(sortBy, &QAction::triggered, this, [this, column] {
             const QHeaderView* header = ui->tblWords->horizontalHeader();
             const bool again = header->sortIndicatorSection() == column;
@@ -208,7 +218,7 @@ void ProgressWindow::Form_Load() {
         QString error;
         m_historyRead = m_services.appendFiles.read(name, &bytes, &error);
         if (!m_historyRead) {
-            ui->lblTotals->setText(QStringLiteral("Could not read %1: %2").arg(name, error));
+            ui->lblTotals->setText(tr("Could not read %1: %2").arg(name, error));
             break;
         }
         History::forEach(bytes, [&words, history](Attempt&& attempt) {
@@ -232,11 +242,10 @@ void ProgressWindow::Form_Load() {
 
 void ProgressWindow::showTotals() {
     // A narrow window wraps the line between the three figures, never inside one.
-    ui->lblTotals->setText(
-        QStringLiteral("Attempts\u00a0today:\u00a0%1    This\u00a0week:\u00a0%2    All\u00a0time:\u00a0%3")
-            .arg(m_totals.today)
-            .arg(m_totals.thisWeek)
-            .arg(m_totals.allTime));
+    ui->lblTotals->setText(QStringLiteral("%1    %2    %3")
+                               .arg(nonBreaking(tr("Attempts today: %1").arg(m_totals.today)),
+                                    nonBreaking(tr("This week: %1").arg(m_totals.thisWeek)),
+                                    nonBreaking(tr("All time: %1").arg(m_totals.allTime))));
 }
 
 void ProgressWindow::fillTable() {
@@ -335,6 +344,19 @@ void ProgressWindow::addAttempt(const Attempt& attempt) {
         selectInChooser(attempt.word);
     }
     cboWord_Click();
+    if (ui->chkPractise->isChecked())
+        chooseNextWord();
+}
+
+void ProgressWindow::setWordList(const QList<ListedWord>& words) {
+    m_listed = words;
+    cboWord_Click();
+}
+
+std::optional<double> ProgressWindow::recordOf(const QString& word) const {
+    const auto found = std::find_if(m_listed.cbegin(), m_listed.cend(),
+                                    [&word](const ListedWord& listed) { return listed.word == word; });
+    return found == m_listed.cend() ? std::nullopt : found->record;
 }
 
 void ProgressWindow::addToFigures(const Attempt& attempt) {
@@ -384,7 +406,7 @@ void ProgressWindow::drawChart(const WordProgress* word) {
         delete axis;
     }
     if (!word) {
-        chart->setTitle(QStringLiteral("No finished words yet"));
+        chart->setTitle(tr("No finished words yet"));
         ui->chtAttempts->setAccessibleDescription(chart->title());
         return;
     }
@@ -406,38 +428,38 @@ void ProgressWindow::drawChart(const WordProgress* word) {
         highest = std::max(highest, points.last().y());
     }
     auto* times = new QLineSeries;
-    times->setName(run == 1 ? QStringLiteral("Time of each attempt")
-                            : QStringLiteral("Average time of each %1 attempts in a row").arg(run));
+    times->setName(run == 1 ? tr("Time of each attempt")
+                            : tr("Average time of each %n attempts in a row", nullptr, run));
     times->setPointsVisible(points.size() <= MarkedPoints);
     times->replace(points);
     chart->addSeries(times);
     const QLocale locale = QLocale::system();
-    connect(times, &QLineSeries::hovered, this,
-            [this, word = word->word, run, locale](const QPointF& point, bool over) {
-                const auto found = std::find_if(m_words.cbegin(), m_words.cend(),
-                                                [&word](const WordProgress& shown) { return shown.word == word; });
-                const qsizetype first = qRound64(point.x()) / run * run;
-                if (!over || found == m_words.cend() || point.x() < -0.5 || first >= found->attempts.size()) {
-                    QToolTip::hideText();
-                    return;
-                }
-                const QList<Attempt>& shown = found->attempts;
-                const auto when = [&](qsizetype i) {
-                    return locale.toString(shown[i].when.toLocalTime(), QLocale::ShortFormat);
-                };
-                const qsizetype last = std::min(shown.size(), first + run) - 1;
-                QToolTip::showText(QCursor::pos(),
-                                   run == 1 ? QStringLiteral("%1: %2 s").arg(when(first), timeText(shown[first]))
-                                            : QStringLiteral("%1 to %2: %3 s on average")
-                                                  .arg(when(first), when(last))
-                                                  .arg(averageOfRun(shown, first, run), 0, 'f', 2),
-                                   ui->chtAttempts);
-            });
+    connect(
+        times, &QLineSeries::hovered, this, [this, word = word->word, run, locale](const QPointF& point, bool over) {
+            const auto found = std::find_if(m_words.cbegin(), m_words.cend(),
+                                            [&word](const WordProgress& shown) { return shown.word == word; });
+            const qsizetype first = qRound64(point.x()) / run * run;
+            if (!over || found == m_words.cend() || point.x() < -0.5 || first >= found->attempts.size()) {
+                QToolTip::hideText();
+                return;
+            }
+            const QList<Attempt>& shown = found->attempts;
+            const auto when = [&](qsizetype i) {
+                return locale.toString(shown[i].when.toLocalTime(), QLocale::ShortFormat);
+            };
+            const qsizetype last = std::min(shown.size(), first + run) - 1;
+            QToolTip::showText(QCursor::pos(),
+                               run == 1
+                                   ? tr("%1: %2 s").arg(when(first), timeText(shown[first]))
+                                   : tr("%1 to %2: %3 s on average")
+                                         .arg(when(first), when(last), secondsText(averageOfRun(shown, first, run))),
+                               ui->chtAttempts);
+        });
 
-    const std::optional<double> record = m_recordOf(word->word);
+    const std::optional<double> record = recordOf(word->word);
     if (record) {
         auto* line = new QLineSeries;
-        line->setName(QStringLiteral("Record: %1 s").arg(*record));
+        line->setName(tr("Record: %1 s").arg(*record));
         line->setPen(QPen(Qt::darkGreen, 2, Qt::DashLine));
         line->append(-0.5, *record);
         line->append(double(count) - 0.5, *record);
@@ -452,8 +474,8 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     const bool oneDay = firstDay == lastDay;
     const QString format = oneDay ? hoursAndMinutes(locale) : locale.dateFormat(QLocale::ShortFormat);
     auto* order = new QCategoryAxis;
-    order->setTitleText(oneDay ? QStringLiteral("Attempts on %1").arg(locale.toString(firstDay, QLocale::ShortFormat))
-                               : QStringLiteral("Attempts by date"));
+    order->setTitleText(oneDay ? tr("Attempts on %1").arg(locale.toString(firstDay, QLocale::ShortFormat))
+                               : tr("Attempts by date"));
     order->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     order->setStartValue(-0.5);
     order->setRange(-0.5, double(count) - 0.5);
@@ -468,7 +490,7 @@ void ProgressWindow::drawChart(const WordProgress* word) {
         order->append(label, double(first));
     }
     auto* seconds = new QValueAxis;
-    seconds->setTitleText(QStringLiteral("Seconds"));
+    seconds->setTitleText(tr("Seconds"));
     // Nice numbers may step by 0.05 s; "%g" shows them without rounding.
     seconds->setLabelFormat(QStringLiteral("%g"));
     seconds->setRange(0.0, highest > 0 ? highest * 1.15 : 1.0);
@@ -483,10 +505,10 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     const QString from = locale.toString(attempts.first().when.toLocalTime(), QLocale::ShortFormat);
     const QString to = locale.toString(attempts.last().when.toLocalTime(), QLocale::ShortFormat);
     ui->chtAttempts->setAccessibleDescription(
-        QStringLiteral("%1: %2, best %3 seconds, latest %4 seconds")
+        tr("%1: %2, best %3 seconds, latest %4 seconds")
             .arg(word->word,
-                 count == 1 ? QStringLiteral("1 attempt, on %1").arg(from)
-                            : QStringLiteral("%1 attempts, from %2 to %3").arg(count).arg(from, to),
+                 count == 1 ? tr("1 attempt, on %1").arg(from)
+                            : tr("%n attempts, from %1 to %2", nullptr, int(count)).arg(from, to),
                  timeText(word->best), timeText(attempts.last())));
 }
 
@@ -495,9 +517,7 @@ void ProgressWindow::cmdBack_Click() {
 }
 
 void ProgressWindow::setUpPractice() {
-    ui->chkPractise->setChecked(m_services.settings.read(AppTitle, Preference::Section,
-                                                         Preference::PractiseNeediestWord,
-                                                         QStringLiteral("0")) == QLatin1String("1"));
+    ui->chkPractise->setChecked(m_preferences.practiseNeediestWord());
     connect(ui->cmdPractise, &QPushButton::clicked, this, &ProgressWindow::cmdPractise_Click);
     connect(ui->chkPractise, &QCheckBox::clicked, this, &ProgressWindow::chkPractise_Click);
     // Enter on a row (or a double click) practises its word.
@@ -506,15 +526,16 @@ void ProgressWindow::setUpPractice() {
     });
 }
 
-bool ProgressWindow::goesOnToNeediestWord() const {
-    return ui->chkPractise->isChecked();
-}
-
-QStringList ProgressWindow::wordsByNeed() const {
-    QStringList words;
-    for (qsizetype index : byNeed(m_words))
-        words << m_words[index].word;
-    return words;
+// The word of the list that needs practice most.
+void ProgressWindow::chooseNextWord() {
+    for (qsizetype index : byNeed(m_words)) {
+        const QString& word = m_words[index].word;
+        if (std::any_of(m_listed.cbegin(), m_listed.cend(),
+                        [&word](const ListedWord& listed) { return listed.word == word; })) {
+            emit nextWordChosen(word);
+            return;
+        }
+    }
 }
 
 // Each word's place in the order of need, from 1, in the order of m_words.
@@ -532,17 +553,17 @@ void ProgressWindow::cmdPractise_Click() {
 }
 
 void ProgressWindow::chkPractise_Click() {
-    m_services.settings.write(AppTitle, Preference::Section, Preference::PractiseNeediestWord,
-                              ui->chkPractise->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    if (!m_preferences.setPractiseNeediestWord(ui->chkPractise->isChecked()))
+        m_services.dialogs.message(this, Preferences::writeFailureMessage());
 }
 
 void ProgressWindow::showLettersMissed() {
     QStringList lines;
     for (const MistakeCount& count : m_lettersMissed.mid(0, MistakesShown)) {
         const Mistake& m = count.mistake;
-        lines << (m.expected ? QStringLiteral("%1 typed as %2: %3").arg(shownLetter(m.expected), shownLetter(m.typed))
-                             : QStringLiteral("%1 typed past the end: %2").arg(shownLetter(m.typed)))
-                     .arg(timesText(count.times));
+        lines << (m.expected ? tr("%1 typed as %2: %3")
+                                   .arg(shownLetter(m.expected), shownLetter(m.typed), timesText(count.times))
+                             : tr("%1 typed past the end: %2").arg(shownLetter(m.typed), timesText(count.times)));
     }
     showList(ui->lstLetters, lines);
 }
@@ -552,9 +573,11 @@ void ProgressWindow::showPositionsMissed(const WordProgress* word) {
     if (word) {
         for (const MistakeCount& count : mistakesByPosition(*word).mid(0, MistakesShown)) {
             const Mistake& m = count.mistake;
-            lines << (m.expected ? QStringLiteral("Letter %1 (%2): %3").arg(m.position).arg(shownLetter(m.expected))
-                                 : QStringLiteral("Past the end (letter %1): %2").arg(m.position))
-                         .arg(timesText(count.times));
+            lines
+                << (m.expected
+                        ? tr("Letter %1 (%2): %3")
+                              .arg(QString::number(m.position), shownLetter(m.expected), timesText(count.times))
+                        : tr("Past the end (letter %1): %2").arg(QString::number(m.position), timesText(count.times)));
         }
     }
     showList(ui->lstPositions, lines);

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "progress/progressfigures.h"
+#include "platform/preferences.h"
 #include "platform/services.h"
 
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -21,31 +21,34 @@ class ProgressWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // The word's record as the main window holds it; nothing for none.
-    using RecordOf = std::function<std::optional<double>(const QString& word)>;
+    // A word of the main window's list and its record in seconds, if it has one.
+    struct ListedWord {
+        QString word;
+        std::optional<double> record;
+    };
 
-    ProgressWindow(Services& services, RecordOf recordOf, QWidget* parent = nullptr);
+    explicit ProgressWindow(Services& services, QWidget* parent = nullptr);
     ~ProgressWindow() override;
-
-    // Whether the tick box asks for the word that needs practice most after
-    // each finished word.
-    bool goesOnToNeediestWord() const;
-    // Every word with a history, the one that needs practice most first.
-    QStringList wordsByNeed() const;
 
 signals:
     // The typist asked to practise this word.
     void practiseChosen(const QString& word);
+    // With the tick box ticked, after each finished word: the listed word
+    // that needs practice most, to be typed next.
+    void nextWordChosen(const QString& word);
 
 public slots:
     // Reads history.csv afresh and shows it.
     void Form_Load();
+    // The words of the main window's list, each with its record, whenever
+    // they change.
+    void setWordList(const QList<ProgressWindow::ListedWord>& words);
     // Shows this word's attempts, when it has any, until the typist chooses
     // another word here.
     void showWord(const QString& word);
     // Adds a finished word, just kept in history.csv, without reading the
     // file again, and shows that word unless the typist chose another one
-    // here since showWord.
+    // here since showWord. With the tick box ticked, announces the next word.
     void addAttempt(const Attempt& attempt);
     void cboWord_Click();
     void cmdBack_Click();
@@ -66,6 +69,8 @@ private:
     void drawChart(const WordProgress* word);
     void setUpPractice();
     QList<int> needRanks() const;
+    void chooseNextWord();
+    std::optional<double> recordOf(const QString& word) const;
     void showLettersMissed();
     void showPositionsMissed(const WordProgress* word);
 
@@ -73,7 +78,8 @@ private:
     QStandardItemModel* m_table;
 
     Services& m_services;
-    RecordOf m_recordOf;
+    Preferences m_preferences;
+    QList<ListedWord> m_listed;
     QList<WordProgress> m_words;
     AttemptTotals m_totals;
     QList<MistakeCount> m_lettersMissed;

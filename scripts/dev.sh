@@ -13,6 +13,11 @@ case "$mode" in run|test) ;; *) usage ;; esac
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-charts-dev libgl-dev
+    # The windows' catalogues (lupdate, lrelease and their CMake package) and
+    # Qt's own translations of its dialogs.
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    # msgfmt, which merges the translations into the menu entry and metainfo.
+    gettext
     fonts-liberation2
     # Qt Charts' CMake package needs Qt OpenGL's, which qt6-charts-dev does
     # not bring along.

@@ -180,7 +180,7 @@ void TestDesktopSession::signalSavesAndEnds() {
         second.setWorkingDirectory(work);
         second.start(QStringLiteral(TAPMETER_PROGRAM), {});
         QByteArray said;
-        QTRY_VERIFY_WITH_TIMEOUT((said += second.readAllStandardError()).contains(AlreadyRunningMessage.toUtf8()),
+        QTRY_VERIFY_WITH_TIMEOUT((said += second.readAllStandardError()).contains(alreadyRunningMessage().toUtf8()),
                                  60000);
         // Its message box is open: ending the session closes it.
         QVERIFY(kill(pid_t(second.processId()), SIGTERM) == 0 && second.waitForFinished(60000));

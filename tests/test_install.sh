@@ -48,7 +48,8 @@ cmake --install "$build" --prefix "$prefix" >"$work/install.log" || {
 
 # The program, its sounds, texts and icons, its menu entry, metainfo and manual.
 [ -x "$program" ] || fail "the program is not installed as an executable"
-for file in type.wav mistake.wav reset.wav newrecord.wav whatsnew.txt information.txt; do
+for file in type.wav mistake.wav reset.wav newrecord.wav whatsnew.txt information.txt \
+    whatsnew_pl.txt information_pt_BR.txt; do
     expect_file "$datadir/tapmeter/$file"
     cmp -s "$shipped/$file" "$build/run/$file" || fail "$file differs from the one the program uses"
 done
@@ -59,6 +60,8 @@ svg=$prefix/$datadir/icons/hicolor/scalable/apps/$app_id.svg
 grep -q '<svg' "$svg" 2>/dev/null || fail "no scalable icon $svg"
 appstreamcli validate --no-net "$prefix/$datadir/metainfo/$app_id.metainfo.xml" >"$work/metainfo.log" ||
     fail "appstreamcli rejects the metainfo: $(cat "$work/metainfo.log")"
+grep -q '<summary xml:lang="ru">' "$prefix/$datadir/metainfo/$app_id.metainfo.xml" ||
+    fail "the metainfo has no Russian summary"
 manual=$prefix/$mandir/man1/tapmeter.1.gz
 gzip -dc "$manual" 2>/dev/null | grep -q -- 'version' || fail "no manual page $manual with the options"
 
@@ -67,6 +70,8 @@ if [ -f "$desktop" ]; then
     desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
     grep -qx "Exec=$program" "$desktop" || fail "the menu entry does not start the installed program"
     grep -qx "Icon=$app_id" "$desktop" || fail "the menu entry does not name the installed icon"
+    grep -q '^Comment\[pl\]=' "$desktop" || fail "the menu entry has no Polish comment"
+    grep -q '^Keywords\[de\]=' "$desktop" || fail "the menu entry has no German keywords"
 else
     fail "no menu entry $desktop"
 fi
@@ -160,7 +165,9 @@ for results in ':::house\r\n4.3\r\nna\r\nKim\r\n' ''; do
 done
 # The hidden lock of a killed copy (and the one Qt takes while removing a
 # stale lock) may stay; the next start takes them over.
-[ "$(find "$folder" -mindepth 1 -maxdepth 1 ! -name '.tapmeter.lock*' | wc -l)" -eq 7 ] ||
+# Its own: the shipped files and results.dat.
+own=$(($(find "$shipped" -mindepth 1 -maxdepth 1 | wc -l) + 1))
+[ "$(find "$folder" -mindepth 1 -maxdepth 1 ! -name '.tapmeter.lock*' | wc -l)" -eq "$own" ] ||
     fail "the folder holds other files than its own: $(ls -A "$folder")"
 
 # A data directory of the user's own choosing is honoured; a relative one is not.

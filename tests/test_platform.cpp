@@ -1,5 +1,6 @@
 #include "platform/datetext.h"
 #include "platform/qtclock.h"
+#include "platform/preferences.h"
 #include "platform/qtsettingsstore.h"
 
 #include <QFile>
@@ -27,10 +28,15 @@ void TestPlatform::settingsLiveInAPerUserIniFile() {
     QFile file(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tapmeter/Tapmeter.ini");
     file.remove();
     QtSettingsStore store;
-    QCOMPARE(store.read("Tapmeter", "Settings", "Sounds", "0"), "0");
-    QVERIFY(store.write("Tapmeter", "Settings", "Sounds", "1"));
-    QCOMPARE(QtSettingsStore().read("Tapmeter", "Settings", "Sounds", "0"), "1");
-    QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("[Settings]\nSounds=1\n"));
+    Preferences preferences(store);
+    QCOMPARE(QList({preferences.sounds(), preferences.caseSensitive(), int(preferences.practiseNeediestWord())}),
+             QList({0, 0, 0}));
+    QVERIFY(preferences.setSounds(1) && preferences.setCaseSensitive(2) && preferences.setPractiseNeediestWord(true));
+    QtSettingsStore another;
+    const Preferences read(another);
+    QCOMPARE(QList({read.sounds(), read.caseSensitive(), int(read.practiseNeediestWord())}), QList({1, 2, 1}));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), "[Settings]\nCaseSensitive=2\nPractiseNeediestWord=1\nSounds=1\n");
 }
 
 // What a kill during a settings write leaves beside Tapmeter.ini, or what else may be found there. Qt's own writer

@@ -396,6 +396,28 @@ private slots:
         h.start(); // the program's next run
         QVERIFY(openProgress(h).find<QCheckBox>("chkPractise")->isChecked());
     }
+
+    // A record broken while Progress is open moves the chart's record line at once.
+    void recordLineFollowsANewRecord() {
+        Form1Harness h;
+        h.fakes.dialogs.promptAnswers << "Ann";
+        const ProgressControls p = openProgress(h, resultLines("cat 9 na na"), {attempt("cat", "9.2")});
+        h.type("c");
+        h.ticks(4);
+        h.type("at");
+        QCOMPARE(h.ui->Text2->text(), "0.4");
+        QCOMPARE(p.chtAttempts->chart()->series().value(1)->name(), "Record: 0.4 s");
+    }
+
+    // A tick that cannot be remembered is told at once; the box stays ticked for this run.
+    void tickBoxNotRememberedIsTold() {
+        Form1Harness h;
+        h.fakes.settings.refusedKeys << "PractiseNeediestWord";
+        const ProgressControls p = openProgress(h, resultLines("cat - na na"));
+        p.find<QCheckBox>("chkPractise")->click();
+        QCOMPARE(h.fakes.dialogs.messages(), QStringList{"Could not save the settings in Tapmeter.ini."});
+        QVERIFY(p.find<QCheckBox>("chkPractise")->isChecked());
+    }
 };
 
 QTEST_MAIN(TestProgress)

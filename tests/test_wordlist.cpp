@@ -21,6 +21,8 @@ private slots:
     void script();
     void storedPreferences_data();
     void storedPreferences();
+    void preferenceNotSavedIsTold_data();
+    void preferenceNotSavedIsTold();
 };
 
 void TestWordList::script_data() {
@@ -160,6 +162,24 @@ void TestWordList::storedPreferences() {
     QVERIFY(h.form->close());
     QCOMPARE(h.setting("Sounds"), state == Qt::Checked ? "0" : "1");
     QCOMPARE(h.setting("CaseSensitive"), QString::number(state == Qt::PartiallyChecked ? 2 : state == Qt::Checked));
+}
+
+void TestWordList::preferenceNotSavedIsTold_data() {
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("Sounds") << "Sounds";
+    QTest::newRow("Case sensitive") << "CaseSensitive";
+}
+
+// Each check box that cannot be stored is told at "Save", and results.dat is
+// saved all the same.
+void TestWordList::preferenceNotSavedIsTold() {
+    QFETCH(QString, refused);
+    Form1Harness h;
+    h.fakes.settings.refusedKeys << refused;
+    h.start(resultLines("cat - na na"));
+    h.ui->Command4->click();
+    QCOMPARE(h.fakes.dialogs.messages(), QStringList{"Could not save the settings in Tapmeter.ini."});
+    QCOMPARE(h.fakes.files.writes, 1);
 }
 
 QTEST_MAIN(TestWordList)

@@ -2,7 +2,6 @@
 #include "ui_form1.h"
 
 #include "platform/accessibility.h"
-#include "platform/apptitle.h"
 #include "about/form2.h"
 #include "merge/form3.h"
 #include "progress/progresswindow.h"
@@ -36,16 +35,6 @@ int characterCode(const QKeyEvent* key) {
     }
 }
 
-// A stored preference: "0", "1" and "2" are check box values, anything else
-// reads as 0.
-int preferenceValue(const QString& text) {
-    if (text == QLatin1String("1"))
-        return 1;
-    if (text == QLatin1String("2"))
-        return 2;
-    return 0;
-}
-
 } // namespace
 
 int checkValue(const QCheckBox* box) {
@@ -69,7 +58,8 @@ Form1::Form1(Services& services, QWidget* parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::Form1>())
     , Timer1(new QTimer(this))
-    , m_services(services) {
+    , m_services(services)
+    , m_preferences(services.settings) {
     // Before the first window, so that a screen reader meets About, Progress
     // and Update Results as windows whichever is opened first.
     exposeWithWindowRole();
@@ -133,9 +123,8 @@ void Form1::Form_Load() {
     const QSignalBlocker blockCombo3(ui->Combo3);
     ui->Combo2->clear();
     ui->Combo3->clear();
-    ui->Combo2->addItems({QStringLiteral("-"), QStringLiteral("Stop"), QStringLiteral("Reset")});
-    ui->Combo3->addItems(
-        {QStringLiteral("Words written"), QStringLiteral("Time passed"), QStringLiteral("Letters written")});
+    ui->Combo2->addItems({QStringLiteral("-"), tr("Stop"), tr("Reset")});
+    ui->Combo3->addItems({tr("Words written"), tr("Time passed"), tr("Letters written")});
     ui->Combo2->setCurrentIndex(0);
     ui->Combo3->setCurrentIndex(0);
     // The limits are still empty here, so the limit box starts empty.
@@ -145,11 +134,8 @@ void Form1::Form_Load() {
     SinceLastLetter = 0.0;
     BackspacePending = false;
 
-    SettingsStore& settings = m_services.settings;
-    setCheckValue(ui->Check1, preferenceValue(settings.read(AppTitle, Preference::Section, Preference::Sounds,
-                                                            QStringLiteral("0"))));
-    setCheckValue(ui->Check2, preferenceValue(settings.read(AppTitle, Preference::Section, Preference::CaseSensitive,
-                                                            QStringLiteral("0"))));
+    setCheckValue(ui->Check1, m_preferences.sounds());
+    setCheckValue(ui->Check2, m_preferences.caseSensitive());
 
     LoadResults();
 }
@@ -157,9 +143,8 @@ void Form1::Form_Load() {
 bool Form1::Form_Unload() {
     if (SaveAll())
         return true;
-    return m_services.dialogs.confirm(this, m_saveFailure.trimmed() +
-                                                QStringLiteral("\r\n\r\nClose Tapmeter anyway? What could not be "
-                                                               "saved will be lost."));
+    return m_services.dialogs.confirm(this, m_saveFailure.trimmed() + QStringLiteral("\r\n\r\n") +
+                                                tr("Close Tapmeter anyway? What could not be saved will be lost."));
 }
 
 bool Form1::sendToUpdateResults() {
@@ -231,8 +216,13 @@ void Form1::mnuAbout_Click() {
 }
 
 void Form1::mnuUpdate_Click() {
-    if (!m_form3)
-        m_form3 = new Form3(m_services, Source1Table, Source2Table, this, [this] { LoadResults(); });
+    if (!m_form3) {
+        m_form3 = new Form3(m_services);
+        // Whichever file was merged into, the word list is read again.
+        connect(m_form3, &Form3::source2Written, this, &Form1::LoadResults);
+        // "Back!" and the close box alike give the main window back.
+        connect(m_form3, &Form3::closed, this, [this] { setEnabled(true); });
+    }
     m_form3->show();
     m_form3->raise();
     m_form3->activateWindow();

@@ -2,6 +2,7 @@
 
 #include "database/recordtable.h"
 #include "merge/sourcemerge.h"
+#include "platform/preferences.h"
 #include "platform/services.h"
 #include "progress/history.h"
 
@@ -107,19 +108,19 @@ private:
     void connectHandlers();
     void keepAttempt(const Attempt& attempt);
     void noteMistake(const QString& typed, bool correct);
-    void goOnToNeediestWord();
+    void goOnToWord(const QString& word);
+    void showWordListInProgress();
     int listIndexOf(const QString& word) const;
 
-    // The controls, handlers, run variables and tables keep the names the
-    // windows were designed with (Text1, Timer1_Timer, SinceLastLetter,
-    // Source1Table), the same in every window; all else is m_-prefixed.
+    // The controls, handlers and run variables keep the names the windows
+    // were designed with (Text1, Timer1_Timer, SinceLastLetter), the same in
+    // every window; all else is m_-prefixed.
     std::unique_ptr<Ui::Form1> ui;
     QTimer* Timer1;
 
     Services& m_services;
+    Preferences m_preferences;
     WordTable m_wordTable;
-    SourceTable Source1Table;
-    SourceTable Source2Table;
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;
     QPointer<ProgressWindow> m_progress;

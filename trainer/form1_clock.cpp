@@ -7,7 +7,9 @@
 #include <QTimer>
 
 namespace {
-const QString StoppedMessage = QStringLiteral("- STOPPED -");
+QString stoppedMessage() {
+    return Form1::tr("- STOPPED -");
+}
 
 enum Action { NoAction = 0, StopAction = 1 };
 enum Criterion { WordsWritten = 0, TimePassed = 1, LettersWritten = 2 };
@@ -25,7 +27,7 @@ void Form1::Timer1_Timer() {
     if (ui->Combo2->currentIndex() == StopAction) {
         // The clock stands still while the message is open.
         Timer1->stop();
-        m_services.dialogs.message(this, StoppedMessage);
+        m_services.dialogs.message(this, stoppedMessage());
         Timer1->start();
     } else {
         Command1_Click();
@@ -53,7 +55,7 @@ bool Form1::runAutomaticActionAfterChange() {
         return false;
     if (action == StopAction) {
         // The clock keeps counting while this message is open.
-        m_services.dialogs.message(this, StoppedMessage);
+        m_services.dialogs.message(this, stoppedMessage());
         return false;
     }
     Command1_Click();

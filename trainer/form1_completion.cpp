@@ -49,13 +49,13 @@ void Form1::CheckWordFinished() {
             setTextFromStart(ui->Text3, AnsiText::toStorableLine(m_services.clock.nowText()));
             if (soundsOn())
                 m_services.sound.play(QStringLiteral("newrecord.wav"), true);
-            const QString name =
-                m_services.dialogs.prompt(this, QStringLiteral("YOU BROKE THE RECORD!!!! ") + ui->Label3->text() +
-                                                    QStringLiteral(" seconds! Please enter your name:"));
+            const QString name = m_services.dialogs.prompt(
+                this, tr("YOU BROKE THE RECORD!!!! %1 seconds! Please enter your name:").arg(ui->Label3->text()));
             setTextFromStart(ui->Text4, storableName(name));
             m_wordTable.FastestTime[slot] = ui->Text2->text();
             m_wordTable.RecordDate[slot] = ui->Text3->text();
             m_wordTable.RecordName[slot] = ui->Text4->text();
+            showWordListInProgress();
             // The session ended while the box was open, and what was saved
             // then lacks the record.
             if (m_sessionEnded)
@@ -66,5 +66,4 @@ void Form1::CheckWordFinished() {
     ui->Label9->setText(ui->Label3->text());
     Command1_Click();
     keepAttempt(attempt);
-    goOnToNeediestWord();
 }

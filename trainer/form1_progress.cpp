@@ -9,15 +9,11 @@
 
 void Form1::mnuProgress_Click() {
     if (!m_progress) {
-        m_progress = new ProgressWindow(m_services, [this](const QString& word) -> std::optional<double> {
-            for (int i = 0; i < ui->Combo1->count() && RecordTable::isSlot(i); ++i) {
-                if (ui->Combo1->itemText(i) == word && m_wordTable.FastestTime[i] != NoRecordTime)
-                    return leadingNumber(m_wordTable.FastestTime[i]);
-            }
-            return std::nullopt;
-        });
+        m_progress = new ProgressWindow(m_services);
         placeBeside(m_progress, this);
         connect(m_progress, &ProgressWindow::practiseChosen, this, &Form1::practiseWord);
+        connect(m_progress, &ProgressWindow::nextWordChosen, this, &Form1::goOnToWord);
+        showWordListInProgress();
     }
     m_progress->showWord(ui->Combo1->currentText());
     m_progress->show();
@@ -32,10 +28,10 @@ void Form1::keepAttempt(const Attempt& attempt) {
         if (!m_historyFailureTold) {
             m_historyFailureTold = true;
             m_services.dialogs.message(
-                this, QStringLiteral("Could not add the finished word to %1: %2\r\n\r\nTyping goes on, but finished "
-                                     "words are not kept for the Progress window until the file can be written. "
-                                     "This is the only time Tapmeter tells you while it runs.")
-                          .arg(History::ownFileName(), error));
+                this, tr("Could not add the finished word to %1: %2").arg(History::ownFileName(), error) +
+                          QStringLiteral("\r\n\r\n") +
+                          tr("Typing goes on, but finished words are not kept for the Progress window until the "
+                             "file can be written. This is the only time Tapmeter tells you while it runs."));
         }
         return;
     }
@@ -55,8 +51,7 @@ void Form1::practiseWord(const QString& word) {
     const int index = listIndexOf(word);
     if (index < 0) {
         m_services.dialogs.message(
-            this, QStringLiteral("\"%1\" is no longer in the word list. Add it again with Add word to practise it.")
-                      .arg(word));
+            this, tr("\"%1\" is no longer in the word list. Add it again with Add word to practise it.").arg(word));
         return;
     }
     selectWord(index);
@@ -65,16 +60,22 @@ void Form1::practiseWord(const QString& word) {
     ui->Text1->setFocus();
 }
 
-// With the Progress window's tick box ticked, the word that needs practice
-// most of those in the list comes next.
-void Form1::goOnToNeediestWord() {
-    if (!m_progress || !m_progress->goesOnToNeediestWord())
+// The word Progress chose to come next, while the typist goes on typing.
+void Form1::goOnToWord(const QString& word) {
+    const int index = listIndexOf(word);
+    if (index >= 0)
+        selectWord(index);
+}
+
+// Progress learns of every change to the word list and its records.
+void Form1::showWordListInProgress() {
+    if (!m_progress)
         return;
-    for (const QString& word : m_progress->wordsByNeed()) {
-        const int index = listIndexOf(word);
-        if (index >= 0) {
-            selectWord(index);
-            return;
-        }
+    QList<ProgressWindow::ListedWord> words;
+    for (int i = 0; i < ui->Combo1->count() && RecordTable::isSlot(i); ++i) {
+        const QString& time = m_wordTable.FastestTime[i];
+        words.append({ui->Combo1->itemText(i),
+                      time == NoRecordTime ? std::nullopt : std::optional<double>(leadingNumber(time))});
     }
+    m_progress->setWordList(words);
 }

@@ -47,7 +47,7 @@ void Form1::Text1_Change() {
 void Form1::showMatch(bool correct) {
     ui->Shape1->setFillColor(correct ? Green : Red);
     // What the colour says, for screen readers.
-    ui->Shape1->setAccessibleDescription(correct ? QStringLiteral("correct so far") : QStringLiteral("wrong letter"));
+    ui->Shape1->setAccessibleDescription(correct ? tr("correct so far") : tr("wrong letter"));
 }
 
 // Notes the letter that went wrong as the text turns from a correct

@@ -3,7 +3,6 @@
 #include "trainer/form1.h"
 #include "ui_form1.h"
 
-#include "platform/apptitle.h"
 #include "database/resultsformat.h"
 #include "platform/windowstyle.h"
 #include "database/wordrules.h"
@@ -12,21 +11,23 @@ namespace {
 
 const QString ResultsCopyName = ResultsFormat::copyPathOf(ResultsFormat::FileName);
 
-const QString UnreadableMessage =
-    QStringLiteral("results.dat cannot be read: it may not be yours to read, not be a file, or the disk failed.\r\n"
-                   "Tapmeter will not save over it until \"Load\" can read it.");
+QString unreadableMessage() {
+    return Form1::tr("results.dat cannot be read: it may not be yours to read, not be a file, or the disk "
+                     "failed.") +
+           QStringLiteral("\r\n") + Form1::tr("Tapmeter will not save over it until \"Load\" can read it.");
+}
 
 QString unusedLinesMessage(int recordsDropped) {
-    const QString what =
-        recordsDropped > 0
-            ? QStringLiteral("results.dat holds %1 words, but the list keeps only the first %2.\r\n"
-                             "The other %3 words will be dropped the next time the list is saved.")
-                  .arg(RecordTable::Slots + recordsDropped)
-                  .arg(RecordTable::Slots)
-                  .arg(recordsDropped)
-            : QStringLiteral("results.dat holds lines Tapmeter cannot use; they will not be saved again.");
-    return what + QStringLiteral("\r\nA copy of the file as it is now will be kept as ") + ResultsCopyName +
-           QStringLiteral(".");
+    const QString what = recordsDropped > 0
+                             ? Form1::tr("results.dat holds %1 words, but the list keeps only the first %2.")
+                                       .arg(RecordTable::Slots + recordsDropped)
+                                       .arg(RecordTable::Slots) +
+                                   QStringLiteral("\r\n") +
+                                   Form1::tr("The other %n words will be dropped the next time the list is saved.",
+                                             nullptr, recordsDropped)
+                             : Form1::tr("results.dat holds lines Tapmeter cannot use; they will not be saved again.");
+    return what + QStringLiteral("\r\n") +
+           Form1::tr("A copy of the file as it is now will be kept as %1.").arg(ResultsCopyName);
 }
 
 } // namespace
@@ -41,7 +42,7 @@ void Form1::LoadResults() {
         files.exists(name) && !empty ? ResultsFormat::readFile(files, name, m_wordTable) : std::nullopt;
     m_resultsUnreadable = files.exists(name) && !empty && !read;
     if (m_resultsUnreadable)
-        tellUser(UnreadableMessage);
+        tellUser(unreadableMessage());
     if (read) {
         const ResultsFormat::ReadOutcome& outcome = *read;
         {
@@ -65,18 +66,15 @@ void Form1::LoadResults() {
             tellUser(folded);
     }
     showWordCount();
+    showWordListInProgress();
 }
 
 bool Form1::SaveAll() {
     // Each value is tried, whatever becomes of the other.
-    SettingsStore& settings = m_services.settings;
-    const bool soundsStored =
-        settings.write(AppTitle, Preference::Section, Preference::Sounds, QString::number(checkValue(ui->Check1)));
-    const bool caseStored = settings.write(AppTitle, Preference::Section, Preference::CaseSensitive,
-                                           QString::number(checkValue(ui->Check2)));
-    m_saveFailure = soundsStored && caseStored
-                        ? QString()
-                        : QStringLiteral("Could not save the settings in %1.ini.\r\n").arg(AppTitle);
+    const bool soundsStored = m_preferences.setSounds(checkValue(ui->Check1));
+    const bool caseStored = m_preferences.setCaseSensitive(checkValue(ui->Check2));
+    m_saveFailure =
+        soundsStored && caseStored ? QString() : Preferences::writeFailureMessage() + QStringLiteral("\r\n");
 
     QString error;
     if (!saveResults(&error))
@@ -85,10 +83,10 @@ bool Form1::SaveAll() {
 }
 
 bool Form1::saveResults(QString* error) {
-    const QString failed = QStringLiteral("Could not save results.dat: ");
+    const auto failed = [this](const QString& reason) { return tr("Could not save results.dat: %1").arg(reason); };
     if (m_resultsUnreadable) {
-        *error = failed + QStringLiteral("it could not be read, and saving would replace what it holds. Make it "
-                                         "readable and press \"Load\" first.");
+        *error = failed(tr("it could not be read, and saving would replace what it holds. Make it readable and "
+                    "press \"Load\" first."));
         return false;
     }
     foldChangesOnDisk();
@@ -96,7 +94,7 @@ bool Form1::saveResults(QString* error) {
     if (m_keepCopyBeforeSave && files.isFile(ResultsFormat::FileName)) {
         QString copyError;
         if (!files.copyFile(ResultsFormat::FileName, ResultsCopyName, &copyError)) {
-            *error = failed + QStringLiteral("no copy of it could be kept as %1 (%2)").arg(ResultsCopyName, copyError);
+            *error = failed(tr("no copy of it could be kept as %1 (%2)").arg(ResultsCopyName, copyError));
             return false;
         }
         m_keepCopyBeforeSave = false;
@@ -104,7 +102,7 @@ bool Form1::saveResults(QString* error) {
     const QStringList lines = ResultsFormat::recordLines(m_wordTable, wordCount());
     QString writeError;
     if (!files.writeLines(ResultsFormat::FileName, lines, &writeError)) {
-        *error = failed + writeError;
+        *error = failed(writeError);
         return false;
     }
     noteResultsOnDisk();
@@ -122,7 +120,7 @@ void Form1::Command2_Click() {
 
 void Form1::Command4_Click() {
     if (SaveAll())
-        m_services.dialogs.message(this, QStringLiteral("Saved!"));
+        m_services.dialogs.message(this, tr("Saved!"));
     else
         m_services.dialogs.message(this, m_saveFailure.trimmed());
 }
@@ -144,9 +142,9 @@ int Form1::Combo1_KeyPress(int /*keyAscii*/) {
 
 void Form1::Command3_Click() {
     if (wordCount() >= RecordTable::Slots) {
-        m_services.dialogs.message(this, QStringLiteral("The word list is full: it holds %1 words. "
-                                                        "Remove a word before adding another.")
-                                             .arg(RecordTable::Slots));
+        m_services.dialogs.message(this,
+                                   tr("The word list is full: it holds %n words. Remove a word before adding another.",
+                                      nullptr, RecordTable::Slots));
         return;
     }
 
@@ -156,7 +154,7 @@ void Form1::Command3_Click() {
 
     QString word;
     for (;;) {
-        word = m_services.dialogs.prompt(this, QStringLiteral("Enter new word:"));
+        word = m_services.dialogs.prompt(this, tr("Enter new word:"));
         const WordProblem problem = checkNewWord(word, listed);
         if (problem == WordProblem::None)
             break;
@@ -175,6 +173,7 @@ void Form1::Command3_Click() {
     selectWord(wordCount() - 1);
     showWordCount();
     showWordLength();
+    showWordListInProgress();
 }
 
 void Form1::Command5_Click() {
@@ -190,6 +189,7 @@ void Form1::Command5_Click() {
     }
     showWordCount();
     showWordLength();
+    showWordListInProgress();
 }
 
 void Form1::RemoveTableSlot(int k) {
@@ -203,8 +203,8 @@ int Form1::wordCount() const {
 void Form1::showWordCount() {
     ui->Label10->setText(wordCountCaption(wordCount()));
     // A grey hint in the empty typing box, which is not its text.
-    ui->Text1->setPlaceholderText(wordCount() > 0 ? QStringLiteral("Type the word chosen on the right")
-                                                  : QStringLiteral("Add a word first, with Add word"));
+    ui->Text1->setPlaceholderText(wordCount() > 0 ? tr("Type the word chosen on the right")
+                                                  : tr("Add a word first, with Add word"));
 }
 
 void Form1::showWordLength() {

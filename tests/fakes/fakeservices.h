@@ -82,11 +82,14 @@ public:
         return values.value(application + u'/' + section + u'/' + key, defaultValue);
     }
     bool write(const QString& application, const QString& section, const QString& key, const QString& value) override {
+        if (refusedKeys.contains(key))
+            return false;
         values.insert(application + u'/' + section + u'/' + key, value);
         return true;
     }
 
     QMap<QString, QString> values;
+    QSet<QString> refusedKeys; // keys whose writes fail
 };
 
 class FakeClock final : public Clock {

@@ -1,0 +1,526 @@
+// The language of the windows: it follows the desktop's settings as Qt reads them, first match first, and stays
+// English when the desktop asks for no language the program speaks.
+#include "app/translations.h"
+#include "platform/qtdialogs.h"
+#include "tests/harness.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QString EnglishDescription =
+    QStringLiteral("A typing-speed trainer: type the chosen word, and the fastest time of each word is kept.");
+
+// The settings of the desktop's language: LANGUAGE, LC_ALL, LC_MESSAGES, LANG ("-" leaves one unset).
+struct DesktopLanguage {
+    QString language, all, messages, lang;
+};
+
+// The program's answer to --help under those settings.
+QStringList helpLines(const DesktopLanguage& desktop) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const std::pair<QString, QString> settings[] = {{QStringLiteral("LANGUAGE"), desktop.language},
+                                                    {QStringLiteral("LC_ALL"), desktop.all},
+                                                    {QStringLiteral("LC_MESSAGES"), desktop.messages},
+                                                    {QStringLiteral("LANG"), desktop.lang}};
+    for (const auto& [name, value] : settings) {
+        if (value == QLatin1String("-"))
+            environment.remove(name);
+        else
+            environment.insert(name, value);
+    }
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(TAPMETER_PROGRAM), {QStringLiteral("--help")});
+    if (!program.waitForFinished(60000))
+        program.kill();
+    return QString::fromUtf8(program.readAllStandardOutput()).split(QLatin1Char('\n'));
+}
+
+const QString Catalogues = QStringLiteral(TAPMETER_CATALOGUES);
+
+const QString HowToTranslate =
+    QStringLiteral("Run \"cmake --build build --target update_translations\", then translate each text in every "
+                   "translations/tapmeter_*.ts and remove its type=\"unfinished\" (docs/HACKING.md, \"Texts and "
+                   "languages\").");
+
+// One text of a catalogue and its translation, one form per plural form.
+struct Message {
+    QString context;
+    QString source;
+    bool finished = false;
+    QStringList forms;
+
+    QString named() const { return QStringLiteral("  [%1] \"%2\"").arg(context, source); }
+};
+
+QList<Message> readCatalogue(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<Message> messages;
+    QString context;
+    QXmlStreamReader xml(&file);
+    while (xml.readNextStartElement()) {
+        if (xml.name() == QLatin1String("TS"))
+            continue;
+        if (xml.name() != QLatin1String("context")) {
+            xml.skipCurrentElement();
+            continue;
+        }
+        while (xml.readNextStartElement()) {
+            if (xml.name() == QLatin1String("name")) {
+                context = xml.readElementText();
+                continue;
+            }
+            if (xml.name() != QLatin1String("message")) {
+                xml.skipCurrentElement();
+                continue;
+            }
+            Message message{context, QString(), false, {}};
+            while (xml.readNextStartElement()) {
+                if (xml.name() == QLatin1String("source")) {
+                    message.source = xml.readElementText();
+                } else if (xml.name() == QLatin1String("translation")) {
+                    message.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+                    QString text;
+                    while (xml.readNext() != QXmlStreamReader::EndElement ||
+                           xml.name() != QLatin1String("translation")) {
+                        if (xml.isCharacters())
+                            text += xml.text();
+                        else if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                            message.forms << xml.readElementText();
+                    }
+                    if (message.forms.isEmpty())
+                        message.forms << text;
+                } else {
+                    xml.skipCurrentElement();
+                }
+            }
+            messages << message;
+        }
+    }
+    return messages;
+}
+
+// The catalogue brought up to date with the code, in a copy: the committed one is left as it is.
+QList<Message> updatedCatalogue(const QString& language, const QTemporaryDir& dir) {
+    const QString name = QStringLiteral("tapmeter_%1.ts").arg(language);
+    const QString copy = dir.filePath(name);
+    QFile::copy(QDir(Catalogues).filePath(name), copy);
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(TAPMETER_LUPDATE),
+                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                   QStringLiteral("-no-obsolete"), QStringLiteral("@" TAPMETER_TRANSLATED_SOURCES),
+                   QStringLiteral("-ts"), copy});
+    if (!lupdate.waitForFinished(120000) || lupdate.exitCode() != 0)
+        return {};
+    return readCatalogue(copy);
+}
+
+// The placeholders of a text, in order: "%1", "%n", "%L2".
+QStringList placeholders(const QString& text) {
+    static const QRegularExpression placeholder(QStringLiteral("%(L?[0-9]{1,2}|n)"));
+    QStringList found;
+    for (const QRegularExpressionMatch& match : placeholder.globalMatch(text))
+        found << match.captured();
+    found.sort();
+    return found;
+}
+
+// How many Alt letters a text marks ("&&" is a plain "&").
+int altLetters(const QString& text) {
+    int marks = 0;
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&'))
+            continue;
+        if (text[i + 1] != QLatin1Char('&') && !text[i + 1].isSpace())
+            ++marks;
+        ++i;
+    }
+    return marks;
+}
+
+QStringList languages() {
+    return QStringLiteral(TAPMETER_LANGUAGES).split(QLatin1Char(','));
+}
+
+// How wide a control's text is drawn, its Alt letter's "&" left out.
+int textWidth(const QWidget* control, const QString& text) {
+    return control->fontMetrics().size(Qt::TextShowMnemonic, text).width();
+}
+
+// The room a control's rectangle leaves its text: up to the first control beside it that overlaps it. A control
+// wholly inside it, as the word length's number inside its caption, is no neighbour but shows in a gap of the text.
+int roomUpToNeighbour(const QWidget* control) {
+    int right = control->geometry().right();
+    for (const QWidget* sibling : control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QRect other = sibling->geometry();
+        if (sibling == control || !sibling->isVisible() || control->geometry().contains(other))
+            continue;
+        if (other.intersects(control->geometry()) && other.left() > control->geometry().left())
+            right = std::min(right, other.left() - 1);
+    }
+    return right - control->geometry().left() + 1;
+}
+
+// What of a control's text is cut off, as "Name \"text\" needs 80 px, has 59"; empty when it all shows.
+QString cutText(QWidget* control) {
+    const auto shortOf = [control](const QString& text, int needed, int room) {
+        return needed <= room ? QString()
+                              : QStringLiteral("%1 \"%2\" needs %3 px, has %4")
+                                    .arg(control->objectName(), text, QString::number(needed), QString::number(room));
+    };
+    const int room = roomUpToNeighbour(control) - (control->width() - control->contentsRect().width());
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        const QString text = label->text();
+        if (label->wordWrap()) {
+            const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(), Qt::TextWordWrap, text);
+            return needed.height() > label->contentsRect().height()
+                       ? shortOf(text, needed.height(), label->contentsRect().height()) + QStringLiteral(" (height)")
+                       : shortOf(text, needed.width(), room);
+        }
+        for (const QWidget* inside : label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (inside == label || !label->geometry().contains(inside->geometry()))
+                continue;
+            // "Word length:      chars.": the words before the gap end before the number begins.
+            const QString before = text.section(QStringLiteral("   "), 0, 0);
+            const QString cut = shortOf(before, textWidth(label, before), inside->x() - label->x());
+            if (!cut.isEmpty() || text.size() - text.trimmed().size() > 0 || !text.contains(QStringLiteral("   ")))
+                return cut.isEmpty() ? QStringLiteral("%1 \"%2\" has no gap for %3")
+                                           .arg(label->objectName(), text, inside->objectName())
+                                     : cut;
+        }
+        return shortOf(text, textWidth(label, text), room);
+    }
+    if (auto* box = qobject_cast<QCheckBox*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        const QRect contents = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+        return shortOf(box->text(), textWidth(box, box->text()), room - contents.left());
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        return shortOf(button->text(), textWidth(button, button->text()), contents.width());
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel;
+        const QRect title =
+            frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+        return shortOf(frame->title(), title.right() + 1, frame->width());
+    }
+    if (auto* list = qobject_cast<QComboBox*>(control); list && !list->isEditable()) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QRect field =
+            list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+        QStringList cut;
+        for (const QString& entry : entries(list))
+            cut << shortOf(entry, textWidth(list, entry), field.width());
+        cut.removeAll(QString());
+        return cut.join(QStringLiteral("; "));
+    }
+    return QString();
+}
+
+// The texts of a window's controls and menu entries that do not show whole.
+QStringList cutTexts(QWidget* window) {
+    QStringList cut;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->isVisible())
+            cut << cutText(control);
+    }
+    if (auto* menus = window->findChild<QMenuBar*>()) {
+        for (QAction* entry : menus->actions()) {
+            if (!menus->rect().contains(menus->actionGeometry(entry)))
+                cut << QStringLiteral("menu entry \"%1\" is off the menu bar").arg(entry->text());
+        }
+    }
+    cut.removeAll(QString());
+    return cut;
+}
+
+// The Alt letters that more than one control of the window marks.
+QStringList sharedAltLetters(QWidget* window) {
+    QStringList texts;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (auto* label = qobject_cast<QLabel*>(control); label && label->buddy())
+            texts << label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            texts << button->text();
+        else if (auto* frame = qobject_cast<QGroupBox*>(control))
+            texts << frame->title();
+    }
+    if (auto* menus = window->findChild<QMenuBar*>()) {
+        for (QAction* entry : menus->actions())
+            texts << entry->text();
+    }
+    QMap<QChar, QStringList> byLetter;
+    for (const QString& text : texts) {
+        static const QRegularExpression mark(QStringLiteral("&([^&\\s])"));
+        for (const QRegularExpressionMatch& letter :
+             mark.globalMatch(text.toLower().replace(QLatin1String("&&"), QString())))
+            byLetter[letter.captured(1).at(0)] << text;
+    }
+    QStringList shared;
+    for (auto letter = byLetter.cbegin(); letter != byLetter.cend(); ++letter) {
+        if (letter->size() > 1)
+            shared << QStringLiteral("Alt+%1: %2").arg(letter.key(), letter->join(QStringLiteral(", ")));
+    }
+    return shared;
+}
+
+// Every window of the program in the language, opened as the user opens them; each window is handed to check.
+void inEveryWindow(const std::function<void(QWidget* window)>& checkWindow) {
+    int checked = 0;
+    const auto check = [&](QWidget* window) {
+        ++checked;
+        checkWindow(window);
+    };
+    Form1Harness h;
+    h.fakes.dialogs.promptAnswers << QStringLiteral("Ann");
+    h.start(resultLines(QStringLiteral("cat - na na")));
+    h.form->show();
+    h.type(QStringLiteral("cat"));
+    check(h.form.get());
+    h.ui->mnuAbout->trigger();
+    check(shownWindow("Form2"));
+    h.ui->mnuProgress->trigger();
+    check(shownWindow("ProgressWindow"));
+    h.openWindow();
+    check(h.window);
+    // The name prompt of the record just typed, as the desktop shows it.
+    QTimer::singleShot(0, [&check] {
+        if (auto* prompt = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            check(prompt);
+            prompt->reject();
+        }
+    });
+    QtDialogs().prompt(h.form.get(), h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt).value(0));
+    QCOMPARE(checked, 5);
+}
+
+} // namespace
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+
+private slots:
+    void helpSpeaksTheDesktopLanguage_data();
+    void helpSpeaksTheDesktopLanguage();
+    void everyTextHasAFinishedTranslation_data();
+    void everyTextHasAFinishedTranslation();
+    void translationsKeepPlaceholdersAndAltLetters_data();
+    void translationsKeepPlaceholdersAndAltLetters();
+    void everyTextShowsWhole_data();
+    void everyTextShowsWhole();
+    void noTwoControlsShareAnAltLetter_data();
+    void noTwoControlsShareAnAltLetter();
+    void aboutTextsFollowTheLanguage_data();
+    void aboutTextsFollowTheLanguage();
+    void cleanup();
+};
+
+void TestTranslations::cleanup() {
+    // Back to English for the next language.
+    qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
+}
+
+void TestTranslations::helpSpeaksTheDesktopLanguage_data() {
+    QTest::addColumn<DesktopLanguage>("desktop");
+    QTest::addColumn<QString>("usage");       // how the first line begins: Qt's own text
+    QTest::addColumn<QString>("description"); // how the program describes itself: its own text
+    const QString german = QStringLiteral("Ein Trainer für die Tippgeschwindigkeit");
+    const QString polish = QStringLiteral("Trener szybkości pisania");
+    QTest::newRow("LANGUAGE") << DesktopLanguage{"de", "-", "-", "C.UTF-8"} << "Aufruf:" << german;
+    QTest::newRow("LANGUAGE over LANG") << DesktopLanguage{"pl", "-", "-", "de_DE.UTF-8"} << "Sposób użycia:" << polish;
+    QTest::newRow("first spoken language of LANGUAGE")
+        << DesktopLanguage{"ja:ko:pl:de", "-", "-", "-"} << "Sposób użycia:" << polish;
+    QTest::newRow("English before a spoken language")
+        << DesktopLanguage{"en_GB:de", "-", "-", "-"} << "Usage:" << EnglishDescription;
+    QTest::newRow("LC_ALL over LC_MESSAGES") << DesktopLanguage{"-", "ru_RU.UTF-8", "de_DE.UTF-8", "-"}
+                                             << "Использование:" << QStringLiteral("Тренажёр скорости печати");
+    QTest::newRow("LC_MESSAGES over LANG") << DesktopLanguage{"-", "-", "fr_FR.UTF-8", "de_DE.UTF-8"}
+                                           << "Utilisation :" << QStringLiteral("Un entraîneur de vitesse de frappe");
+    QTest::newRow("LANG with a region") << DesktopLanguage{"-", "-", "-", "es_MX.UTF-8"}
+                                        << "Uso:" << QStringLiteral("Un entrenador de velocidad de escritura");
+    QTest::newRow("Portuguese of Portugal reads Brazilian")
+        << DesktopLanguage{"-", "-", "-", "pt_PT.UTF-8"} << "Uso:" << QStringLiteral("Um treinador de velocidade");
+    QTest::newRow("no language spoken") << DesktopLanguage{"ja", "-", "-", "ja_JP.UTF-8"}
+                                        << "Usage:" << EnglishDescription;
+    QTest::newRow("C locale") << DesktopLanguage{"-", "C", "-", "-"} << "Usage:" << EnglishDescription;
+}
+
+void TestTranslations::helpSpeaksTheDesktopLanguage() {
+    QFETCH(DesktopLanguage, desktop);
+    QFETCH(QString, usage);
+    QFETCH(QString, description);
+
+    const QStringList help = helpLines(desktop);
+
+    QVERIFY2(help.size() > 2, qPrintable(help.join(QLatin1Char('\n'))));
+    QVERIFY2(help[0].startsWith(usage), qPrintable(help[0]));
+    QVERIFY2(help[1].startsWith(description), qPrintable(help[1]));
+}
+
+// The catalogue check: every text of the code has a finished translation in every catalogue, and no catalogue keeps
+// texts the code no longer has.
+void TestTranslations::everyTextHasAFinishedTranslation_data() {
+    QTest::addColumn<QString>("language");
+    for (const QString& language : languages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TestTranslations::everyTextHasAFinishedTranslation() {
+    QFETCH(QString, language);
+    const QString committed = QStringLiteral("translations/tapmeter_%1.ts").arg(language);
+    QTemporaryDir dir;
+
+    const QList<Message> updated = updatedCatalogue(language, dir);
+    const QList<Message> kept = readCatalogue(QDir(Catalogues).filePath(QFileInfo(committed).fileName()));
+
+    QVERIFY2(!updated.isEmpty(),
+             qPrintable(committed + QStringLiteral(" could not be brought up to date by lupdate.")));
+    QStringList untranslated;
+    for (const Message& message : updated) {
+        if (!message.finished || message.forms.contains(QString()))
+            untranslated << message.named();
+    }
+    QVERIFY2(untranslated.isEmpty(),
+             qPrintable(QStringLiteral("%1 has no finished translation of:\n%2\n%3")
+                            .arg(committed, untranslated.join(QLatin1Char('\n')), HowToTranslate)));
+    QStringList vanished;
+    for (const Message& message : kept) {
+        const bool inCode = std::any_of(updated.cbegin(), updated.cend(), [&message](const Message& current) {
+            return current.context == message.context && current.source == message.source;
+        });
+        if (!inCode)
+            vanished << message.named();
+    }
+    QVERIFY2(vanished.isEmpty(), qPrintable(QStringLiteral("%1 holds texts the code no longer has:\n%2\n%3")
+                                                .arg(committed, vanished.join(QLatin1Char('\n')), HowToTranslate)));
+}
+
+// A translation shows the same values as the English text and marks an Alt letter where it does.
+void TestTranslations::translationsKeepPlaceholdersAndAltLetters_data() {
+    everyTextHasAFinishedTranslation_data();
+}
+
+void TestTranslations::translationsKeepPlaceholdersAndAltLetters() {
+    QFETCH(QString, language);
+    const QString committed = QStringLiteral("translations/tapmeter_%1.ts").arg(language);
+
+    const QList<Message> messages = readCatalogue(QDir(Catalogues).filePath(QFileInfo(committed).fileName()));
+
+    QVERIFY(!messages.isEmpty());
+    QStringList wrong;
+    for (const Message& message : messages) {
+        for (const QString& form : message.forms) {
+            if (!message.finished)
+                continue;
+            if (placeholders(form) != placeholders(message.source))
+                wrong << message.named() + QStringLiteral(" has placeholders %1 where it needs %2: \"%3\"")
+                                               .arg(placeholders(form).join(QLatin1Char(' ')),
+                                                    placeholders(message.source).join(QLatin1Char(' ')), form);
+            if (altLetters(form) != altLetters(message.source))
+                wrong << message.named() + QStringLiteral(" marks %1 Alt letters (&) where it needs %2: \"%3\"")
+                                               .arg(QString::number(altLetters(form)),
+                                                    QString::number(altLetters(message.source)), form);
+        }
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("In %1:\n%2").arg(committed, wrong.join(QLatin1Char('\n')))));
+}
+
+// In every language every label, button, tick box, list entry and menu entry of every window shows its whole text.
+void TestTranslations::everyTextShowsWhole_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << QString();
+    for (const QString& language : languages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TestTranslations::everyTextShowsWhole() {
+    QFETCH(QString, language);
+    QVERIFY(language.isEmpty() || installTranslations(language));
+    QStringList cut;
+
+    inEveryWindow([&cut](QWidget* window) {
+        QVERIFY(window);
+        for (const QString& text : cutTexts(window))
+            cut << window->objectName() + QStringLiteral(": ") + text;
+    });
+
+    QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("Cut off (shorten the translation or make room for it):\n") +
+                                       cut.join(QLatin1Char('\n'))));
+}
+
+void TestTranslations::noTwoControlsShareAnAltLetter_data() {
+    everyTextShowsWhole_data();
+}
+
+void TestTranslations::noTwoControlsShareAnAltLetter() {
+    QFETCH(QString, language);
+    QVERIFY(language.isEmpty() || installTranslations(language));
+    QStringList shared;
+
+    inEveryWindow([&shared](QWidget* window) {
+        QVERIFY(window);
+        for (const QString& letter : sharedAltLetters(window))
+            shared << window->objectName() + QStringLiteral(": ") + letter;
+    });
+
+    QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QLatin1Char('\n'))));
+}
+
+// The About window shows the copy of its texts in the language of the windows, saved in UTF-8 by a text editor, and
+// the English one where there is none.
+void TestTranslations::aboutTextsFollowTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("copies"); // the texts' copies in the working folder beside whatsnew.txt
+    QTest::addColumn<QString>("shown");
+    const QStringList copies{"whatsnew_de.txt", "whatsnew_pt_BR.txt"};
+    QTest::newRow("German") << "de" << copies << "whatsnew_de.txt: Größe";
+    QTest::newRow("Brazilian Portuguese") << "pt_BR" << copies << "whatsnew_pt_BR.txt: Größe";
+    QTest::newRow("Polish, without its copy") << "pl" << copies << "English";
+    QTest::newRow("English, with copies of others") << "" << copies << "English";
+}
+
+void TestTranslations::aboutTextsFollowTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QStringList, copies);
+    QFETCH(QString, shown);
+    installTranslations(language);
+    Form1Harness h;
+    h.fakes.files.put("whatsnew.txt", "English");
+    for (const QString& copy : copies)
+        h.fakes.files.put(copy, (copy + QStringLiteral(": Größe")).toUtf8());
+    h.start();
+
+    h.ui->mnuAbout->trigger();
+
+    QWidget* about = shownWindow("Form2");
+    QVERIFY(about);
+    QCOMPARE(about->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText(), shown);
+}
+
+QTEST_MAIN(TestTranslations)
+#include "test_translations.moc"
