@@ -166,27 +166,26 @@ QString Form1::foldConflictCopies() {
     const QStringList folded = recordCopies + historyCopies;
     if (folded.isEmpty() && leftAsTheyAre.isEmpty())
         return QString();
-    QString text;
+    const QString lineBreak = QStringLiteral("\r\n");
+    QStringList text;
     if (!folded.isEmpty()) {
-        text = tr("A sync program left copies of your files beside them. Tapmeter took them in:\r\n%1\r\n"
-                  "Records updated: %2, words added: %3, finished words added: %4.\r\n"
-                  "Each copy is kept as it was, with \".folded\" added to its name.")
-                   .arg(folded.join(QStringLiteral("\r\n")))
-                   .arg(records.updated)
-                   .arg(records.added)
-                   .arg(attempts);
+        text << tr("A sync program left copies of your files beside them. Tapmeter took them in:") << folded
+             << tr("Records updated: %1, words added: %2, finished words added: %3.")
+                    .arg(records.updated)
+                    .arg(records.added)
+                    .arg(attempts);
         if (!records.notAdded.isEmpty())
-            text += tr("\r\nNot added (no room): %1").arg(records.notAdded.join(QStringLiteral(", ")));
+            text << tr("Not added (no room): %1").arg(records.notAdded.join(QStringLiteral(", ")));
+        text << tr("Each copy is kept as it was, with \".folded\" added to its name.");
     }
     if (!leftAsTheyAre.isEmpty()) {
         if (!text.isEmpty())
-            text += QStringLiteral("\r\n\r\n");
-        text += tr("These copies could not be read or taken in whole and are left as they are:\r\n%1")
-                    .arg(leftAsTheyAre.join(QStringLiteral("\r\n")));
+            text << QString();
+        text << tr("These copies could not be read or taken in whole and are left as they are:") << leftAsTheyAre;
         if (!saveError.isEmpty())
-            text += QStringLiteral("\r\n") + saveError;
+            text << saveError;
     }
-    return text;
+    return text.join(lineBreak);
 }
 
 void Form1::foldChangesOnDisk() {
@@ -197,10 +196,9 @@ void Form1::foldChangesOnDisk() {
         if (const std::optional<MergeOutcome> outcome = foldRecordsOf(name, nullptr); outcome && !m_sessionEnded)
             m_services.dialogs.message(
                 this, tr("results.dat was changed on disk since Tapmeter read it, by another computer or program. "
-                         "Its records were taken into the list before saving, the faster of each word kept.\r\n"
-                         "Records updated: %1, words added: %2.")
-                          .arg(outcome->updated)
-                          .arg(outcome->added));
+                         "Its records were taken into the list before saving, the faster of each word kept.") +
+                          QStringLiteral("\r\n") +
+                          tr("Records updated: %1, words added: %2.").arg(outcome->updated).arg(outcome->added));
     }
     foldComputerFiles();
 }
