@@ -13,6 +13,7 @@ const QString Section = QStringLiteral("Settings");
 const QString SoundsKey = QStringLiteral("Sounds");
 const QString CaseSensitiveKey = QStringLiteral("CaseSensitive");
 const QString PractiseNeediestWordKey = QStringLiteral("PractiseNeediestWord");
+const QString RecordNameKey = QStringLiteral("RecordName");
 
 // Check values and yes-or-no values are kept as "0", "1" and "2".
 QString storedNumber(int value) {
@@ -62,6 +63,14 @@ bool Preferences::practiseNeediestWord() const {
 
 bool Preferences::setPractiseNeediestWord(bool on) {
     return write(PractiseNeediestWordKey, storedNumber(on ? 1 : 0));
+}
+
+QString Preferences::recordName() const {
+    return read(RecordNameKey, QString());
+}
+
+bool Preferences::setRecordName(const QString& name) {
+    return write(RecordNameKey, name);
 }
 
 QString Preferences::writeFailureMessage() {

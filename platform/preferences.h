@@ -24,6 +24,11 @@ public:
     bool practiseNeediestWord() const;
     bool setPractiseNeediestWord(bool on);
 
+    // Progress: the name new records are kept under without asking; empty,
+    // each record asks for it.
+    QString recordName() const;
+    bool setRecordName(const QString& name);
+
     // The message for a setter that returned false.
     static QString writeFailureMessage();
 

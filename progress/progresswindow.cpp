@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -520,6 +521,8 @@ void ProgressWindow::setUpPractice() {
     ui->chkPractise->setChecked(m_preferences.practiseNeediestWord());
     connect(ui->cmdPractise, &QPushButton::clicked, this, &ProgressWindow::cmdPractise_Click);
     connect(ui->chkPractise, &QCheckBox::clicked, this, &ProgressWindow::chkPractise_Click);
+    ui->txtName->setText(m_preferences.recordName());
+    connect(ui->txtName, &QLineEdit::textEdited, this, &ProgressWindow::txtName_Change);
     // Enter on a row (or a double click) practises its word.
     connect(ui->tblWords, &QTableView::activated, this, [this](const QModelIndex& index) {
         emit practiseChosen(m_table->item(index.row(), WordColumn)->data(WordRole).toString());
@@ -555,6 +558,14 @@ void ProgressWindow::cmdPractise_Click() {
 void ProgressWindow::chkPractise_Click() {
     if (!m_preferences.setPractiseNeediestWord(ui->chkPractise->isChecked()))
         m_services.dialogs.message(this, Preferences::writeFailureMessage());
+}
+
+// The name is remembered as it is typed, so that no way of leaving loses it.
+void ProgressWindow::txtName_Change() {
+    const QString name = ui->txtName->text();
+    if (!m_preferences.setRecordName(name) && !std::exchange(m_nameFailureTold, true))
+        m_services.dialogs.message(this, Preferences::writeFailureMessage());
+    emit recordNameChanged(name);
 }
 
 void ProgressWindow::showLettersMissed() {

@@ -36,6 +36,8 @@ signals:
     // With the tick box ticked, after each finished word: the listed word
     // that needs practice most, to be typed next.
     void nextWordChosen(const QString& word);
+    // The typist changed the name new records are kept under.
+    void recordNameChanged(const QString& name);
 
 public slots:
     // Reads history.csv afresh and shows it.
@@ -54,6 +56,7 @@ public slots:
     void cmdBack_Click();
     void cmdPractise_Click();
     void chkPractise_Click();
+    void txtName_Change();
 
 private:
     void setUpTable();
@@ -87,6 +90,8 @@ private:
     // Which of the histories read is this computer's, which a finished word
     // is added to.
     int m_ownHistory = 0;
+    // A name that cannot be remembered is told once while the window is open.
+    bool m_nameFailureTold = false;
     // The chart stays on a word the typist chose here.
     bool m_typistChose = false;
 };

@@ -409,14 +409,63 @@ private slots:
         QCOMPARE(p.chtAttempts->chart()->series().value(1)->name(), "Record: 0.4 s");
     }
 
-    // A tick that cannot be remembered is told at once; the box stays ticked for this run.
-    void tickBoxNotRememberedIsTold() {
+    void preferenceNotRememberedIsTold_data() {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("tick box") << "PractiseNeediestWord";
+        QTest::newRow("name box") << "RecordName";
+    }
+
+    // A preference that cannot be remembered is told once, at once; the box
+    // keeps what the typist gave it for this run.
+    void preferenceNotRememberedIsTold() {
+        QFETCH(QString, key);
         Form1Harness h;
-        h.fakes.settings.refusedKeys << "PractiseNeediestWord";
+        h.fakes.settings.refusedKeys << key;
         const ProgressControls p = openProgress(h, resultLines("cat - na na"));
-        p.find<QCheckBox>("chkPractise")->click();
+        if (key == "RecordName")
+            typeKeys(p.find<QLineEdit>("txtName"), "Ann");
+        else
+            p.find<QCheckBox>("chkPractise")->click();
         QCOMPARE(h.fakes.dialogs.messages(), QStringList{"Could not save the settings in Tapmeter.ini."});
-        QVERIFY(p.find<QCheckBox>("chkPractise")->isChecked());
+        QVERIFY(p.find<QCheckBox>("chkPractise")->isChecked() || p.find<QLineEdit>("txtName")->text() == "Ann");
+    }
+
+    // With the name box empty a record asks for the name, as it always has.
+    void emptyNameBoxAsksForTheRecordsName() {
+        Form1Harness h;
+        h.fakes.dialogs.promptAnswers << "Bea";
+        const ProgressControls p = openProgress(h, resultLines("cat - na na"));
+        QCOMPARE(p.find<QLineEdit>("txtName")->text(), "");
+        h.type("cat");
+        QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt),
+                 QStringList{"YOU BROKE THE RECORD!!!! 0 seconds! Please enter your name:"});
+        QCOMPARE(h.ui->Text4->text(), "Bea");
+    }
+
+    // A name in the box keeps each new record under it without a prompt, in the
+    // record boxes, results.dat and the history, this run and the next.
+    void filledNameBoxKeepsRecordsWithoutAsking() {
+        Form1Harness h;
+        QStringList played;
+        h.fakes.sound.whilePlaying = [&played](const QString& file, bool) { played << file; };
+        h.setSetting("Sounds", "1");
+        const ProgressControls p = openProgress(h, resultLines("cat - na na;dog - na na"));
+        typeKeys(p.find<QLineEdit>("txtName"), "Ann");
+        QCOMPARE(h.setting("RecordName"), "Ann");
+        h.type("cat");
+        QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt), QStringList());
+        QVERIFY(played.contains("newrecord.wav"));
+        QCOMPARE(h.ui->Text4->text(), "Ann");
+        QVERIFY(h.fakes.appendFiles.files.value(History::FileName).contains(",cat,0,3,0,1,"));
+        h.ui->Command4->click();
+        QVERIFY(h.results().startsWith(crlf({":::cat", "0", "05/12/2026 18:22:05", "Ann"})));
+
+        h.start(); // the program's next run, Progress not open
+        chooseEntry(h.ui->Combo1, 1);
+        h.type("dog");
+        QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt), QStringList());
+        QCOMPARE(h.ui->Text4->text(), "Ann");
+        QCOMPARE(openProgress(h).find<QLineEdit>("txtName")->text(), "Ann");
     }
 };
 

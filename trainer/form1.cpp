@@ -136,6 +136,7 @@ void Form1::Form_Load() {
 
     setCheckValue(ui->Check1, m_preferences.sounds());
     setCheckValue(ui->Check2, m_preferences.caseSensitive());
+    m_recordName = m_preferences.recordName();
 
     LoadResults();
 }

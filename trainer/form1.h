@@ -138,6 +138,9 @@ private:
     // results.dat as it was last read or written, to tell a change on disk.
     std::optional<QByteArray> m_resultsOnDisk;
     QStringList m_heldMessages;
+    // The name new records are kept under without asking; empty, each
+    // record asks for it.
+    QString m_recordName;
     bool m_sessionEnded = false;
     // A history that cannot be written is told once while the program runs.
     bool m_historyFailureTold = false;

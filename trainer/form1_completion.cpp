@@ -49,8 +49,14 @@ void Form1::CheckWordFinished() {
             setTextFromStart(ui->Text3, AnsiText::toStorableLine(m_services.clock.nowText()));
             if (soundsOn())
                 m_services.sound.play(QStringLiteral("newrecord.wav"), true);
-            const QString name = m_services.dialogs.prompt(
-                this, tr("YOU BROKE THE RECORD!!!! %1 seconds! Please enter your name:").arg(ui->Label3->text()));
+            // A name given in Progress keeps the drill going without the box.
+            const QString given = m_recordName.trimmed();
+            const QString name =
+                !given.isEmpty()
+                    ? given
+                    : m_services.dialogs.prompt(
+                          this,
+                          tr("YOU BROKE THE RECORD!!!! %1 seconds! Please enter your name:").arg(ui->Label3->text()));
             setTextFromStart(ui->Text4, storableName(name));
             m_wordTable.FastestTime[slot] = ui->Text2->text();
             m_wordTable.RecordDate[slot] = ui->Text3->text();

@@ -13,6 +13,8 @@ void Form1::mnuProgress_Click() {
         placeBeside(m_progress, this);
         connect(m_progress, &ProgressWindow::practiseChosen, this, &Form1::practiseWord);
         connect(m_progress, &ProgressWindow::nextWordChosen, this, &Form1::goOnToWord);
+        connect(m_progress, &ProgressWindow::recordNameChanged, this,
+                [this](const QString& name) { m_recordName = name; });
         showWordListInProgress();
     }
     m_progress->showWord(ui->Combo1->currentText());

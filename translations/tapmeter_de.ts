@@ -290,6 +290,10 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <source>Could not save %1: %2</source>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Wörter in Datenbank: 0</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -443,6 +447,10 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <source>%1 was changed on disk since it was opened. Tapmeter has opened it again and merges into it as it is now.</source>
         <translation>%1 wurde auf der Festplatte geändert, seit die Datei geöffnet wurde. Tapmeter hat sie erneut geöffnet und führt in die Datei in ihrem jetzigen Stand zusammen.</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Wörter in Datenbank: 0</translation>
+    </message>
 </context>
 <context>
     <name>MarkPictures</name>
@@ -577,7 +585,7 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
     </message>
     <message>
         <source>Practice rank</source>
-        <translation>Übungsrang</translation>
+        <translation>Rang</translation>
     </message>
     <message>
         <source>The fastest attempt</source>
@@ -684,6 +692,14 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
     <message>
         <source>Past the end (letter %1): %2</source>
         <translation>Nach dem Ende (Zeichen %1): %2</translation>
+    </message>
+    <message>
+        <source>Keep my records under the &amp;name:</source>
+        <translation>Meine Rekorde unter dem Na&amp;men speichern:</translation>
+    </message>
+    <message>
+        <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
+        <translation>Steht hier ein Name, wird ein neuer Rekord ohne Nachfrage unter ihm gespeichert, und das Training geht weiter</translation>
     </message>
 </context>
 <context>

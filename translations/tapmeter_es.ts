@@ -290,6 +290,10 @@ Si se inicia sin opciones, abre su ventana.</translation>
         <source>Could not save %1: %2</source>
         <translation>No se pudo guardar %1: %2</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Palabras en la lista: 0</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -442,6 +446,10 @@ Si se inicia sin opciones, abre su ventana.</translation>
     <message>
         <source>%1 was changed on disk since it was opened. Tapmeter has opened it again and merges into it as it is now.</source>
         <translation>%1 cambió en el disco desde que se abrió. Tapmeter lo abrió de nuevo y combina en el archivo tal como está ahora.</translation>
+    </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Palabras en la lista: 0</translation>
     </message>
 </context>
 <context>
@@ -684,6 +692,14 @@ Si se inicia sin opciones, abre su ventana.</translation>
     <message>
         <source>Past the end (letter %1): %2</source>
         <translation>Tras el final (letra %1): %2</translation>
+    </message>
+    <message>
+        <source>Keep my records under the &amp;name:</source>
+        <translation>Guardar mis récords con el &amp;nombre:</translation>
+    </message>
+    <message>
+        <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
+        <translation>Con un nombre aquí, cada récord nuevo se guarda con él sin preguntar, y la práctica continúa</translation>
     </message>
 </context>
 <context>

@@ -290,6 +290,10 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         <source>Could not save %1: %2</source>
         <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Mots dans la base : 0</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -443,6 +447,10 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         <source>%1 was changed on disk since it was opened. Tapmeter has opened it again and merges into it as it is now.</source>
         <translation>%1 a été modifié sur le disque depuis son ouverture. Tapmeter l&apos;a rouvert et fusionne dans le fichier tel qu&apos;il est maintenant.</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Mots dans la base : 0</translation>
+    </message>
 </context>
 <context>
     <name>MarkPictures</name>
@@ -577,7 +585,7 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
     </message>
     <message>
         <source>Practice rank</source>
-        <translation>Rang d&apos;entraînement</translation>
+        <translation>Rang</translation>
     </message>
     <message>
         <source>The fastest attempt</source>
@@ -684,6 +692,14 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
     <message>
         <source>Past the end (letter %1): %2</source>
         <translation>Après la fin (lettre %1) : %2</translation>
+    </message>
+    <message>
+        <source>Keep my records under the &amp;name:</source>
+        <translation>Garder mes records sous le &amp;nom :</translation>
+    </message>
+    <message>
+        <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
+        <translation>Avec un nom ici, un nouveau record est gardé sous ce nom sans question, et l’entraînement continue</translation>
     </message>
 </context>
 <context>

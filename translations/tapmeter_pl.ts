@@ -292,6 +292,10 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <source>Could not save %1: %2</source>
         <translation>Nie udało się zapisać %1: %2</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Słowa w bazie: 0</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -446,6 +450,10 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <source>%1 was changed on disk since it was opened. Tapmeter has opened it again and merges into it as it is now.</source>
         <translation>Plik %1 zmienił się na dysku od czasu otwarcia. Tapmeter otworzył go ponownie i scala dane z plikiem w obecnej postaci.</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Słowa w bazie: 0</translation>
+    </message>
 </context>
 <context>
     <name>MarkPictures</name>
@@ -581,7 +589,7 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
     </message>
     <message>
         <source>Practice rank</source>
-        <translation>Kolejność ćwiczeń</translation>
+        <translation>Kolejność</translation>
     </message>
     <message>
         <source>The fastest attempt</source>
@@ -690,6 +698,14 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
     <message>
         <source>Past the end (letter %1): %2</source>
         <translation>Za końcem (litera %1): %2</translation>
+    </message>
+    <message>
+        <source>Keep my records under the &amp;name:</source>
+        <translation>Zapisuj moje rekordy pod &amp;imieniem:</translation>
+    </message>
+    <message>
+        <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
+        <translation>Gdy jest tu imię, nowy rekord zostaje zapisany pod nim bez pytania, a ćwiczenie trwa dalej</translation>
     </message>
 </context>
 <context>

@@ -290,6 +290,10 @@ Iniciado sem opções, abre sua janela.</translation>
         <source>Could not save %1: %2</source>
         <translation>Não foi possível salvar %1: %2</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Palavras na lista: 0</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -442,6 +446,10 @@ Iniciado sem opções, abre sua janela.</translation>
     <message>
         <source>%1 was changed on disk since it was opened. Tapmeter has opened it again and merges into it as it is now.</source>
         <translation>O %1 foi alterado no disco desde que foi aberto. O Tapmeter o abriu de novo e faz a mesclagem no arquivo como ele está agora.</translation>
+    </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Palavras na lista: 0</translation>
     </message>
 </context>
 <context>
@@ -684,6 +692,14 @@ Iniciado sem opções, abre sua janela.</translation>
     <message>
         <source>Past the end (letter %1): %2</source>
         <translation>Após o fim (letra %1): %2</translation>
+    </message>
+    <message>
+        <source>Keep my records under the &amp;name:</source>
+        <translation>Guardar meus recordes com o &amp;nome:</translation>
+    </message>
+    <message>
+        <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
+        <translation>Com um nome aqui, um novo recorde é guardado com ele sem perguntar, e o treino continua</translation>
     </message>
 </context>
 <context>

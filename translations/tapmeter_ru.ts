@@ -292,6 +292,10 @@ Started without options, it opens its window.</source>
         <source>Could not save %1: %2</source>
         <translation>Не удалось сохранить %1: %2</translation>
     </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Слов в базе: 0</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -445,6 +449,10 @@ Started without options, it opens its window.</source>
     <message>
         <source>%1 was changed on disk since it was opened. Tapmeter has opened it again and merges into it as it is now.</source>
         <translation>Файл %1 изменился на диске после открытия. Tapmeter открыл его снова и объединяет данные с файлом в его нынешнем виде.</translation>
+    </message>
+    <message>
+        <source>Words in database: 0</source>
+        <translation>Слов в базе: 0</translation>
     </message>
 </context>
 <context>
@@ -690,6 +698,14 @@ Started without options, it opens its window.</source>
     <message>
         <source>Past the end (letter %1): %2</source>
         <translation>После конца (буква %1): %2</translation>
+    </message>
+    <message>
+        <source>Keep my records under the &amp;name:</source>
+        <translation>Сохранять мои рекорды под &amp;именем:</translation>
+    </message>
+    <message>
+        <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
+        <translation>Если здесь указано имя, новый рекорд сохраняется под ним без вопроса, и тренировка продолжается</translation>
     </message>
 </context>
 <context>
