@@ -456,7 +456,7 @@ private slots:
         QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt), QStringList());
         QVERIFY(played.contains("newrecord.wav"));
         QCOMPARE(h.ui->Text4->text(), "Ann");
-        QVERIFY(h.fakes.appendFiles.files.value(History::FileName).contains(",cat,0,3,0,1,"));
+        QVERIFY(h.fakes.appendFiles.files.value(History::ownFileName()).contains(",cat,0,3,0,1,"));
         h.ui->Command4->click();
         QVERIFY(h.results().startsWith(crlf({":::cat", "0", "05/12/2026 18:22:05", "Ann"})));
 
