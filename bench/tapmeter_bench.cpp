@@ -157,7 +157,7 @@ static void mergeFiles(benchmark::State& state) {
         QStringList words2 = ResultsFormat::readFile(*window.realFiles, window.resultsPath(), table2)->words;
         mergeSources(words1, table1, words2, table2);
         if (!window.realFiles->writeLines(window.resultsPath(), ResultsFormat::recordLines(table2, int(words2.size())),
-                                          nullptr))
+                                          AnsiText::Encoding::CodePage, nullptr))
             state.SkipWithError("the rewrite failed");
     }
 }

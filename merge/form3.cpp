@@ -121,7 +121,8 @@ void Form3::Command4_Click() {
     Source2Table = table2;
     ReadSourceFile(*outcome1, ui->ImageCombo1);
     ReadSourceFile(*outcome2, ui->ImageCombo2);
-    m_opened = OpenedSources{path1, path2, outcome2->recordsDropped, !outcome2->readWhole, files.readBytes(path2)};
+    m_opened = OpenedSources{path1, path2, outcome2->recordsDropped, !outcome2->readWhole, outcome2->encoding,
+                             files.readBytes(path2)};
 
     ImageCombo1_Click();
     ImageCombo2_Click();
@@ -228,7 +229,9 @@ void Form3::Command5_Click() {
             this, tr("Could not keep a copy of %1 as %2: %3. Nothing was merged.").arg(path, copyPath, error));
         return;
     }
-    if (!m_services.files.writeLines(path, ResultsFormat::recordLines(merged, words2.size()), &error)) {
+    const QStringList lines = ResultsFormat::recordLines(merged, words2.size());
+    if (!m_services.files.writeLines(path, lines, AnsiText::encodingToWrite(m_opened->source2Encoding, lines),
+                                     &error)) {
         m_services.dialogs.message(this, tr("Could not write %1: %2").arg(path, error));
         return;
     }

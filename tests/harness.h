@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -19,14 +21,17 @@
 #include <QTimer>
 #include <QTimerEvent>
 
-#include <functional>
+#include <algorithm>
 #include <memory>
 #include <optional>
 
+// The lines as the program writes a new results file: one byte a letter, or
+// UTF-8 when a letter is beyond the code page.
 inline QByteArray crlf(const QStringList& lines) {
+    const bool utf8 = !std::all_of(lines.begin(), lines.end(), AnsiText::canHold);
     QByteArray bytes;
     for (const QString& line : lines)
-        bytes += line.toLatin1() + "\r\n";
+        bytes += (utf8 ? line.toUtf8() : line.toLatin1()) + "\r\n";
     return bytes;
 }
 
@@ -144,18 +149,6 @@ struct Form3Controls : Controls {
                 *Command4 = find("Command4"), *Command5 = find("Command5");
 };
 
-// Plays a script of blank-separated steps, each "name" or "name:argument"
-// ("_" in an argument stands for a blank).
-using Steps = QMap<QString, std::function<void(const QString& argument)>>;
-inline void play(const QString& script, const Steps& steps) {
-    for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
-        const QString name = step.section(u':', 0, 0);
-        if (!steps.contains(name))
-            qFatal("unknown step %s", qPrintable(step));
-        steps[name](step.section(u':', 1).replace(u'_', u' '));
-    }
-}
-
 enum class Files { Fake, Real };
 
 // The main window, and the Update Results window opened from its menu, on
@@ -222,13 +215,79 @@ struct Form1Harness {
             QCoreApplication::sendEvent(ui->Timer1, &tick);
         }
     }
-    // The indicator's colour on the screen: G green, R red, K anything else.
+    // Keys other than letters, pressed in the typing box.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(ui->Text1, key, modifiers);
+    }
+    // The text put into the empty typing box at once, as Ctrl+V does.
+    void paste(const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        press(Qt::Key_V, Qt::ControlModifier);
+    }
+    // The whole text selected and deleted at once.
+    void clearBox() {
+        press(Qt::Key_A, Qt::ControlModifier);
+        press(Qt::Key_Delete);
+    }
+    void clickReset() { ui->Command1->click(); }
+    // The small reset button beside the counters.
+    void clickSmallReset() { ui->Command6->click(); }
+    void addWord(const QString& word) {
+        fakes.dialogs.promptAnswers.prepend(word);
+        ui->Command3->click();
+    }
+    void removeWord() { ui->Command5->click(); }
+    // The automatic action ("-", "Stop", "Reset"), its criterion ("Words
+    // written", "Time passed", "Letters written") and its limit, chosen and
+    // typed as the typist does.
+    void chooseAction(const QString& action) { chooseEntry(ui->Combo2, ui->Combo2->findText(action)); }
+    void chooseCriterion(const QString& criterion) { chooseEntry(ui->Combo3, ui->Combo3->findText(criterion)); }
+    void typeLimit(const QString& limit) {
+        ui->Text5->selectAll();
+        QTest::keyClick(ui->Text5, Qt::Key_Delete);
+        typeKeys(ui->Text5, limit);
+    }
+    void automatic(const QString& action, const QString& criterion, const QString& limit) {
+        chooseAction(action);
+        chooseCriterion(criterion);
+        typeLimit(limit);
+    }
+
+    // What the main window shows, by the caption each figure stands under or beside.
+    QString typed() const { return ui->Text1->text(); }
+    QString sinceLastLetter() const { return ui->Label1->text(); }  // "Time passed since last letter:"
+    QString totalTime() const { return ui->Label17->text(); }       // "Total time passed:"
+    QString secondsPerLetter() const { return ui->Label2->text(); } // "Total S/Letters W"
+    QString typingTime() const { return ui->Label3->text(); }       // "Total speed:"
+    QString lettersWritten() const { return ui->Label4->text(); }
+    QString wordsWritten() const { return ui->Label14->text(); }
+    QString fixes() const { return ui->Label18->text(); } // "Number of fixes:"
+    QString lastScore() const { return ui->Label9->text(); }
+    QString limit() const { return ui->Text5->text(); }
+    QString hint() const { return ui->Text1->placeholderText(); }
+    // The chosen word's record panel: "time date name".
+    QString record() const { return ui->Text2->text() + u' ' + ui->Text3->text() + u' ' + ui->Text4->text(); }
+    // Whether the clock runs: a held clock shows no tick.
+    bool clockRuns() const { return ui->Timer1->isActive(); }
+    // The indicator's colour on the screen: "green", "red", or "other".
     QString indicator() const {
         const QImage shown = ui->Shape1->grab().toImage();
         const QColor colour = shown.pixelColor(shown.rect().center());
-        return colour == QColor(0, 255, 0) ? "G" : colour == QColor(255, 0, 0) ? "R" : "K";
+        return colour == QColor(0, 255, 0) ? Green : colour == QColor(255, 0, 0) ? Red : QStringLiteral("other");
     }
+    // What the indicator tells a screen reader.
+    QString indicatorSays() const { return ui->Shape1->accessibleDescription(); }
     QStringList listed() const { return entries(ui->Combo1); }
+    // The sounds played, in order, by name ("type", "mistake"); one the
+    // program waits for ends in "!".
+    QStringList heard;
+    void listen() {
+        fakes.sound.whilePlaying = [this](const QString& file, bool wait) {
+            heard << file.chopped(4) + (wait ? "!" : "");
+        };
+    }
+    static inline const QString Green = QStringLiteral("green");
+    static inline const QString Red = QStringLiteral("red");
 
     // Opens Update Results from the menu.
     void openWindow() {

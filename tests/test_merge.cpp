@@ -1,139 +1,234 @@
+// Update Results: two results files opened side by side, each word marked
+// against the other file, and Source 1's faster and new records merged into
+// Source 2. Records are written "word time date name; word time...".
 #include "tests/harness.h"
 
-#include <QRegularExpression>
+#include <QAbstractItemView>
 #include <QTest>
 
-// Update Results, scripted. Each row writes Source 1 and Source 2 (records
-// "word time date name; ..."), opens both, plays a script and compares one
-// line:
-//   Source 1 marks | Source 2 marks | the six record boxes | merge offered
-//   | messages | Source 2 afterwards ("/" ends a line)
-// Marks: F faster, = similar, N new, S slower. Script: merge (the button,
-// which does nothing unless the merge is offered), down (Source 2's next
-// entry), path1:F (file F of the typist's folder typed in), other (another
-// Source 2 chosen, not opened), open, rewrite (Source 1 on disk), unreadable
-// (Source 2), fail and mend (the disk).
+namespace {
+// Each entry's mark as the typist sees and hears it: "faster", "similar",
+// "new", "slower"; "none" or "mismatch" where picture and words disagree.
+QStringList marksOf(const QComboBox* list) {
+    static const QStringList names{"mismatch", "none", "faster", "similar", "new", "slower"};
+    QStringList shown;
+    for (int mark : marks(list))
+        shown << names.at(mark + 1);
+    return shown;
+}
+
+// The record panels of both sources: "time date name | time date name".
+QString panels(const Form1Harness& h) {
+    return QStringList{h.w->Text3->text(), h.w->Text4->text(), h.w->Text5->text()}.join(u' ') + " | " +
+           QStringList{h.w->Text6->text(), h.w->Text7->text(), h.w->Text8->text()}.join(u' ');
+}
+
+// The messages shown, their line breaks as "/".
+QStringList told(const Form1Harness& h) {
+    QStringList texts = h.fakes.dialogs.messages();
+    for (QString& text : texts)
+        text.replace("\r\n\r\n", "/").replace("\r\n", "/");
+    return texts;
+}
+
+void clickMerge(Form1Harness& h) {
+    h.w->Command5->click();
+}
+void clickOpen(Form1Harness& h) {
+    h.w->Command4->click();
+}
+const QString NotOpened = QStringLiteral("The lists do not show the files named above. Please press \"Open\" first. "
+                                         "Nothing was merged.");
+} // namespace
+
 class TestMerge : public QObject {
     Q_OBJECT
 
 private slots:
-    void script_data();
-    void script();
-    void mergeIntoResultsDatReloadsTheMainWindow();
-    void leavingGivesTheMainWindowBackAndOpensAfresh();
+    void marksCompareTimesAsNumbersAndNoRecordIsSlowest() {
+        Form1Harness h;
+        h.openRecords("a 9.5 d n; b 12s d n; c - d n; d - d n; e 0 d n",
+                      "a 10.2 d n; b 9 d n; c - d n; d 7.1 d n; e - d n");
+        QCOMPARE(marksOf(h.w->ImageCombo1), QStringList({"faster", "slower", "similar", "slower", "faster"}));
+        QCOMPARE(marksOf(h.w->ImageCombo2), QStringList({"slower", "faster", "similar", "faster", "slower"}));
+        QCOMPARE(panels(h), "9.5 d n | 10.2 d n");
+        QVERIFY(h.w->Command5->isEnabled());
+    }
+
+    void letterCaseMakesAnotherWord() {
+        Form1Harness h;
+        h.openRecords("House 1 d n", "house 1 d n");
+        QCOMPARE(marksOf(h.w->ImageCombo1) + marksOf(h.w->ImageCombo2), QStringList({"new", "new"}));
+    }
+
+    // Only a faster or a new record offers the merge.
+    void aWordTwiceInSource2IsMarkedByItsLastRecord() {
+        Form1Harness h;
+        h.openRecords("a 5 d n", "a 9 d n; a 3 d n");
+        QCOMPARE(marksOf(h.w->ImageCombo1), QStringList{"slower"});
+        QCOMPARE(marksOf(h.w->ImageCombo2), QStringList({"slower", "faster"}));
+        QTest::keyClick(h.w->ImageCombo2, Qt::Key_Down);
+        QCOMPARE(panels(h), "5 d n | 3 d n");
+        QVERIFY(!h.w->Command5->isEnabled());
+    }
+
+    // After the merge Source 2 is opened again: Source 1's records are then
+    // similar, and the added word is listed.
+    void mergeWritesFasterAndNewRecordsIntoSource2() {
+        Form1Harness h;
+        h.openRecords("house 4.3 D1 N1; zebra 2 d n", "house 5 D2 N2");
+        clickMerge(h);
+        QCOMPARE(told(h), QStringList{"Done!/Updated: 1/Added: 1"});
+        QCOMPARE(h.fakes.files.bytes(h.source2Path), crlf(resultLines("house 4.3 D1 N1; zebra 2 d n")));
+        QCOMPARE(marksOf(h.w->ImageCombo1), QStringList({"similar", "similar"}));
+        QCOMPARE(marksOf(h.w->ImageCombo2), QStringList({"similar", "similar"}));
+        QCOMPARE(panels(h), "4.3 D1 N1 | 4.3 D1 N1");
+    }
+
+    void aFailedWriteChangesNothing() {
+        Form1Harness h;
+        h.openRecords("house 4.3 D1 N1; zebra 2 d n", "house 5 D2 N2");
+        const QByteArray before = h.fakes.files.bytes(h.source2Path);
+        h.fakes.files.failWrites = "Permission denied";
+        clickMerge(h);
+        QCOMPARE(told(h), QStringList{"Could not write /home/typist/mine.dat: Permission denied"});
+        QCOMPARE(h.fakes.files.bytes(h.source2Path), before);
+        QCOMPARE(marksOf(h.w->ImageCombo1), QStringList({"faster", "new"}));
+        QCOMPARE(entries(h.w->ImageCombo2), QStringList{"house"});
+        // The same merge, once the disk takes it, updates and adds as before.
+        h.fakes.files.failWrites.clear();
+        clickMerge(h);
+        QCOMPARE(told(h).constLast(), "Done!/Updated: 1/Added: 1");
+    }
+
+    void aSource2CutByTheListIsNotMergedInto() {
+        Form1Harness h;
+        h.openRecords("new 1 d n", numbered(102, "w%1 10 d n").join(u';'));
+        const QByteArray before = h.fakes.files.bytes(h.source2Path);
+        QCOMPARE(entries(h.w->ImageCombo2).size(), 101);
+        clickMerge(h);
+        QCOMPARE(told(h), QStringList{"/home/typist/mine.dat holds 102 records, but only the first 101 can be read. "
+                                      "Writing it back would lose the other 1, so nothing was merged."});
+        QCOMPARE(h.fakes.files.bytes(h.source2Path), before);
+        QCOMPARE(h.fakes.files.writes, 0);
+    }
+
+    // Source 2 lacks its last line: the merge would cut it, so a copy comes first.
+    void withoutACopyOfACutSource2ThereIsNoMerge() {
+        Form1Harness h;
+        h.openRecords("house 4.3 D1 N1", "house 5 D2");
+        h.fakes.files.unreadable.insert(h.source2Path);
+        clickMerge(h);
+        QCOMPARE(told(h), QStringList{"Could not keep a copy of /home/typist/mine.dat as /home/typist/mine.dat.bak: "
+                                      "unreadable. Nothing was merged."});
+        QCOMPARE(h.fakes.files.writes, 0);
+    }
+
+    void aPathChangedSinceOpenIsNotMerged_data() {
+        QTest::addColumn<QString>("source1");
+        QTest::addColumn<QString>("source2");
+        QTest::newRow("Source 1") << "/home/typist/other.dat"
+                                  << "/home/typist/mine.dat";
+        QTest::newRow("Source 2") << "/home/typist/friend.dat"
+                                  << "/home/typist/other.dat";
+    }
+
+    void aPathChangedSinceOpenIsNotMerged() {
+        QFETCH(QString, source1);
+        QFETCH(QString, source2);
+        Form1Harness h;
+        h.fakes.files.put("/home/typist/other.dat", crlf(resultLines("other 1 d n")));
+        h.openRecords("house 4.3 d n", "house 5 d n");
+        h.choose(source1, source2);
+        clickMerge(h);
+        QCOMPARE(told(h), QStringList{NotOpened});
+        QCOMPARE(h.fakes.files.writes, 0);
+        clickOpen(h);
+        clickMerge(h);
+        QCOMPARE(told(h).constLast().left(5), "Done!");
+    }
+
+    void openIgnoresANameThatIsNoFileOrEmpty() {
+        Form1Harness h;
+        h.fakes.files.put("/home/typist/empty.dat", "");
+        h.openRecords("house 4.3 d n", "house 5 d n");
+        for (const char* name : {"/home/typist/gone.dat", "/home/typist/empty.dat"}) {
+            h.w->Text1->setText(name);
+            clickOpen(h);
+        }
+        QCOMPARE(entries(h.w->ImageCombo1), QStringList{"house"});
+        QCOMPARE(panels(h), "4.3 d n | 5 d n");
+        QCOMPARE(told(h), QStringList());
+    }
+
+    // Both files are read before anything changes: Source 1, rewritten on disk,
+    // is not shown when Source 2 cannot be read, and nothing is merged.
+    void anOpenThatFailsOnSource2ChangesNothing() {
+        Form1Harness h;
+        h.openRecords("house 4.3 d n", "house 5 d n");
+        h.fakes.files.put(h.source1Path, crlf(resultLines("house 1 D0 N0; zebra 1 d n")));
+        h.fakes.files.unreadable.insert(h.source2Path);
+        clickOpen(h);
+        QCOMPARE(told(h), QStringList{"Could not read /home/typist/mine.dat, so nothing was opened."});
+        QCOMPARE(entries(h.w->ImageCombo1), QStringList{"house"});
+        QCOMPARE(marksOf(h.w->ImageCombo1), QStringList{"faster"});
+        // Picking the entry again shows the record the list was opened with.
+        QTest::keyClick(h.w->ImageCombo1, Qt::Key_F4);
+        QTest::keyClick(static_cast<QWidget*>(h.w->ImageCombo1->view()), Qt::Key_Return);
+        QCOMPARE(panels(h), "4.3 d n | 5 d n");
+        clickMerge(h);
+        QCOMPARE(told(h).constLast(), NotOpened);
+        QCOMPARE(h.fakes.files.writes, 0);
+    }
+
+    void mergeIntoResultsDatReloadsTheMainWindow() {
+        Form1Harness h;
+        h.source2Path = h.resultsPath();
+        h.openRecords("house 4.3 D1 N1; zebra 2 DZ NZ", "house 5 D2 N2");
+        QStringList listedWhileTold;
+        h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box&) { listedWhileTold = h.listed(); };
+        clickMerge(h);
+        QCOMPARE(listedWhileTold, (QStringList{"house", "zebra"}));
+        QCOMPARE(h.record(), "4.3 D1 N1");
+    }
+
+    void leavingGivesTheMainWindowBack() {
+        Form1Harness h;
+        h.openRecords("house 4.3 D1 N1", "garden 5");
+        QVERIFY(!h.form->isEnabled());
+        h.w->Command1->click(); // Back!
+        QVERIFY(h.form->isEnabled());
+        h.openWindow();
+        QVERIFY(!h.form->isEnabled());
+        h.window->close(); // the close box
+        QVERIFY(h.form->isEnabled());
+    }
+
+    // Though the tables still hold the files, the lists start with "-" alone.
+    void openedAgainItStartsAfresh() {
+        Form1Harness h;
+        h.openRecords("house 4.3 D1 N1", "garden 5");
+        h.w->Command1->click(); // Back!
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(h.window.isNull());
+        h.openWindow();
+        QCOMPARE(entries(h.w->ImageCombo1) + entries(h.w->ImageCombo2), (QStringList{"-", "-"}));
+        QCOMPARE(h.w->Text3->text() + h.w->Text6->text(), "");
+        QVERIFY(!h.w->Command5->isEnabled());
+    }
+
+    // The browse dialogs start from the working folder; Cancel gives the box the
+    // name the dialog held, and the next dialog starts from the last name chosen.
+    void aCancelledBrowseKeepsTheNameTheDialogHeld() {
+        Form1Harness h;
+        h.openWindow();
+        h.choose("", "");
+        QCOMPARE(QStringList({h.w->Text1->text(), h.w->Text2->text()}), QStringList(2, "/home/typist/tapmeter"));
+        h.choose(h.source1Path, "");
+        QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::OpenFile).constLast(), h.source1Path);
+        QCOMPARE(h.w->Text2->text(), h.source1Path);
+    }
 };
-
-namespace {
-
-// Marks as letters; long lists show their ends and their length.
-QString markLetters(const QComboBox* list) {
-    QString letters;
-    for (int mark : marks(list))
-        letters += QString("?.F=NS").at(mark + 1);
-    return letters.size() <= 5 ? letters
-                               : letters.left(1) + ".." + letters.right(1) + QString(" (%1)").arg(letters.size());
-}
-
-} // namespace
-
-void TestMerge::script_data() {
-    QTest::addColumn<QString>("source1");
-    QTest::addColumn<QString>("source2");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("snapshot");
-    const auto row = [](const char* name, const char* source1, const QString& source2, const char* script,
-                        const char* line) { QTest::newRow(name) << QString(source1) << source2 << script << line; };
-    // Marks and the comparison of times.
-    row("times are numbers; no record is slowest", "a 9.5 d n; b 12s d n; c - d n; d - d n; e 0 d n",
-        "a 10.2 d n; b 9 d n; c - d n; d 7.1 d n; e - d n", "", "FS=SF | SF=FS | 9.5 d n 10.2 d n | 1 |  | same");
-    row("letter case makes another word", "House 1 d n", "house 1 d n", "", "N | N | 1 d n 1 d n | 1 |  | same");
-    row("twice in Source 2: the last decides", "a 5 d n", "a 9 d n; a 3 d n", "down",
-        "S | SF | 5 d n 3 d n | 0 |  | same");
-    // What the merge refuses, and what "Open" ignores.
-    row("Source 2 with more records than fit", "new 1 d n", numbered(102, "w%1 10 d n").join(u';'), "merge",
-        "N | N..N (101) | 1 d n 10 d n | 1 | /home/typist/mine.dat holds 102 records, but only the first 101 can "
-        "be read. Writing it back would lose the other 1, so nothing was merged. | same");
-    row("no copy of a Source 2 the merge would cut, no merge", "house 4.3 D1 N1", "house 5 D2", "unreadable merge",
-        "F | S | 4.3 D1 N1 5 D2  | 1 | Could not keep a copy of /home/typist/mine.dat as /home/typist/mine.dat.bak: "
-        "unreadable. Nothing was merged. | same");
-    row("a path chosen since Open", "house 4.3 d n", "house 5 d n", "other merge open merge",
-        "= | N= | 4.3 d n 1 d n | 1 | The lists do not show the files named above. Please press \"Open\" first. "
-        "Nothing was merged. Done!/Updated: 0/Added: 1 | same");
-    row("a failed write changes nothing", "house 4.3 D1 N1; zebra 2 d n", "house 5 D2 N2", "fail merge mend merge",
-        "== | == | 4.3 D1 N1 4.3 D1 N1 | 1 | Could not write /home/typist/mine.dat: Permission denied "
-        "Done!/Updated: 1/Added: 1 | :::house/4.3/D1/N1/:::zebra/2/d/n/");
-    row("Open ignores what is no file, tells an unreadable Source 2 and merges nothing into it", "house 4.3 d n",
-        "house 5 d n", "rewrite path1:gone.dat open path1:empty.dat open path1:friend.dat unreadable open merge",
-        "F | S | 4.3 d n 5 d n | 1 | Could not read /home/typist/mine.dat, so nothing was opened. The lists do not "
-        "show "
-        "the files named above. Please press \"Open\" first. Nothing was merged. | same");
-}
-
-void TestMerge::script() {
-    QFETCH(QString, source1);
-    QFETCH(QString, source2);
-    QFETCH(QString, script);
-    Form1Harness h;
-    h.fakes.files.put("/home/typist/empty.dat", "");
-    h.fakes.files.put("/home/typist/other.dat", crlf(resultLines("other 1 d n")));
-    h.openRecords(source1, source2);
-    const QByteArray before = h.fakes.files.bytes(h.source2Path);
-    play(script, {{"merge", [&](const QString&) { h.w->Command5->click(); }},
-                  {"down", [&](const QString&) { QTest::keyClick(h.w->ImageCombo2, Qt::Key_Down); }},
-                  {"path1", [&](const QString& name) { h.w->Text1->setText("/home/typist/" + name); }},
-                  {"other", [&](const QString&) { h.choose(h.source1Path, "/home/typist/other.dat"); }},
-                  {"open", [&](const QString&) { h.w->Command4->click(); }},
-                  // Source 1 changed on disk: an "Open" that fails must not show it.
-                  {"rewrite", [&](const QString&) { h.fakes.files.put(h.source1Path, crlf(resultLines("zebra 1"))); }},
-                  {"unreadable", [&](const QString&) { h.fakes.files.unreadable.insert(h.source2Path); }},
-                  {"fail", [&](const QString&) { h.fakes.files.failWrites = "Permission denied"; }},
-                  {"mend", [&](const QString&) { h.fakes.files.failWrites.clear(); }}});
-    const QByteArray after = h.fakes.files.bytes(h.source2Path);
-    const QStringList snapshot{markLetters(h.w->ImageCombo1),
-                               markLetters(h.w->ImageCombo2),
-                               QStringList{h.w->Text3->text(), h.w->Text4->text(), h.w->Text5->text(),
-                                           h.w->Text6->text(), h.w->Text7->text(), h.w->Text8->text()}
-                                   .join(u' '),
-                               QString::number(h.w->Command5->isEnabled()),
-                               h.fakes.dialogs.messages().join(u' ').replace("\r\n\r\n", "/").replace("\r\n", "/"),
-                               after == before ? "same" : QString::fromLatin1(after).replace("\r\n", "/")};
-    QTEST(snapshot.join(" | "), "snapshot");
-    // A refused merge writes nothing.
-    QCOMPARE(h.fakes.files.writes,
-             h.fakes.dialogs.messages().filter(QRegularExpression("^(Done|Could not write)")).size());
-}
-
-void TestMerge::mergeIntoResultsDatReloadsTheMainWindow() {
-    Form1Harness h;
-    h.source2Path = h.resultsPath();
-    h.openRecords("house 4.3 D1 N1; zebra 2 DZ NZ", "house 5 D2 N2");
-    QStringList listedWhileTold;
-    h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box&) { listedWhileTold = h.listed(); };
-    h.w->Command5->click();
-    QCOMPARE(listedWhileTold, (QStringList{"house", "zebra"}));
-    QCOMPARE(h.ui->Text2->text(), "4.3");
-}
-
-void TestMerge::leavingGivesTheMainWindowBackAndOpensAfresh() {
-    Form1Harness h;
-    h.openRecords("house 4.3 D1 N1", "garden 5");
-    h.w->Command1->click();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(h.window.isNull() && h.form->isEnabled());
-    // Opened again, it starts afresh although the tables still hold the files.
-    h.openWindow();
-    QCOMPARE(entries(h.w->ImageCombo1) + entries(h.w->ImageCombo2), (QStringList{"-", "-"}));
-    QCOMPARE(h.w->Text3->text() + h.w->Text6->text(), "");
-    QVERIFY(!h.w->Command5->isEnabled() && !h.form->isEnabled());
-    // Its browse dialogs start from their first name again; Cancel gives the box the name the dialog held.
-    h.choose("", "");
-    QCOMPARE(QStringList({h.w->Text1->text(), h.w->Text2->text()}), QStringList(2, "/home/typist/tapmeter"));
-    h.choose(h.source1Path, "");
-    QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::OpenFile).last(), h.source1Path);
-    QCOMPARE(h.w->Text2->text(), h.source1Path);
-    h.window->close();
-    QVERIFY(h.form->isEnabled());
-}
 
 QTEST_MAIN(TestMerge)
 #include "test_merge.moc"

@@ -1,200 +1,415 @@
+// A typing run on the main window: the typist types, the clock ticks, and the
+// window shows the match, the counters, the last score and the record.
 #include "tests/harness.h"
 
 #include <QInputMethodEvent>
-#include <QRegularExpression>
 #include <QTest>
 
-// A typing run, scripted. Each row starts the main window on one word,
-// plays a script and compares one line that sums up the window afterwards:
-//   box[state] Label1 Label17 Label2 Label3 Label4 Label14 Label18 | last score
-//   | the word's record ("=" as stored) | sounds and boxes in order
-// Script: t:abc one change per letter, p:abc the box set at once ("_" is a
-// blank), K:abc key presses, BS DEL LEFT keys, k:N clock ticks, r1 and r6
-// the two reset buttons, remove the word, add:abc a word added, edit:abc
-// the list's text, im:pending/committed what an input method sends, paint
-// the indicator black, act:N by:N limit:N the automatic action, its
-// criterion and limit, ? shows the limit, said what the indicator tells a
-// screen reader, hint the empty box's hint, @:step played while the next
-// box is open. Setup: word=, stored=time (-), case= sounds= (preference values),
-// answer=name. The state is the indicator's colour and whether the clock runs
-// (">") or is held ("="); in the events a sound waited for ends in "!", and a
-// box shows the state while it is open.
+namespace {
+const QString Green = Form1Harness::Green;
+const QString Red = Form1Harness::Red;
+const QString Now = QStringLiteral("05/12/2026 18:22:05");
+
+// The main window on one word whose record is "time date name" ("-": none),
+// with these preferences ("Sounds=1 CaseSensitive=0").
+struct Run : Form1Harness {
+    explicit Run(const QString& chosen, const QString& record = "- old Nm", const QString& preferences = {})
+        : word(chosen) {
+        for (const QString& preference : preferences.split(u' ', Qt::SkipEmptyParts))
+            setSetting(preference.section(u'=', 0, 0), preference.section(u'=', 1));
+        listen();
+        start(QStringList{":::" + word} + record.split(u' '));
+    }
+    // Types the word's first letter, lets the clock tick, types the rest.
+    void finish(int ticksAfterFirstLetter) {
+        type(word.left(1));
+        ticks(ticksAfterFirstLetter);
+        type(word.mid(1));
+    }
+    // What an input method sends: text still being composed, and text committed.
+    void compose(const QString& pending, const QString& committed) {
+        QInputMethodEvent event(pending, {});
+        event.setCommitString(committed);
+        QApplication::sendEvent(ui->Text1, &event);
+    }
+    // The counters, each by its caption.
+    QString counters() const {
+        return QStringLiteral("since last %1, total %2, per letter %3, typing %4, letters %5, words %6, fixes %7")
+            .arg(sinceLastLetter(), totalTime(), secondsPerLetter(), typingTime(), lettersWritten(), wordsWritten(),
+                 fixes());
+    }
+    // How the typist finds the window while a box is open: its first words,
+    // the indicator and whether the clock runs.
+    QStringList whileTold;
+    void watchBoxes() {
+        fakes.dialogs.whileOpen = [this](const FakeDialogs::Box& box) {
+            whileTold << box.text.section(u' ', 0, 2) + (clockRuns() ? ", clock runs, " : ", clock held, ") +
+                             indicator();
+        };
+    }
+    QString word;
+};
+
+const QString Zero = QStringLiteral("since last 0, total 0, per letter 0, typing 0, letters 0, words 0, fixes 0");
+} // namespace
+
 class TestTypingRun : public QObject {
     Q_OBJECT
 
 private slots:
-    void run_data();
-    void run();
-    void aFastTypistsClockStillTicks();
-};
-
-namespace {
-
-QString state(const Form1Harness& h) {
-    return "[" + h.indicator() + (h.ui->Timer1->isActive() ? ">" : "=") + "]";
-}
-
-QString boxEvent(const Form1Harness& h, const QString& text) {
-    static const QRegularExpression record(R"(^YOU BROKE THE RECORD!!!! (.*) seconds! Please enter your name:$)");
-    return (text == "- STOPPED -" ? "STOP" : QString(text).replace(record, "name(\\1)")) + state(h);
-}
-
-} // namespace
-
-void TestTypingRun::run_data() {
-    QTest::addColumn<QString>("setup");
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QString>("snapshot");
-    const auto row = [](const char* name, const char* setup, const char* script, const char* line) {
-        QTest::newRow(name) << QString::fromUtf8(setup) << script << QString::fromUtf8(line);
-    };
     // The indicator: is the box a correct beginning of the word?
-    row("case blind", "case=0", "p:CA said", "CA[G>] 0 0 0 0 1 1 0 | 0 | = | correct so far");
-    row("greyed counts as off", "case=2", "p:CA", "CA[G>] 0 0 0 0 1 1 0 | 0 | = | ");
-    row("beyond the word", "", "p:cats said", "cats[R>] 0 0 0 0 1 1 0 | 0 | = | wrong letter");
-    row("no word, some text", "", "remove p:a", "a[R>] 0 0 0 0 1 1 0 | 0 | = | ");
-    // Sounds, counters and number texts.
-    row("sounds greyed", "sounds=2", "t:cx", "cx[R>] 0 0 0 0 2 1 0 | 0 | = | ");
-    row("tenths add up without drift", "word=house", "t:h k:3 t:ou k:2 t:s k:601",
-        "hous[G>] 60.1 60.6 0.125 0.5 4 1 0 | 0 | = | ");
-    row("seconds per letter cut to six characters", "word=abcdefgh", "t:a k:10001 t:bc",
-        "abc[G>] 1000.1 1000.1 333.36 1000.1 3 1 0 | 0 | = | ");
-    // Fixes: typing on after Backspace.
-    row("Delete is no fix", "case=1", "BS K:cxy BS BS K:x LEFT DEL K:a", "ca[G>] 0 0 0 0 8 1 2 | 0 | = | ");
-    row("a pending fix outlives a reset", "", "BS K:cx BS K:a BS r1 K:c", "c[G>] 0 0 0 0 1 1 1 | 0 | = | ");
-    // Resets, by hand and automatic, and the automatic stop.
-    row("reset", "word=house sounds=1", "t:hx k:4 r6", "[G=] 0 0 0 0 0 0 0 | 0 | = | type type mistake type reset");
-    row("reset of an empty box: no nested pass", "word=house sounds=1", "r1", "[R=] 0 0 0 0 0 0 0 | 0 | = | reset");
-    row("automatic reset by letters", "word=abcdef", "act:2 by:2 limit:3 t:abx", "[G=] 0 0 0 0 0 0 0 | 0 | = | ");
-    row("automatic reset by time", "word=abcdef", "act:2 by:1 limit:0.3 t:ab k:3", "[G=] 0 0 0 0 0 0 0 | 0 | = | ");
-    row("stop by words, while the count stays", "word=one_two_three", "act:1 by:0 limit:2 t:one_ paint t:two",
-        "one two[G>] 0 0 0 0 7 2 0 | 0 | = | STOP[K>] STOP[G>] STOP[G>]");
-    row("stop by time holds the clock", "word=house", "act:1 by:1 limit:1.5 t:h k:16",
-        "h[G>] 1.6 1.6 0 0 1 1 0 | 0 | = | STOP[G=]");
-    row("time limit 1.50 is no 1.5", "", "act:1 by:1 limit:1.50 t:ca k:30 p:", "[G>] 3 3 1 3 3 0 0 | 0 | = | ");
-    row("time limit 0: ticks start at 0.1", "", "act:1 by:1 limit:0 t:ca k:30 p:", "[G>] 3 3 1 3 3 0 0 | 0 | = | ");
-    // The limits are set after the first criterion was shown: the box starts empty.
-    row("each criterion keeps its limit", "", "? limit:10 by:1 ? limit:30 by:0 ? by:1 ?",
-        "[R=] 0 0 0 0 0 0 0 | 0 | = | limit: limit:0 limit:10 limit:30");
-    row("no record yet", "answer=Typist", "t:c k:50 t:at", "[G=] 0 0 0 0 0 0 0 | 5 | 5 now Typist | name(5)[G>]");
-    row("name kept to one storable line", "answer=Ann\nΩ_Lee", "t:c k:10 t:at",
-        "[G=] 0 0 0 0 0 0 0 | 1 | 1 now Ann ? Lee | name(1)[G>]");
-    row("record sound ends before the prompt", "sounds=1", "t:c k:5 t:at",
-        "[G=] 0 0 0 0 0 0 0 | 0.5 | 0.5 now  | type type type type newrecord! name(0.5)[G>] reset");
-    row("ticks and an automatic reset while the prompt is open", "answer=Bo", "act:2 by:1 limit:1 @:k:10 t:c k:3 t:at",
-        "[G=] 0 0 0 0 0 0 0 | 0 | 0.3 now Bo | name(0.3)[G>]");
-    // Words are compared letter by letter: ß is no "ss", its capital is ß.
-    row("capitals finish a word case blind", "case=0 word=straße stored=9", "t:STRAßE",
-        "[G=] 0 0 0 0 0 0 0 | 0 | 0 now  | name(0)[G>]");
-    row("but not case sensitive", "case=1 word=straße stored=9", "t:STRAßE", "STRAßE[R>] 0 0 0 0 6 1 0 | 0 | = | ");
-    // Emptying the box is no attempt at an empty word.
-    row("Backspace or Reset empties the box", "word= stored=9", "t:a BS t:a r1", "[G=] 0 0 0 0 0 0 0 | 0 | = | ");
-    // A letter an input method commits mends the pending fix.
-    row("dead key, then the letter it makes", "", "K:x BS im:/é", "é[R>] 0 0 0 0 3 1 1 | 0 | = | ");
-    row("dead key still pending", "", "K:x BS im:´/", "[G>] 0 0 0 0 2 0 0 | 0 | = | ");
-    row("hints", "word=dog", "hint remove hint add:dog hint",
-        "[R=] 0 0 0 0 0 0 0 | 0 | - na na | Type the word chosen on the right Add a word first, with Add word Enter "
-        "new word:[R=] Type the word chosen on the right");
-    row("pasted past the end, deleted back; stored 0 is never beaten", "stored=0", "p:cats BS",
-        "[G=] 0 0 0 0 0 0 0 | 0 | = | ");
-    row("no word selected: no record", "", "remove edit:dog t:d k:12 t:og", "[G=] 0 0 0 0 0 0 0 | 1.2 | = | ");
-    row("stop on the emptied box before the record test", "", "act:1 by:0 limit:0 t:c k:5 t:at",
-        "[G=] 0 0 0 0 0 0 0 | 0.5 | 0.5 now  | STOP[G>] name(0.5)[G>] STOP[G=]");
-    row("reset on the emptied box before the record test", "stored=4.3 answer=Ann", "act:2 by:0 limit:0 t:c k:5 t:at",
-        "[G=] 0 0 0 0 0 0 0 | 0 | 0 now Ann | name(0)[G=]");
-}
-
-void TestTypingRun::run() {
-    QFETCH(QString, setup);
-    QFETCH(QString, script);
-    QMap<QString, QString> given{{"word", "cat"}, {"stored", "-"}};
-    for (const QString& item : setup.split(u' ', Qt::SkipEmptyParts))
-        given[item.section(u'=', 0, 0)] = item.section(u'=', 1).replace(u'_', u' ');
-    Form1Harness h;
-    h.setSetting("CaseSensitive", given.value("case"));
-    h.setSetting("Sounds", given.value("sounds"));
-    h.fakes.clock.now = "now";
-    h.fakes.dialogs.promptAnswers << given.value("answer");
-    const QStringList startLines{":::" + given["word"], given["stored"], "old", "Nm"};
-    h.start(startLines);
-
-    QStringList events, whileOpen;
-    const auto key = [&](Qt::Key k) { return [&h, k](const QString&) { QTest::keyClick(h.ui->Text1, k); }; };
-    const Steps steps{
-        {"t", [&](const QString& letters) { h.type(letters); }},
-        {"p", [&](const QString& text) { h.ui->Text1->setText(text); }},
-        {"K", [&](const QString& keys) { QTest::keyClicks(h.ui->Text1, keys); }},
-        {"k", [&](const QString& count) { h.ticks(count.toInt()); }},
-        {"BS", key(Qt::Key_Backspace)},
-        {"DEL", key(Qt::Key_Delete)},
-        {"LEFT", key(Qt::Key_Left)},
-        {"r1", [&](const QString&) { h.ui->Command1->click(); }},
-        {"r6", [&](const QString&) { h.ui->Command6->click(); }},
-        {"remove", [&](const QString&) { h.ui->Command5->click(); }},
-        {"add",
-         [&](const QString& word) {
-             h.fakes.dialogs.promptAnswers.prepend(word);
-             h.ui->Command3->click();
-         }},
-        {"im", // "pending/committed"
-         [&](const QString& text) {
-             QInputMethodEvent event(text.section(u'/', 0, 0), {});
-             event.setCommitString(text.section(u'/', 1));
-             QApplication::sendEvent(h.ui->Text1, &event);
-         }},
-        {"said", [&](const QString&) { events << h.ui->Shape1->accessibleDescription(); }},
-        {"hint", [&](const QString&) { events << h.ui->Text1->placeholderText(); }},
-        {"edit", [&](const QString& text) { h.ui->Combo1->setEditText(text); }},
-        {"paint", [&](const QString&) { h.ui->Shape1->setFillColor(Qt::black); }},
-        {"act", [&](const QString& action) { chooseEntry(h.ui->Combo2, action.toInt()); }},
-        {"by", [&](const QString& criterion) { chooseEntry(h.ui->Combo3, criterion.toInt()); }},
-        {"limit",
-         [&](const QString& limit) {
-             h.ui->Text5->selectAll();
-             QTest::keyClick(h.ui->Text5, Qt::Key_Delete);
-             typeKeys(h.ui->Text5, limit);
-         }},
-        {"?", [&](const QString&) { events << "limit:" + h.ui->Text5->text(); }},
-        {"@", [&](const QString& later) { whileOpen << later; }},
-    };
-    h.fakes.sound.whilePlaying = [&](const QString& file, bool wait) { events << file.chopped(4) + (wait ? "!" : ""); };
-    h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box& box) {
-        events << boxEvent(h, box.text);
-        if (!whileOpen.isEmpty())
-            play(whileOpen.takeFirst(), steps);
-    };
-    play(script, steps);
-
-    QStringList counters;
-    for (const QLabel* label :
-         {h.ui->Label1, h.ui->Label17, h.ui->Label2, h.ui->Label3, h.ui->Label4, h.ui->Label14, h.ui->Label18})
-        counters << label->text();
-    const QStringList recordShown{h.ui->Text2->text(), h.ui->Text3->text(), h.ui->Text4->text()};
-    const QString shownRecord = recordShown == startLines.mid(1) ? "=" : recordShown.join(u' ');
-    const QStringList snapshot{h.ui->Text1->text() + state(h) + " " + counters.join(u' '), h.ui->Label9->text(),
-                               shownRecord, events.join(u' ')};
-    QTEST(snapshot.join(" | "), "snapshot");
-    // Nothing reaches the file before a save; closing saves the record the word panel shows.
-    QCOMPARE(h.fakes.files.writes, 0);
-    if (h.ui->Combo1->currentIndex() == 0) {
-        QVERIFY(h.form->close());
-        QCOMPARE(h.results(), crlf(QStringList{":::" + given["word"]} + recordShown));
+    void capitalsAreRightWhenCaseSensitiveIsOff_data() {
+        QTest::addColumn<QString>("caseSensitive");
+        QTest::newRow("off") << "CaseSensitive=0";
+        QTest::newRow("greyed counts as off") << "CaseSensitive=2";
     }
-}
+    void capitalsAreRightWhenCaseSensitiveIsOff() {
+        QFETCH(QString, caseSensitive);
+        Run h("cat", "- old Nm", caseSensitive);
+        h.paste("CA");
+        QCOMPARE(h.indicator(), Green);
+        QCOMPARE(h.indicatorSays(), "correct so far");
+    }
 
-void TestTypingRun::aFastTypistsClockStillTicks() {
-    // Letters come faster than the clock's interval: a clock that each of
-    // them started anew would never tick.
-    Form1Harness h;
-    h.start({":::" + QString(50, u'a') + "b"});
-    int ticks = 0;
-    connect(h.ui->Timer1, &QTimer::timeout, this, [&] { ++ticks; });
-    for (int i = 0; i < 50 && ticks == 0; ++i) {
+    void wrongTextTurnsTheIndicatorRed_data() {
+        QTest::addColumn<QString>("preferences");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<bool>("wordRemoved");
+        QTest::newRow("beyond the word") << ""
+                                         << "cats" << false;
+        QTest::newRow("capitals, case sensitive") << "CaseSensitive=1"
+                                                  << "CA" << false;
+        QTest::newRow("no word in the list") << ""
+                                             << "c" << true;
+    }
+    void wrongTextTurnsTheIndicatorRed() {
+        QFETCH(QString, preferences);
+        QFETCH(QString, pasted);
+        QFETCH(bool, wordRemoved);
+        Run h("cat", "- old Nm", preferences);
+        if (wordRemoved)
+            h.removeWord();
+        h.paste(pasted);
+        QCOMPARE(h.indicator(), Red);
+        QCOMPARE(h.indicatorSays(), "wrong letter");
+        QVERIFY(h.clockRuns());
+    }
+
+    // The counters: each change counts a letter and adds the time since the
+    // last one; each tick adds a tenth to that time and to the total.
+    void timesAddUpInTenthsWithoutDrift() {
+        Run h("house");
+        h.type("h");
+        h.ticks(3);
+        h.type("ou");
+        h.ticks(2);
+        h.type("s");
+        h.ticks(601);
+        QCOMPARE(h.counters(),
+                 "since last 60.1, total 60.6, per letter 0.125, typing 0.5, letters 4, words 1, fixes 0");
+        QCOMPARE(h.indicator(), Green);
+    }
+    void secondsPerLetterIsCutToSixCharacters() {
+        Run h("abcdefgh");
         h.type("a");
-        QTest::qWait(20);
+        h.ticks(10001);
+        h.type("bc");
+        QCOMPARE(h.secondsPerLetter(), "333.36");
+        QCOMPARE(h.typingTime(), "1000.1");
     }
-    QVERIFY(ticks > 0);
-}
+    void soundsFollowTheTypingWhenTicked() {
+        Run h("house", "- old Nm", "Sounds=1");
+        h.type("hx");
+        h.clickReset();
+        QCOMPARE(h.heard, QStringList({"type", "type", "mistake", "type", "reset"}));
+    }
+    void greyedSoundsAreSilent() {
+        Run h("cat", "- old Nm", "Sounds=2");
+        h.type("cx");
+        QCOMPARE(h.heard, QStringList());
+    }
+    // Letters come faster than the clock's interval: a clock that each of
+    // them started anew would never tick. This test alone runs on the real clock.
+    void aFastTypistsClockStillTicks() {
+        Run h(QString(50, u'a') + "b");
+        int ticks = 0;
+        connect(h.ui->Timer1, &QTimer::timeout, this, [&] { ++ticks; });
+        for (int i = 0; i < 50 && ticks == 0; ++i) {
+            h.type("a");
+            QTest::qWait(20);
+        }
+        QVERIFY(ticks > 0);
+    }
+
+    // Fixes: a fix is typing on after one or more Backspaces.
+    void typingOnAfterBackspaceCountsOneFix() {
+        Run h("cat");
+        h.press(Qt::Key_Backspace);
+        h.type("cxy");
+        h.press(Qt::Key_Backspace);
+        h.press(Qt::Key_Backspace);
+        h.type("a");
+        QCOMPARE(h.typed(), "ca");
+        QCOMPARE(h.counters(), "since last 0, total 0, per letter 0, typing 0, letters 6, words 1, fixes 2");
+    }
+    // Delete types nothing: it neither counts a fix nor ends the one pending.
+    void deleteIsNoTyping() {
+        Run h("cattle");
+        h.type("cax");
+        h.press(Qt::Key_Backspace);
+        h.press(Qt::Key_Left);
+        h.press(Qt::Key_Delete);
+        QCOMPARE(h.fixes(), "0");
+        h.type("at");
+        QCOMPARE(h.fixes(), "1");
+    }
+    void aPendingFixOutlivesAReset() {
+        Run h("cat");
+        h.type("ca");
+        h.press(Qt::Key_Backspace);
+        h.clickReset();
+        QCOMPARE(h.fixes(), "0");
+        h.type("c");
+        QCOMPARE(h.fixes(), "1");
+    }
+    void aLetterFromAnInputMethodMendsThePendingFix() {
+        Run h("cat");
+        h.type("x");
+        h.press(Qt::Key_Backspace);
+        h.compose("", "é");
+        QCOMPARE(h.typed(), "é");
+        QCOMPARE(h.counters(), "since last 0, total 0, per letter 0, typing 0, letters 3, words 1, fixes 1");
+    }
+    void aDeadKeyStillComposingIsNoLetter() {
+        Run h("cat");
+        h.type("x");
+        h.press(Qt::Key_Backspace);
+        h.compose("´", "");
+        QCOMPARE(h.counters(), "since last 0, total 0, per letter 0, typing 0, letters 2, words 0, fixes 0");
+    }
+
+    // Reset: emptying the box counts one more change, which the reset clears.
+    void resetEmptiesTheBoxAndHoldsTheClock() {
+        Run h("house");
+        h.type("hx");
+        h.ticks(4);
+        h.clickSmallReset();
+        QCOMPARE(h.typed(), "");
+        QCOMPARE(h.counters(), Zero);
+        QCOMPARE(h.indicator(), Green);
+        QVERIFY(!h.clockRuns());
+    }
+    void resetOfAnEmptyBoxPlaysOnlyItsSound() {
+        Run h("house", "- old Nm", "Sounds=1");
+        h.clickReset();
+        QCOMPARE(h.heard, QStringList({"reset"}));
+        QCOMPARE(h.indicator(), Red);
+        QVERIFY(!h.clockRuns());
+    }
+
+    // The automatic action
+    void automaticResetAfterLetters() {
+        Run h("abcdef");
+        h.automatic("Reset", "Letters written", "3");
+        h.type("abx");
+        QCOMPARE(h.typed(), "");
+        QCOMPARE(h.counters(), Zero);
+        QCOMPARE(h.indicator(), Green);
+        QVERIFY(!h.clockRuns());
+    }
+    void automaticResetAfterTime() {
+        Run h("abcdef");
+        h.automatic("Reset", "Time passed", "0.3");
+        h.type("ab");
+        h.ticks(3);
+        QCOMPARE(h.typed(), "");
+        QCOMPARE(h.counters(), Zero);
+        QVERIFY(!h.clockRuns());
+    }
+    // "- STOPPED -" comes on each change while the count equals the limit,
+    // before the indicator shows the change (painted black to see it).
+    void automaticStopAfterWordsToldOnEveryChangeAtTheLimit() {
+        Run h("one two three");
+        h.automatic("Stop", "Words written", "2");
+        h.watchBoxes();
+        h.type("one ");
+        h.ui->Shape1->setFillColor(Qt::black);
+        h.type("two");
+        QCOMPARE(h.whileTold, QStringList({"- STOPPED -, clock runs, other", "- STOPPED -, clock runs, green",
+                                           "- STOPPED -, clock runs, green"}));
+        QCOMPARE(h.counters(), "since last 0, total 0, per letter 0, typing 0, letters 7, words 2, fixes 0");
+    }
+    void automaticStopAfterTimeHoldsTheClockWhileTold() {
+        Run h("house");
+        h.automatic("Stop", "Time passed", "1.5");
+        h.watchBoxes();
+        h.type("h");
+        h.ticks(16);
+        QCOMPARE(h.whileTold, QStringList{"- STOPPED -, clock held, green"});
+        QCOMPARE(h.counters(), "since last 1.6, total 1.6, per letter 0, typing 0, letters 1, words 1, fixes 0");
+        QVERIFY(h.clockRuns());
+    }
+    // The total time counts from 0.1 in tenths: "1.50" and "0" never show.
+    void timeLimitIsMetOnlyAsWritten_data() {
+        QTest::addColumn<QString>("limit");
+        QTest::newRow("1.50 is no 1.5") << "1.50";
+        QTest::newRow("0 comes before the first tick") << "0";
+    }
+    void timeLimitIsMetOnlyAsWritten() {
+        QFETCH(QString, limit);
+        Run h("cat");
+        h.automatic("Stop", "Time passed", limit);
+        h.type("ca");
+        h.ticks(30);
+        h.clearBox();
+        QCOMPARE(h.fakes.dialogs.boxes.size(), 0);
+        QCOMPARE(h.counters(), "since last 3, total 3, per letter 1, typing 3, letters 3, words 0, fixes 0");
+        QVERIFY(h.clockRuns());
+    }
+    void eachCriterionKeepsItsOwnLimit() {
+        Run h("cat");
+        // The limits are set after the first criterion was shown: the box starts empty.
+        QCOMPARE(h.limit(), "");
+        h.typeLimit("10");
+        h.chooseCriterion("Time passed");
+        QCOMPARE(h.limit(), "0");
+        h.typeLimit("30");
+        h.chooseCriterion("Words written");
+        QCOMPARE(h.limit(), "10");
+        h.chooseCriterion("Time passed");
+        QCOMPARE(h.limit(), "30");
+    }
+    // A finished word empties the box, a change like any other: a stop at 0
+    // words is told before the record is asked for, and again after.
+    void automaticStopOnTheEmptiedBoxComesBeforeTheRecord() {
+        Run h("cat");
+        h.automatic("Stop", "Words written", "0");
+        h.watchBoxes();
+        h.finish(5);
+        QCOMPARE(h.whileTold, QStringList({"- STOPPED -, clock runs, green", "YOU BROKE THE, clock runs, green",
+                                           "- STOPPED -, clock held, green"}));
+        QCOMPARE(h.record(), "0.5 " + Now + " ");
+    }
+    // A reset at 0 words on the emptied box clears the time before the record.
+    void automaticResetOnTheEmptiedBoxComesBeforeTheRecord() {
+        Run h("cat", "4.3 old Nm");
+        h.fakes.dialogs.promptAnswers << "Ann";
+        h.automatic("Reset", "Words written", "0");
+        h.finish(5);
+        QCOMPARE(h.record(), "0 " + Now + " Ann");
+        QCOMPARE(h.lastScore(), "0");
+        QVERIFY(!h.clockRuns());
+    }
+
+    // A finished word and its record: the name is asked for while the clock
+    // still runs, then the box empties and the run starts afresh.
+    void firstFinishedWordIsTheRecord() {
+        Run h("cat");
+        h.fakes.dialogs.promptAnswers << "Typist";
+        h.watchBoxes();
+        h.finish(50);
+        QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt),
+                 QStringList{"YOU BROKE THE RECORD!!!! 5 seconds! Please enter your name:"});
+        QCOMPARE(h.whileTold, QStringList{"YOU BROKE THE, clock runs, green"});
+        QCOMPARE(h.record(), "5 " + Now + " Typist");
+        QCOMPARE(h.lastScore(), "5");
+        QCOMPARE(h.typed(), "");
+        QCOMPARE(h.counters(), Zero);
+        QVERIFY(!h.clockRuns());
+    }
+    // 9.5 seconds against a stored 10.2 is a record, though "9.5" sorts after
+    // "10.2" as a text; then 10.3 is none.
+    void fasterTimesAreRecordsAsNumbersNotTexts() {
+        Run h("cat", "10.2 old Nm");
+        h.fakes.dialogs.promptAnswers << "Bo";
+        h.finish(95);
+        QCOMPARE(h.record(), "9.5 " + Now + " Bo");
+        h.finish(103);
+        QCOMPARE(h.lastScore(), "10.3");
+        QCOMPARE(h.record(), "9.5 " + Now + " Bo");
+    }
+    void recordNameIsKeptToOneLineWithEveryLetter() {
+        Run h("cat");
+        h.fakes.dialogs.promptAnswers << "Ann\nΩ Lee";
+        h.type("cat");
+        QCOMPARE(h.record(), "0 " + Now + " Ann Ω Lee");
+    }
+    void recordSoundEndsBeforeTheNamePrompt() {
+        Run h("cat", "- old Nm", "Sounds=1");
+        h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box&) { h.heard << "name asked"; };
+        h.type("cat");
+        QCOMPARE(h.heard, QStringList({"type", "type", "type", "type", "newrecord!", "name asked", "reset"}));
+    }
+    // The clock ticks on while the name is asked for, and the automatic reset
+    // by time comes; the record keeps the time the word took.
+    void theClockTicksUnderTheNamePrompt() {
+        Run h("cat");
+        h.fakes.dialogs.promptAnswers << "Bo";
+        h.automatic("Reset", "Time passed", "1");
+        h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box&) { h.ticks(10); };
+        h.finish(3);
+        QCOMPARE(h.record(), "0.3 " + Now + " Bo");
+        QCOMPARE(h.lastScore(), "0");
+    }
+    // Words are compared letter by letter: ß is no "ss", its capital is ß.
+    void capitalsFinishAWordWhenCaseSensitiveIsOff() {
+        Run h("straße", "9 old Nm", "CaseSensitive=0");
+        h.type("STRAßE");
+        QCOMPARE(h.typed(), "");
+        QCOMPARE(h.record(), "0 " + Now + " ");
+    }
+    void capitalsFinishNoWordWhenCaseSensitiveIsOn() {
+        Run h("straße", "9 old Nm", "CaseSensitive=1");
+        h.type("STRAßE");
+        QCOMPARE(h.typed(), "STRAßE");
+        QCOMPARE(h.record(), "9 old Nm");
+    }
+    void emptyingTheBoxIsNoAttemptAtAnEmptyWord() {
+        Run h("", "9 old Nm");
+        h.type("a");
+        h.press(Qt::Key_Backspace);
+        h.type("a");
+        h.clickReset();
+        QCOMPARE(h.lastScore(), "0");
+        QCOMPARE(h.record(), "9 old Nm");
+    }
+    // Pasted past the end and deleted back, the word is finished in no time.
+    void aStoredZeroIsNeverBeaten() {
+        Run h("cat", "0 old Nm");
+        h.paste("cats");
+        h.press(Qt::Key_Backspace);
+        QCOMPARE(h.typed(), "");
+        QCOMPARE(h.record(), "0 old Nm");
+        QCOMPARE(h.fakes.dialogs.boxes.size(), 0);
+    }
+    void withNoWordChosenThereIsNoRecord() {
+        Run h("cat");
+        h.removeWord();
+        h.ui->Combo1->setEditText("dog");
+        h.word = "dog";
+        h.finish(12);
+        QCOMPARE(h.lastScore(), "1.2");
+        QCOMPARE(h.fakes.dialogs.boxes.size(), 0);
+    }
+    void closingSavesTheRecordAndNothingIsWrittenBefore() {
+        Run h("cat", "4.3 old Nm");
+        h.fakes.dialogs.promptAnswers << "Ann";
+        h.finish(12);
+        QCOMPARE(h.fakes.files.writes, 0);
+        QVERIFY(h.form->close());
+        QCOMPARE(h.results(), crlf({":::cat", "1.2", Now, "Ann"}));
+    }
+
+    // The hint in the empty box says what to do.
+    void hintSaysWhatToDo() {
+        Run h("dog");
+        QCOMPARE(h.hint(), "Type the word chosen on the right");
+        h.removeWord();
+        QCOMPARE(h.hint(), "Add a word first, with Add word");
+        h.addWord("dog");
+        QCOMPARE(h.hint(), "Type the word chosen on the right");
+    }
+};
 
 QTEST_MAIN(TestTypingRun)
 #include "test_typingrun.moc"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/recordtable.h"
+#include "platform/ansitext.h"
 #include "merge/sourcemerge.h"
 #include "platform/preferences.h"
 #include "platform/services.h"
@@ -135,6 +136,9 @@ private:
     bool m_keepCopyBeforeSave = false;
     // results.dat is there but could not be read, and is not to be replaced.
     bool m_resultsUnreadable = false;
+    // What results.dat was read or last written as; a new file is in the
+    // code page.
+    AnsiText::Encoding m_resultsEncoding = AnsiText::Encoding::CodePage;
     // results.dat as it was last read or written, to tell a change on disk.
     std::optional<QByteArray> m_resultsOnDisk;
     QStringList m_heldMessages;

@@ -41,10 +41,13 @@ void Form1::LoadResults() {
     const std::optional<ResultsFormat::ReadOutcome> read =
         files.exists(name) && !empty ? ResultsFormat::readFile(files, name, m_wordTable) : std::nullopt;
     m_resultsUnreadable = files.exists(name) && !empty && !read;
+    if (!files.exists(name) || empty)
+        m_resultsEncoding = AnsiText::Encoding::CodePage;
     if (m_resultsUnreadable)
         tellUser(unreadableMessage());
     if (read) {
         const ResultsFormat::ReadOutcome& outcome = *read;
+        m_resultsEncoding = outcome.encoding;
         {
             const QSignalBlocker blocker(ui->Combo1);
             ui->Combo1->clear();
@@ -100,14 +103,16 @@ bool Form1::saveResults(QString* error) {
         m_keepCopyBeforeSave = false;
     }
     const QStringList lines = ResultsFormat::recordLines(m_wordTable, wordCount());
+    const AnsiText::Encoding encoding = AnsiText::encodingToWrite(m_resultsEncoding, lines);
     QString writeError;
-    if (!files.writeLines(ResultsFormat::FileName, lines, &writeError)) {
+    if (!files.writeLines(ResultsFormat::FileName, lines, encoding, &writeError)) {
         *error = failed(writeError);
         return false;
     }
+    m_resultsEncoding = encoding;
     noteResultsOnDisk();
     const QString own = ResultsFormat::ownFileName();
-    if (!files.writeLines(own, lines, &writeError)) {
+    if (!files.writeLines(own, lines, encoding, &writeError)) {
         *error = tr("Could not save %1: %2").arg(own, writeError);
         return false;
     }

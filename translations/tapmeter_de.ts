@@ -752,10 +752,6 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <source>A word cannot contain a line break. Please enter the word on one line.</source>
         <translation>Ein Wort kann keinen Zeilenumbruch enthalten. Bitte geben Sie das Wort in einer Zeile ein.</translation>
     </message>
-    <message>
-        <source>The word contains a character that results.dat cannot store. Please use letters of Western European languages only.</source>
-        <translation>Das Wort enthält ein Zeichen, das results.dat nicht speichern kann. Bitte verwenden Sie nur Buchstaben westeuropäischer Sprachen.</translation>
-    </message>
 </context>
 <context>
     <name>WorkingFolder</name>

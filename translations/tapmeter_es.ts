@@ -752,10 +752,6 @@ Si se inicia sin opciones, abre su ventana.</translation>
         <source>A word cannot contain a line break. Please enter the word on one line.</source>
         <translation>Una palabra no puede contener saltos de línea. Escriba la palabra en una sola línea.</translation>
     </message>
-    <message>
-        <source>The word contains a character that results.dat cannot store. Please use letters of Western European languages only.</source>
-        <translation>La palabra contiene un carácter que results.dat no puede guardar. Use solo letras de idiomas de Europa occidental.</translation>
-    </message>
 </context>
 <context>
     <name>WorkingFolder</name>

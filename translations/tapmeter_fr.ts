@@ -752,10 +752,6 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         <source>A word cannot contain a line break. Please enter the word on one line.</source>
         <translation>Un mot ne peut pas contenir de saut de ligne. Entrez le mot sur une seule ligne.</translation>
     </message>
-    <message>
-        <source>The word contains a character that results.dat cannot store. Please use letters of Western European languages only.</source>
-        <translation>Le mot contient un caractère que results.dat ne peut pas stocker. N&apos;utilisez que des lettres des langues d&apos;Europe de l&apos;Ouest.</translation>
-    </message>
 </context>
 <context>
     <name>WorkingFolder</name>

@@ -759,10 +759,6 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <source>A word cannot contain a line break. Please enter the word on one line.</source>
         <translation>Słowo nie może zawierać podziału wiersza. Wpisz słowo w jednym wierszu.</translation>
     </message>
-    <message>
-        <source>The word contains a character that results.dat cannot store. Please use letters of Western European languages only.</source>
-        <translation>Słowo zawiera znak, którego results.dat nie może przechować. Używaj tylko liter języków zachodnioeuropejskich.</translation>
-    </message>
 </context>
 <context>
     <name>WorkingFolder</name>

@@ -752,10 +752,6 @@ Iniciado sem opções, abre sua janela.</translation>
         <source>A word cannot contain a line break. Please enter the word on one line.</source>
         <translation>Uma palavra não pode ter quebra de linha. Digite a palavra em uma só linha.</translation>
     </message>
-    <message>
-        <source>The word contains a character that results.dat cannot store. Please use letters of Western European languages only.</source>
-        <translation>A palavra contém um caractere que o results.dat não consegue guardar. Use apenas letras de idiomas da Europa Ocidental.</translation>
-    </message>
 </context>
 <context>
     <name>WorkingFolder</name>

@@ -759,10 +759,6 @@ Started without options, it opens its window.</source>
         <source>A word cannot contain a line break. Please enter the word on one line.</source>
         <translation>Слово не может содержать перевод строки. Введите слово в одну строку.</translation>
     </message>
-    <message>
-        <source>The word contains a character that results.dat cannot store. Please use letters of Western European languages only.</source>
-        <translation>Слово содержит знак, который results.dat не может хранить. Используйте только буквы западноевропейских языков.</translation>
-    </message>
 </context>
 <context>
     <name>WorkingFolder</name>
