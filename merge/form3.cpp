@@ -121,8 +121,8 @@ void Form3::Command4_Click() {
     Source2Table = table2;
     ReadSourceFile(*outcome1, ui->ImageCombo1);
     ReadSourceFile(*outcome2, ui->ImageCombo2);
-    m_opened = OpenedSources{path1, path2, outcome2->recordsDropped, !outcome2->readWhole, outcome2->encoding,
-                             files.readBytes(path2)};
+    m_opened = OpenedSources{
+        path1, path2, outcome2->recordsDropped, !outcome2->readWhole, outcome2->encoding, files.readBytes(path2)};
 
     ImageCombo1_Click();
     ImageCombo2_Click();
