@@ -83,13 +83,8 @@ private:
     Services& m_services;
     Preferences m_preferences;
     QList<ListedWord> m_listed;
-    QList<WordProgress> m_words;
-    AttemptTotals m_totals;
-    QList<MistakeCount> m_lettersMissed;
+    ProgressFigures m_figures;
     bool m_historyRead = false;
-    // Which of the histories read is this computer's, which a finished word
-    // is added to.
-    int m_ownHistory = 0;
     // A name that cannot be remembered is told once while the window is open.
     bool m_nameFailureTold = false;
     // The chart stays on a word the typist chose here.

@@ -54,13 +54,6 @@ bool keepFolded(const std::function<bool(const QString&, const QString&)>& renam
 
 } // namespace
 
-QStringList Form1::listedWords() const {
-    QStringList words;
-    for (int i = 0; i < ui->Combo1->count(); ++i)
-        words << ui->Combo1->itemText(i);
-    return words;
-}
-
 std::optional<MergeOutcome> Form1::foldRecordsOf(const QString& path, bool* whole) {
     SourceTable other;
     const std::optional<ResultsFormat::ReadOutcome> read = ResultsFormat::readFile(m_services.files, path, other);

@@ -153,10 +153,7 @@ void Form1::Command3_Click() {
         return;
     }
 
-    QStringList listed;
-    for (int i = 0; i < ui->Combo1->count(); ++i)
-        listed << ui->Combo1->itemText(i);
-
+    const QStringList listed = listedWords();
     QString word;
     for (;;) {
         word = m_services.dialogs.prompt(this, tr("Enter new word:"));
@@ -222,4 +219,11 @@ void Form1::selectWord(int index) {
         ui->Combo1->setCurrentIndex(index);
     }
     Combo1_Click();
+}
+
+QStringList Form1::listedWords() const {
+    QStringList listed;
+    for (int i = 0; i < ui->Combo1->count(); ++i)
+        listed << ui->Combo1->itemText(i);
+    return listed;
 }
