@@ -105,6 +105,7 @@ private:
     int wordCount() const;
     void showWordCount();
     void showWordLength();
+    void showWordToType();
     void selectWord(int index);
     void connectHandlers();
     void keepAttempt(const Attempt& attempt);
@@ -142,6 +143,9 @@ private:
     // results.dat as it was last read or written, to tell a change on disk.
     std::optional<QByteArray> m_resultsOnDisk;
     QStringList m_heldMessages;
+    // The word list's open list has just closed, and a word picked now was
+    // picked in it.
+    bool m_listJustClosed = false;
     // The name new records are kept under without asking; empty, each
     // record asks for it.
     QString m_recordName;

@@ -7,6 +7,8 @@
 #include "platform/windowstyle.h"
 #include "database/wordrules.h"
 
+#include <QAccessible>
+
 namespace {
 
 const QString ResultsCopyName = ResultsFormat::copyPathOf(ResultsFormat::FileName);
@@ -138,6 +140,7 @@ void Form1::Combo1_Click() {
     setTextFromStart(ui->Text3, m_wordTable.RecordDate[k]);
     setTextFromStart(ui->Text4, m_wordTable.RecordName[k]);
     showWordLength();
+    showWordToType();
 }
 
 int Form1::Combo1_KeyPress(int /*keyAscii*/) {
@@ -204,9 +207,22 @@ int Form1::wordCount() const {
 
 void Form1::showWordCount() {
     ui->Label10->setText(wordCountCaption(wordCount()));
-    // A grey hint in the empty typing box, which is not its text.
-    ui->Text1->setPlaceholderText(wordCount() > 0 ? tr("Type the word chosen on the right")
-                                                  : tr("Add a word first, with Add word"));
+    showWordToType();
+}
+
+// The empty typing box names the word to type in grey, where the typist's
+// eyes are, and a screen reader hears it change: the hint is the box's
+// accessible description.
+void Form1::showWordToType() {
+    const QString word = ui->Combo1->currentText();
+    const QString hint = wordCount() == 0 ? tr("Add a word first, with Add word")
+                         : word.isEmpty() ? tr("Type the word chosen on the right")
+                                          : tr("Type: %1").arg(word);
+    if (hint == ui->Text1->placeholderText())
+        return;
+    ui->Text1->setPlaceholderText(hint);
+    QAccessibleEvent changed(ui->Text1, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void Form1::showWordLength() {

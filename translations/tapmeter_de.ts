@@ -291,6 +291,10 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
+        <source>Type: %1</source>
+        <translation>Tippen Sie: %1</translation>
+    </message>
+    <message>
         <source>Words in database: 0</source>
         <translation>Wörter in Datenbank: 0</translation>
     </message>

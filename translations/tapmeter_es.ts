@@ -291,6 +291,10 @@ Si se inicia sin opciones, abre su ventana.</translation>
         <translation>No se pudo guardar %1: %2</translation>
     </message>
     <message>
+        <source>Type: %1</source>
+        <translation>Escriba: %1</translation>
+    </message>
+    <message>
         <source>Words in database: 0</source>
         <translation>Palabras en la lista: 0</translation>
     </message>

@@ -291,6 +291,10 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
     <message>
+        <source>Type: %1</source>
+        <translation>Tapez : %1</translation>
+    </message>
+    <message>
         <source>Words in database: 0</source>
         <translation>Mots dans la base : 0</translation>
     </message>

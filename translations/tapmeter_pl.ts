@@ -293,6 +293,10 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <translation>Nie udało się zapisać %1: %2</translation>
     </message>
     <message>
+        <source>Type: %1</source>
+        <translation>Wpisz: %1</translation>
+    </message>
+    <message>
         <source>Words in database: 0</source>
         <translation>Słowa w bazie: 0</translation>
     </message>

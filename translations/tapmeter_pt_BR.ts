@@ -291,6 +291,10 @@ Iniciado sem opções, abre sua janela.</translation>
         <translation>Não foi possível salvar %1: %2</translation>
     </message>
     <message>
+        <source>Type: %1</source>
+        <translation>Digite: %1</translation>
+    </message>
+    <message>
         <source>Words in database: 0</source>
         <translation>Palavras na lista: 0</translation>
     </message>

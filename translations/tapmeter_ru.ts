@@ -293,6 +293,10 @@ Started without options, it opens its window.</source>
         <translation>Не удалось сохранить %1: %2</translation>
     </message>
     <message>
+        <source>Type: %1</source>
+        <translation>Наберите: %1</translation>
+    </message>
+    <message>
         <source>Words in database: 0</source>
         <translation>Слов в базе: 0</translation>
     </message>
