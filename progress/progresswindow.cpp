@@ -145,12 +145,16 @@ ProgressWindow::ProgressWindow(Services& services, QWidget* parent)
     connect(ui->cboWord, &QComboBox::currentIndexChanged, this, &ProgressWindow::cboWord_Click);
     connect(ui->cboWord, &QComboBox::activated, this, [this] { m_typistChose = true; });
     connect(ui->cmdBack, &QPushButton::clicked, this, &ProgressWindow::cmdBack_Click);
-    // Moving through the table shows the word of the current row.
+    // Moving through the table shows the word of the current row; the row
+    // the window itself highlights for the chooser's word is no choice.
     connect(ui->tblWords->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (!current.isValid())
                     return;
-                selectInChooser(m_table->item(current.row(), WordColumn)->data(WordRole).toString());
+                const QString word = m_table->item(current.row(), WordColumn)->data(WordRole).toString();
+                if (word == ui->cboWord->currentData(WordRole).toString())
+                    return;
+                selectInChooser(word);
                 m_typistChose = true;
             });
     pressOnEscape(ui->cmdBack);
@@ -323,6 +327,29 @@ void ProgressWindow::showWord(const QString& word) {
     selectInChooser(word);
 }
 
+void ProgressWindow::followWord(const QString& word) {
+    if (!m_typistChose)
+        selectInChooser(word);
+}
+
+// The chooser's word is the table's highlighted row too.
+void ProgressWindow::highlightInTable(const QString& word) {
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        if (m_table->item(row, WordColumn)->data(WordRole).toString() == word) {
+            if (ui->tblWords->currentIndex().row() != row)
+                ui->tblWords->setCurrentIndex(m_table->index(row, WordColumn));
+            return;
+        }
+    }
+    ui->tblWords->clearSelection();
+}
+
+// Practising a word makes the window follow the main window's word again.
+void ProgressWindow::practise(const QString& word) {
+    m_typistChose = false;
+    emit practiseChosen(word);
+}
+
 void ProgressWindow::addAttempt(const Attempt& attempt) {
     // A history that could not be read is tried again rather than shown in part.
     if (m_historyRead)
@@ -373,6 +400,7 @@ void ProgressWindow::addToFigures(const Attempt& attempt) {
 void ProgressWindow::cboWord_Click() {
     const QString chosen = ui->cboWord->currentData(WordRole).toString();
     const WordProgress* word = m_figures.find(chosen);
+    highlightInTable(chosen);
     drawChart(word);
     showPositionsMissed(word);
 }
@@ -502,7 +530,7 @@ void ProgressWindow::setUpPractice() {
     connect(ui->txtName, &QLineEdit::textEdited, this, &ProgressWindow::txtName_Change);
     // Enter on a row (or a double click) practises its word.
     connect(ui->tblWords, &QTableView::activated, this, [this](const QModelIndex& index) {
-        emit practiseChosen(m_table->item(index.row(), WordColumn)->data(WordRole).toString());
+        practise(m_table->item(index.row(), WordColumn)->data(WordRole).toString());
     });
 }
 
@@ -527,7 +555,7 @@ QList<int> ProgressWindow::needRanks() const {
 
 void ProgressWindow::cmdPractise_Click() {
     if (ui->cboWord->currentIndex() >= 0)
-        emit practiseChosen(ui->cboWord->currentData(WordRole).toString());
+        practise(ui->cboWord->currentData(WordRole).toString());
 }
 
 void ProgressWindow::chkPractise_Click() {

@@ -374,7 +374,7 @@ private slots:
         QCOMPARE(p.chtAttempts->accessibleDescription().section(',', 0, 0), "two: 2 attempts");
         // Moving through the table is choosing too.
         p.tblWords->setFocus();
-        QTest::keyClick(p.tblWords, Qt::Key_Home);
+        QTest::keyClick(p.tblWords, Qt::Key_Home, Qt::ControlModifier);
         h.type("two");
         QCOMPARE(p.cboWord->currentText(), "one");
         QCOMPARE(p.rows({0, 1, 5}), "one 2 1 two 3 2");
@@ -513,6 +513,38 @@ private slots:
         h.type("at");
         QCOMPARE(h.ui->Text2->text(), "0.4");
         QCOMPARE(p.chtAttempts->chart()->series().value(1)->name(), "Record: 0.4 s");
+    }
+
+    // After the typist chose a word in Progress, "Practise" makes it follow the
+    // drill again: the chooser and the table's highlighted row both show the
+    // word to type, which the typing box names.
+    void followsTheDrillAfterPractise() {
+        Form1Harness h;
+        h.setSetting("PractiseNeediestWord", "1");
+        h.setSetting("RecordName", "Ann");
+        const ProgressControls p =
+            openProgress(h, resultLines("cat - na na;dog - na na;eel - na na"),
+                         {attempt("cat", "1"), attempt("dog", "1"), attempt("eel", "9"), attempt("eel", "8")});
+        const auto highlighted = [&p] {
+            return p.tblWords->model()->index(p.tblWords->currentIndex().row(), 0).data().toString();
+        };
+        p.tblWords->setFocus();
+        QTest::keyClick(p.tblWords, Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClick(p.tblWords, Qt::Key_Down);
+        QCOMPARE(p.cboWord->currentText(), "dog");
+        p.find<QPushButton>("cmdPractise")->click();
+        QCOMPARE(h.ui->Combo1->currentText(), "dog");
+
+        h.type("dog");
+        const QString next = h.ui->Combo1->currentText();
+        QVERIFY(next != "dog");
+        QCOMPARE(p.cboWord->currentText(), next);
+        QCOMPARE(highlighted(), next);
+        QCOMPARE(h.ui->Text1->placeholderText(), "Type: " + next);
+        // Choosing in the chooser moves the highlighted row with it.
+        p.cboWord->setFocus();
+        QTest::keyClick(p.cboWord, Qt::Key_Down);
+        QCOMPARE(highlighted(), p.cboWord->currentText());
     }
 
     void preferenceNotRememberedIsTold_data() {

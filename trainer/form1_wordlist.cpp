@@ -3,6 +3,8 @@
 #include "trainer/form1.h"
 #include "ui_form1.h"
 
+#include "progress/progresswindow.h"
+
 #include "database/resultsformat.h"
 #include "platform/windowstyle.h"
 #include "database/wordrules.h"
@@ -218,6 +220,8 @@ void Form1::showWordToType() {
     const QString hint = wordCount() == 0 ? tr("Add a word first, with Add word")
                          : word.isEmpty() ? tr("Type the word chosen on the right")
                                           : tr("Type: %1").arg(word);
+    if (m_progress)
+        m_progress->followWord(word);
     if (hint == ui->Text1->placeholderText())
         return;
     ui->Text1->setPlaceholderText(hint);
