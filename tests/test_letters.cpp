@@ -1,5 +1,6 @@
 #include "tests/harness.h"
 
+#include <QInputMethodEvent>
 #include <QTest>
 
 // Words and names of every script, as a typist meets them: results files in
@@ -14,6 +15,14 @@ private slots:
     void aWesternEuropeanListIsSavedByteForByte();
     void aMergeWritesSource2InUtf8OnlyWhenItMust_data();
     void aMergeWritesSource2InUtf8OnlyWhenItMust();
+    void composedAndDecomposedLettersFinishTheWord_data();
+    void composedAndDecomposedLettersFinishTheWord();
+    void aWrongAccentIsNotedAtItsLetter();
+    void caseBlindTypingFinishesWordsOfEveryScript_data();
+    void caseBlindTypingFinishesWordsOfEveryScript();
+    void anInputMethodCommitIsOneChange();
+    void preEditTextIsNoLetterYet();
+    void aDeadKeyGivesOneLetter();
 };
 
 namespace {
@@ -100,6 +109,154 @@ void TestLetters::aMergeWritesSource2InUtf8OnlyWhenItMust() {
     h.w->Command5->click();
     QCOMPARE(h.fakes.files.bytes(h.source2Path), merged);
     QCOMPARE(h.fakes.dialogs.messages().size(), 1);
+}
+
+namespace {
+
+// A typing run at one word, the box ready for the first key.
+struct Run : Form1Harness {
+    explicit Run(const QString& word, bool caseSensitive = true) {
+        setSetting("CaseSensitive", caseSensitive ? "1" : "0");
+        setResults(crlf({":::" + word, "-", "na", "na"}));
+        start();
+        fakes.dialogs.promptAnswers << "Ola";
+    }
+    // What an input method sends the box, through the event loop: the text
+    // it is still composing, or the text it commits.
+    void compose(const QString& preEdit) { send(new QInputMethodEvent(preEdit, {})); }
+    void commit(const QString& text) {
+        auto* event = new QInputMethodEvent;
+        event->setCommitString(text);
+        send(event);
+    }
+    void send(QInputMethodEvent* event) {
+        QCoreApplication::postEvent(ui->Text1, event);
+        QCoreApplication::processEvents();
+    }
+    // Whether the word was finished: the record it took.
+    bool finished() const { return ui->Text4->text() == "Ola"; }
+    // Letters written, the seconds of the run and whether its clock runs.
+    QString counters() const {
+        return ui->Label4->text() + ' ' + ui->Label3->text() + (ui->Timer1->isActive() ? " running" : " stopped");
+    }
+    QString history() const { return QString::fromUtf8(fakes.appendFiles.files.value("history.csv")); }
+};
+
+} // namespace
+
+// However an input method or a file composes "é", it is the same letter:
+// the indicator stays green and the word finishes.
+void TestLetters::composedAndDecomposedLettersFinishTheWord_data() {
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("length"); // shown beside the word
+    QTest::newRow("decomposed into composed") << "caf\u00e9"
+                                              << "cafe\u0301" << 4;
+    QTest::newRow("composed into decomposed") << "cafe\u0301"
+                                              << "caf\u00e9" << 4;
+    QTest::newRow("two accents, one by one") << "vi\u1ec7t"
+                                             << "vie\u0323\u0302t" << 4;
+}
+
+void TestLetters::composedAndDecomposedLettersFinishTheWord() {
+    QFETCH(QString, word);
+    QFETCH(QString, typed);
+    Run h(word);
+    QTEST(h.ui->Label13->text().toInt(), "length");
+    QStringList shown;
+    for (QChar c : typed) {
+        if (h.finished())
+            break;
+        typeKeys(h.ui->Text1, c);
+        shown << h.indicator();
+    }
+    QCOMPARE(shown, QStringList(typed.size(), "green"));
+    QVERIFY(h.finished());
+    QCOMPARE(h.listed(), QStringList{word});
+}
+
+// Typed "cafè" for "café": red at the fourth letter, and history.csv notes
+// the letters as seen, accents composed.
+void TestLetters::aWrongAccentIsNotedAtItsLetter() {
+    Run h("caf\u00e9s");
+    h.type("cafe\u0300");
+    QCOMPARE(h.indicator(), "red");
+    h.ui->Text1->backspace();
+    h.type("\u0301s");
+    QVERIFY(h.finished());
+    QVERIFY2(h.history().contains(",4:\u00e9>\u00e8\r\n"), qPrintable(h.history()));
+}
+
+void TestLetters::caseBlindTypingFinishesWordsOfEveryScript_data() {
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("caseSensitive");
+    QTest::addColumn<bool>("finished");
+    QTest::newRow("Greek") << "ελπίδα"
+                           << "ΕΛΠΊΔΑ" << false << true;
+    QTest::newRow("Cyrillic") << "Привет"
+                              << "пРИВЕТ" << false << true;
+    QTest::newRow("Armenian") << "բարեւ"
+                              << "ԲԱՐԵՒ" << false << true;
+    QTest::newRow("Polish, decomposed") << "ŻÓŁW"
+                                        << "z\u0307o\u0301\u0142w" << false << true;
+    QTest::newRow("Cyrillic, case sensitive") << "Привет"
+                                              << "пРИВЕТ" << true << false;
+    QTest::newRow("ß is no SS") << "Straße"
+                                << "STRASSE" << false << false;
+}
+
+void TestLetters::caseBlindTypingFinishesWordsOfEveryScript() {
+    QFETCH(QString, word);
+    QFETCH(QString, typed);
+    QFETCH(bool, caseSensitive);
+    Run h(word, caseSensitive);
+    h.type(typed);
+    QTEST(h.finished(), "finished");
+}
+
+// A dead key, a compose sequence or an East Asian input method commits its
+// letter at once: one change, like a key, and "한" finishes "한".
+void TestLetters::anInputMethodCommitIsOneChange() {
+    Run h("\ud55c\uae00");
+    h.compose("\u314e");
+    h.compose("\ud558");
+    h.compose("\ud55c");
+    h.commit("\ud55c");
+    QCOMPARE(h.counters(), "1 0 running");
+    QCOMPARE(h.indicator(), "green");
+    h.ticks(3);
+    h.compose("\u3131");
+    h.commit("\uae00");
+    QVERIFY(h.finished());
+    QCOMPARE(h.ui->Label9->text(), "0.3");
+}
+
+// What is still being composed is no letter: no clock, no count, no red.
+void TestLetters::preEditTextIsNoLetterYet() {
+    Run h("cat");
+    h.compose("x");
+    QCOMPARE(h.counters(), "0 0 stopped");
+    h.type("c");
+    QCOMPARE(h.indicator(), "green");
+    h.compose("\u00e1");
+    QCOMPARE(h.counters(), "1 0 running");
+    QCOMPARE(h.indicator(), "green");
+    h.commit("a");
+    h.type("t");
+    QVERIFY(h.finished());
+}
+
+// A dead acute, then "e", as X delivers them without an input method: the
+// dead key is no change and "é" comes as one key.
+void TestLetters::aDeadKeyGivesOneLetter() {
+    Run h("caf\u00e9");
+    h.type("caf");
+    QTest::sendKeyEvent(QTest::Click, h.ui->Text1, Qt::Key_Dead_Acute, QString(), Qt::NoModifier);
+    QCOMPARE(h.counters(), "3 0 running");
+    QTest::sendKeyEvent(QTest::Click, h.ui->Text1, Qt::Key_E, QString("\u00e9"), Qt::NoModifier);
+    QVERIFY(h.finished());
+    QCOMPARE(h.ui->Label9->text(), "0");
 }
 
 QTEST_MAIN(TestLetters)

@@ -137,8 +137,7 @@ private:
     bool m_keepCopyBeforeSave = false;
     // results.dat is there but could not be read, and is not to be replaced.
     bool m_resultsUnreadable = false;
-    // What results.dat was read or last written as; a new file is in the
-    // code page.
+    // What the list was last read as; before that, a new file's code page.
     AnsiText::Encoding m_resultsEncoding = AnsiText::Encoding::CodePage;
     // results.dat as it was last read or written, to tell a change on disk.
     std::optional<QByteArray> m_resultsOnDisk;

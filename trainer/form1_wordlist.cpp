@@ -8,6 +8,7 @@
 #include "database/resultsformat.h"
 #include "platform/windowstyle.h"
 #include "database/wordrules.h"
+#include "trainer/lettercase.h"
 
 #include <QAccessible>
 
@@ -45,8 +46,6 @@ void Form1::LoadResults() {
     const std::optional<ResultsFormat::ReadOutcome> read =
         files.exists(name) && !empty ? ResultsFormat::readFile(files, name, m_wordTable) : std::nullopt;
     m_resultsUnreadable = files.exists(name) && !empty && !read;
-    if (!files.exists(name) || empty)
-        m_resultsEncoding = AnsiText::Encoding::CodePage;
     if (m_resultsUnreadable)
         tellUser(unreadableMessage());
     if (read) {
@@ -113,7 +112,6 @@ bool Form1::saveResults(QString* error) {
         *error = failed(writeError);
         return false;
     }
-    m_resultsEncoding = encoding;
     noteResultsOnDisk();
     const QString own = ResultsFormat::ownFileName();
     if (!files.writeLines(own, lines, encoding, &writeError)) {
@@ -230,7 +228,8 @@ void Form1::showWordToType() {
 }
 
 void Form1::showWordLength() {
-    ui->Label13->setText(QString::number(ui->Combo1->currentText().size()));
+    // A letter with its accents counts once.
+    ui->Label13->setText(QString::number(letterCount(ui->Combo1->currentText())));
 }
 
 void Form1::selectWord(int index) {
