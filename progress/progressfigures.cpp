@@ -225,9 +225,10 @@ void ProgressFigures::workOutFigures(WordProgress& word) {
     const auto last = word.attempts.cend();
     const auto recent = last - std::min(Recent, word.attempts.size());
     word.recentAverage = averageSeconds(recent, last);
+    // The last 10 are compared with 10 before them, never with fewer.
     word.change.reset();
-    if (recent != first)
-        word.change = word.recentAverage - averageSeconds(recent - std::min(Recent, recent - first), recent);
+    if (recent - first >= Recent)
+        word.change = word.recentAverage - averageSeconds(recent - Recent, recent);
     word.recentMistakes = mistakesPerAttempt(recent, last);
 }
 

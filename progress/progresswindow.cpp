@@ -465,7 +465,9 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     const std::optional<double> record = recordOf(word->word);
     if (record) {
         auto* line = new QLineSeries;
-        line->setName(tr("Record: %1 s").arg(*record));
+        // Records are kept in tenths, the attempts in hundredths: the best
+        // point may lie a little below the line.
+        line->setName(tr("Record, kept in tenths: %1 s").arg(*record));
         line->setPen(QPen(Qt::darkGreen, 2, Qt::DashLine));
         line->append(-0.5, *record);
         line->append(double(count) - 0.5, *record);

@@ -283,8 +283,8 @@ private slots:
         h.fakes.clock.dateTime = now;
         const ProgressControls p = openProgress(h, resultLines("delta 2.5 na na;alpha - na na"), history);
         // word, attempts, best, average of the last 10, change, rank
-        QCOMPARE(p.rows({0, 1, 2, 3, 4, 5}), "alpha 12 4 4.50 1.50 s faster 1 beta, gamma 1 3.22 3.22  2 "
-                                             "delta 11 1.99 3.00 1.00 s slower 3");
+        QCOMPARE(p.rows({0, 1, 2, 3, 4, 5}), "alpha 12 4 4.50  1 beta, gamma 1 3.22 3.22  2 "
+                                             "delta 11 1.99 3.00  3");
         QCOMPARE(p.find<QLabel>("lblTotals")->text().replace(QChar::Nbsp, u' '),
                  "Attempts today: 10    This week: 11    All time: 24");
         // Preset to the main window's word, whose record the chart draws.
@@ -512,7 +512,7 @@ private slots:
         h.ticks(4);
         h.type("at");
         QCOMPARE(h.ui->Text2->text(), "0.4");
-        QCOMPARE(p.chtAttempts->chart()->series().value(1)->name(), "Record: 0.4 s");
+        QCOMPARE(p.chtAttempts->chart()->series().value(1)->name(), "Record, kept in tenths: 0.4 s");
     }
 
     // After the typist chose a word in Progress, "Practise" makes it follow the
@@ -545,6 +545,21 @@ private slots:
         p.cboWord->setFocus();
         QTest::keyClick(p.cboWord, Qt::Key_Down);
         QCOMPARE(highlighted(), p.cboWord->currentText());
+    }
+
+    // "Change" compares the last 10 attempts with the 10 before them: nothing
+    // at 19 attempts, a change once the 20th is typed.
+    void changeWaitsForTwentyAttempts() {
+        Form1Harness h;
+        h.fakes.dialogs.promptAnswers << "Ann";
+        QList<Attempt> history;
+        for (int i = 0; i < 19; ++i)
+            history << attempt("cat", i < 9 ? "2" : "1", Noon.addSecs(i));
+        const ProgressControls p = openProgress(h, resultLines("cat 0.5 na na"), history);
+        QCOMPARE(p.rows({0, 1, 4}), "cat 19 ");
+        h.type("cat");
+        QCOMPARE(p.rows({0, 1}), "cat 20");
+        QVERIFY(p.rows({4}).endsWith(" s faster"));
     }
 
     void preferenceNotRememberedIsTold_data() {

@@ -216,7 +216,8 @@ void TestRules::progressOfAWord_data() {
     };
     row("one", "3", "3 3 none");
     row("ten: nothing to compare with", "6 4*9", "4 4.2 none");
-    row("eleven: against the one before", "6 4*10", "4 4 -2");
+    row("nineteen: not against fewer than 10", "6*9 4*10", "4 4 none");
+    row("twenty: against the 10 before", "6*10 4*10", "4 4 -2");
     row("against the 10 before, not all", "9*5 5*10 4*10", "4 4 -1");
 }
 

@@ -651,10 +651,6 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <translation>%1 bis %2: %3 s im Durchschnitt</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Rekord: %1 s</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Versuche am %1</translation>
     </message>
@@ -704,6 +700,10 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
     <message>
         <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
         <translation>Steht hier ein Name, wird ein neuer Rekord ohne Nachfrage unter ihm gespeichert, und das Training geht weiter</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Rekord, in Zehnteln gespeichert: %1 s</translation>
     </message>
 </context>
 <context>

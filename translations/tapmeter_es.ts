@@ -651,10 +651,6 @@ Si se inicia sin opciones, abre su ventana.</translation>
         <translation>%1 a %2: %3 s de media</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Récord: %1 s</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Intentos del %1</translation>
     </message>
@@ -704,6 +700,10 @@ Si se inicia sin opciones, abre su ventana.</translation>
     <message>
         <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
         <translation>Con un nombre aquí, cada récord nuevo se guarda con él sin preguntar, y la práctica continúa</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Récord, guardado en décimas: %1 s</translation>
     </message>
 </context>
 <context>

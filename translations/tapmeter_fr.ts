@@ -651,10 +651,6 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         <translation>%1 à %2 : %3 s en moyenne</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Record : %1 s</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Essais du %1</translation>
     </message>
@@ -704,6 +700,10 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
     <message>
         <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
         <translation>Avec un nom ici, un nouveau record est gardé sous ce nom sans question, et l’entraînement continue</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Record, gardé en dixièmes : %1 s</translation>
     </message>
 </context>
 <context>

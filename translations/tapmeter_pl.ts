@@ -656,10 +656,6 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <translation>%1 – %2: średnio %3 s</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Rekord: %1 s</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Próby z dnia %1</translation>
     </message>
@@ -710,6 +706,10 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
     <message>
         <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
         <translation>Gdy jest tu imię, nowy rekord zostaje zapisany pod nim bez pytania, a ćwiczenie trwa dalej</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Rekord, zapisywany w dziesiątych: %1 s</translation>
     </message>
 </context>
 <context>

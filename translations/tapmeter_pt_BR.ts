@@ -651,10 +651,6 @@ Iniciado sem opções, abre sua janela.</translation>
         <translation>%1 a %2: %3 s em média</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Recorde: %1 s</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Tentativas em %1</translation>
     </message>
@@ -704,6 +700,10 @@ Iniciado sem opções, abre sua janela.</translation>
     <message>
         <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
         <translation>Com um nome aqui, um novo recorde é guardado com ele sem perguntar, e o treino continua</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Recorde, guardado em décimos: %1 s</translation>
     </message>
 </context>
 <context>

@@ -656,10 +656,6 @@ Started without options, it opens its window.</source>
         <translation>%1 – %2: в среднем %3 с</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Рекорд: %1 с</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Попытки за %1</translation>
     </message>
@@ -710,6 +706,10 @@ Started without options, it opens its window.</source>
     <message>
         <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
         <translation>Если здесь указано имя, новый рекорд сохраняется под ним без вопроса, и тренировка продолжается</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Рекорд, хранится в десятых: %1 с</translation>
     </message>
 </context>
 <context>
