@@ -4,6 +4,7 @@
 #include "platform/qtappendfiles.h"
 #include "platform/windowstyle.h"
 
+#include <QAbstractAxis>
 #include <QCategoryAxis>
 #include <QChartView>
 #include <QClipboard>
@@ -310,18 +311,6 @@ private slots:
         QVERIFY(p.tblWords->window()->sizeHint().width() < 1000);
     }
 
-    // The Progress window of 720 by 620 with its frame, usable down to 331 by
-    // 454, on a screen of 1280 by 1024: right of the main window and made
-    // narrower, left, below, and over the least of it.
-    void opensBesideTheMainWindow() {
-        QList<QRect> placed;
-        for (const QRect& frame :
-             {QRect(375, 366, 529, 292), QRect(745, 366, 529, 292), QRect(0, 0, 1280, 300), QRect(300, 366, 800, 292)})
-            placed << besideWindow(frame, QSize(720, 620), QSize(331, 454), QRect(0, 0, 1280, 1024));
-        QCOMPARE(placed,
-                 (QList<QRect>{{904, 366, 376, 620}, {25, 366, 720, 620}, {0, 300, 720, 620}, {0, 366, 331, 620}}));
-    }
-
     // Each time the typed text turns wrong its first wrong letter is noted once,
     // and the finished word is kept with its exact time. In Progress, Enter on a
     // row and "Practise" choose a word in the main window; with the tick box
@@ -466,6 +455,147 @@ private slots:
         QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt), QStringList());
         QCOMPARE(h.ui->Text4->text(), "Ann");
         QCOMPARE(openProgress(h).find<QLineEdit>("txtName")->text(), "Ann");
+    }
+
+    // With "Case sensitive" off a capital is no mistake: the note names the
+    // first letter that is truly wrong.
+    void mistakeNotesFollowCaseSensitiveOff() {
+        Form1Harness h;
+        h.setSetting("CaseSensitive", "0");
+        h.start(resultLines("cattle - na na"));
+        h.type("CAx");
+        h.press(Qt::Key_Backspace);
+        h.type("ttle");
+        QVERIFY(h.fakes.appendFiles.files.value(History::FileName).endsWith(",3:t>x\r\n"));
+    }
+
+    void practiseTakesTheFirstWordOfTheChooser() {
+        Form1Harness h;
+        const ProgressControls p = openProgress(h, resultLines("cat - na na;dog - na na;eel - na na"),
+                                                {attempt("dog", "1"), attempt("eel", "1")});
+        chooseEntry(p.cboWord, 0);
+        QCOMPARE(p.cboWord->currentText(), "dog");
+        p.find<QPushButton>("cmdPractise")->click();
+        QCOMPARE(h.ui->Combo1->currentText(), "dog");
+    }
+
+    // The word just finished counts in the ranking that picks the next word:
+    // three wrong beginnings make cat, not dog, the neediest.
+    void theTickBoxPicksTheNextWordWithTheFinishedOneCounted() {
+        Form1Harness h;
+        const ProgressControls p =
+            openProgress(h, resultLines("cat - na na;dog - na na"),
+                         {attempt("cat", "1", Noon, 1000), attempt("dog", "1", Noon, 1000, {{2, U'o', U'x'}})});
+        p.find<QCheckBox>("chkPractise")->click();
+        for (const char* keys : {"cx", "\b", "ay", "\b", "tz", "\b"})
+            h.type(keys);
+        QCOMPARE(h.ui->Combo1->currentText(), "cat");
+    }
+
+    // Here a day starts at 03:30 UTC: 19:00 and 21:00 on one evening are one
+    // day, though UTC puts the second on the next.
+    void anEveningWestOfUtcIsChartedAsOneDay() {
+        Form1Harness h;
+        const QDateTime evening(QDate(2026, 12, 5), QTime(19, 0));
+        const ProgressControls p = openProgress(
+            h, resultLines("cat - na na"), {attempt("cat", "2", evening), attempt("cat", "1", evening.addSecs(7200))});
+        const QAbstractAxis* axis = p.chtAttempts->chart()->axes(Qt::Horizontal).value(0);
+        QCOMPARE(axis->titleText(), "Attempts on 5 Dec 2026");
+    }
+
+    void aWordFinishedForTheFirstTimeJoinsTheChooserAndTheSortedTable() {
+        Form1Harness h;
+        const ProgressControls p = openProgress(h, resultLines("apple - na na"), {attempt("zebra", "1")});
+        h.type("apple");
+        QCOMPARE(entries(p.cboWord), QStringList({"apple", "zebra"}));
+        QCOMPARE(p.rows({0}), "apple zebra");
+    }
+
+    // Words of 32 letters are shown whole, longer ones cut to 32 and "…".
+    void aWordOf32LettersIsShownWhole() {
+        Form1Harness h;
+        const ProgressControls p = openProgress(h, resultLines("cat - na na"),
+                                                {attempt(QString(32, u'a'), "1"), attempt(QString(33, u'b'), "1")});
+        QCOMPARE(entries(p.cboWord), QStringList({QString(32, u'a'), QString(32, u'b') + u'\u2026'}));
+    }
+
+    // A change of less than half a hundredth reads as "same".
+    void aChangeUnderHalfAHundredthIsTheSame() {
+        QList<Attempt> history{attempt("even", "3", Noon, 3004), attempt("odd", "3", Noon, 3006)};
+        for (int i = 1; i <= 10; ++i)
+            history << attempt("even", "3", Noon.addSecs(i), 3000) << attempt("odd", "3", Noon.addSecs(i), 3000);
+        Form1Harness h;
+        QCOMPARE(openProgress(h, resultLines("even - na na"), history).rows({0, 4}), "even same odd 0.01 s faster");
+    }
+
+    // Progress opens beside the main window, level with it, where the screen has the room.
+    void opensBesideTheMainWindow() {
+        Form1Harness h;
+        h.start(resultLines("cat - na na"));
+        h.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+        QWidget* progress = openProgress(h).tblWords->window();
+        QVERIFY(QTest::qWaitForWindowExposed(progress));
+        QVERIFY(!progress->frameGeometry().intersects(h.form->frameGeometry()));
+        QCOMPARE(progress->frameGeometry().top(), h.form->frameGeometry().top());
+    }
+
+    // A word's attempts, a minute apart in the order given, each "N" seconds or
+    // "N*count" for several alike.
+    void progressOfAWord_data() {
+        QTest::addColumn<QString>("attempts");
+        QTest::addColumn<QString>("figures"); // best, average of the last 10, change
+        const auto row = [](const char* name, const char* attempts, const char* figures) {
+            QTest::newRow(name) << QString(attempts) << QString(figures);
+        };
+        row("one", "3", "3 3 none");
+        row("ten: nothing to compare with", "6 4*9", "4 4.2 none");
+        row("eleven: against the one before", "6 4*10", "4 4 -2");
+        row("against the 10 before, not all", "9*5 5*10 4*10", "4 4 -1");
+    }
+
+    void progressOfAWord() {
+        QFETCH(QString, attempts);
+        QList<Attempt> list;
+        const QDateTime start(QDate(2026, 12, 5), QTime(8, 0));
+        for (const QString& group : attempts.split(u' ')) {
+            for (int i = 0; i < qMax(1, group.section(u'*', 1).toInt()); ++i) {
+                const QString seconds = group.section(u'*', 0, 0);
+                Attempt attempt;
+                attempt.when = start.addSecs(60 * list.size());
+                attempt.word = "w";
+                attempt.seconds = seconds;
+                attempt.secondsValue = seconds.toDouble();
+                attempt.letters = 1;
+                list << attempt;
+            }
+        }
+        std::reverse(list.begin(), list.end()); // read out of order
+        const WordProgress word = progressByWord(list).value(0);
+        QTEST(QStringList({word.best.seconds, QString::number(word.recentAverage),
+                           word.change ? QString::number(*word.change) : "none"})
+                  .join(u' '),
+              "figures");
+    }
+
+    // In a locale whose weeks begin on Sunday, a Wednesday's week holds its
+    // Sunday; an attempt dated tomorrow is neither today's nor this week's.
+    void thisWeekBeginsOnTheLocalesFirstDay_data() {
+        QTest::addColumn<Qt::DayOfWeek>("firstDay");
+        QTest::addColumn<int>("thisWeek");
+        QTest::newRow("Sunday") << Qt::Sunday << 3;
+        QTest::newRow("Monday") << Qt::Monday << 2;
+    }
+    void thisWeekBeginsOnTheLocalesFirstDay() {
+        QFETCH(Qt::DayOfWeek, firstDay);
+        const QDate wednesday(2026, 12, 2);
+        QList<Attempt> attempts;
+        for (int day : {-3, -2, 0, 1})
+            attempts << attempt("w", "1", QDateTime(wednesday.addDays(day), QTime(12, 0)));
+        const AttemptTotals totals = attemptTotals(attempts, wednesday, firstDay);
+        QCOMPARE(totals.today, 1);
+        QTEST(totals.thisWeek, "thisWeek");
+        QCOMPARE(totals.allTime, 4);
     }
 };
 
