@@ -33,7 +33,8 @@ bool writeStarterListIfAbsent(const QString& path, QString* error) {
     const QFileInfo existing(path);
     if (existing.exists() || existing.isSymLink())
         return true;
-    return QtTextFiles().writeLines(path, starterListLines(), error);
+    const QStringList lines = starterListLines();
+    return QtTextFiles().writeLines(path, lines, AnsiText::encodingToWrite(AnsiText::Encoding::CodePage, lines), error);
 }
 
 QStringList prepareFolder(const QString& shipped, const QString& folder) {

@@ -1,6 +1,8 @@
-// Starts the main window as app/main.cpp does, without the command line, the per-user folder, the folder lock
-// and the session-end watcher, and reports the time from TAPMETER_BENCH_START_NS (CLOCK_REALTIME ns, read by
-// bench/run.sh just before the exec) to the main window's first expose, and the peak memory.
+// Starts the main window as app/main.cpp does, in the desktop's language, without the command line, the per-user
+// folder, the folder lock and the session-end watcher, and reports the time from TAPMETER_BENCH_START_NS
+// (CLOCK_REALTIME ns, read by bench/run.sh just before the exec) to the main window's first expose, and the peak
+// memory.
+#include "app/translations.h"
 #include "trainer/form1.h"
 #include "platform/qtservices.h"
 
@@ -32,6 +34,7 @@ struct ExposeWatch : QObject {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     identifyApplication();
+    installDesktopLanguage();
     QtServices platform;
     Form1 window(platform.services);
     ExposeWatch watch;

@@ -1,5 +1,6 @@
 // Clock accuracy, keystroke cost, and load, save and merge of full results files, for bench/run.sh.
 #include "tests/harness.h"
+#include "tests/modeltypist.h"
 #include "progress/progresswindow.h"
 #include "platform/qtappendfiles.h"
 #include "database/resultsformat.h"
@@ -14,6 +15,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <numeric>
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -157,28 +160,58 @@ static void mergeFiles(benchmark::State& state) {
         QStringList words2 = ResultsFormat::readFile(*window.realFiles, window.resultsPath(), table2)->words;
         mergeSources(words1, table1, words2, table2);
         if (!window.realFiles->writeLines(window.resultsPath(), ResultsFormat::recordLines(table2, int(words2.size())),
-                                          nullptr))
+                                          AnsiText::Encoding::CodePage, nullptr))
             state.SkipWithError("the rewrite failed");
     }
 }
 BENCHMARK(mergeFiles)->Unit(benchmark::kMicrosecond);
 
-// A history of 100,000 finished words (or as many as asked) in a folder of
-// its own: 50 words, one every five minutes, in the order they were typed.
+// The shapes of history the Progress benchmarks read: 50 words, one
+// finished every five minutes; 30,000 different words; one word with a
+// wrong letter at a new place in every attempt; a million attempts of one
+// word; a million lines of 100 words.
+enum class Shape { FiftyWords, ManyWords, ManyPositions, OneWord, HundredWords };
+
+struct HistoryShape {
+    int lines;
+    int words;
+    bool newPositions; // every attempt's wrong letter at a place of its own
+};
+
+HistoryShape shapeOf(Shape shape, int lines) {
+    switch (shape) {
+    case Shape::ManyWords:
+        return {100'000, 30'000, false};
+    case Shape::ManyPositions:
+        return {300'000, 1, true};
+    case Shape::OneWord:
+        return {1'000'000, 1, false};
+    case Shape::HundredWords:
+        return {1'000'000, 100, false};
+    case Shape::FiftyWords:
+        break;
+    }
+    return {lines, 50, false};
+}
+
+// A history in a folder of its own, in the order the words were typed.
 struct LongHistory {
     QTemporaryDir root;
     QString path = root.filePath(History::FileName);
     QtAppendFiles files;
-    explicit LongHistory(int lines = 100'000) {
+    explicit LongHistory(int lines = 100'000, Shape kind = Shape::FiftyWords) {
+        const HistoryShape shape = shapeOf(kind, lines);
         QByteArray bytes = History::headerLine();
         const QDateTime start(QDate(2026, 1, 1), QTime(18, 0));
-        for (int i = 0; i < lines; ++i) {
+        for (int i = 0; i < shape.lines; ++i) {
             const int tenths = 30 + (i * 7919) % 40;
-            // One wrong letter in every fourth attempt.
+            // One wrong letter in every fourth attempt, or in each.
             QList<Mistake> mistakes;
-            if (i % 4 == 0)
+            if (shape.newPositions)
+                mistakes.append({1 + i, U'a', U'b'});
+            else if (i % 4 == 0)
                 mistakes.append({1 + i % 6, char32_t(U'a' + i % 26), char32_t(U'a' + i % 23)});
-            bytes += History::line({start.addSecs(i * 300), QStringLiteral("word%1").arg(i % 50),
+            bytes += History::line({start.addSecs(qint64(i) * 300), QStringLiteral("word%1").arg(i % shape.words),
                                     QString::number(tenths / 10.0), tenths / 10.0, 6, i % 3, i % 97 == 0,
                                     tenths * 100 + i % 100, true, mistakes});
         }
@@ -209,16 +242,19 @@ static void historyAppend(benchmark::State& state) {
 }
 BENCHMARK(historyAppend)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-// A 100,000-line history from the disk to every word's figures and the totals.
+// A 100,000-line history from the disk, read in parts, to every word's
+// figures and the totals, as Progress reads it.
 static void historyFigures(benchmark::State& state) {
     LongHistory history;
     for (auto _ : state) {
-        QByteArray bytes;
-        history.files.read(history.path, &bytes, nullptr);
-        const QList<Attempt> attempts = History::read(bytes);
-        benchmark::DoNotOptimize(progressByWord(attempts));
-        benchmark::DoNotOptimize(attemptTotals(attempts, QDate::currentDate(), Qt::Monday));
-        if (attempts.size() != 100'000)
+        ProgressFigures figures;
+        History::Reader reader([&figures](Attempt&& attempt) { figures.add(attempt); });
+        history.files.readInParts(
+            history.path, [&reader](QByteArrayView part) { reader.read(part); }, nullptr);
+        reader.finish();
+        figures.update();
+        benchmark::DoNotOptimize(figures.totals(QDate::currentDate(), Qt::Monday));
+        if (figures.totals(QDate::currentDate(), Qt::Monday).allTime != 100'000)
             state.SkipWithError("the history did not read whole");
     }
 }
@@ -243,8 +279,8 @@ static double peakMiB() {
 
 // The Progress window as the main window makes it, on a long history.
 struct ProgressOnLongHistory {
-    explicit ProgressOnLongHistory(int lines)
-        : history(lines) {}
+    explicit ProgressOnLongHistory(int lines, Shape shape = Shape::FiftyWords)
+        : history(lines, shape) {}
     LongHistory history;
     FakeServices fakes;
     Services services{fakes.sound, fakes.dialogs, fakes.settings, fakes.clock, fakes.files, history.files};
@@ -262,11 +298,12 @@ struct ProgressOnLongHistory {
     }
 };
 
-// The Progress window opened on a history of 100,000 or 1,000,000 lines and
-// drawn once: the table of 50 words and a chart of one word's attempts. The
-// peak is the most memory the process took while it did so.
+// The Progress window opened on a history of 100,000 or 1,000,000 lines of
+// 50 words, or 1,000,000 lines of 100 words, and drawn once: the table and
+// a chart of one word's attempts. The peak is the most memory the process
+// took while it did so.
 static void progressWindowOpen(benchmark::State& state) {
-    ProgressOnLongHistory progress(int(state.range(0)));
+    ProgressOnLongHistory progress(int(state.range(0)), Shape(state.range(1)));
     const QString previousFolder = QDir::currentPath();
     peakMiB();
     for (auto _ : state)
@@ -274,16 +311,23 @@ static void progressWindowOpen(benchmark::State& state) {
     state.counters["peak_MiB"] = peakMiB();
     QDir::setCurrent(previousFolder);
 }
-BENCHMARK(progressWindowOpen)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(progressWindowOpen)
+    ->Args({100'000, int(Shape::FiftyWords)})
+    ->Args({1'000'000, int(Shape::FiftyWords)})
+    ->Args({1'000'000, int(Shape::HundredWords)})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime();
 
-// One finished word added to the open Progress window on 1,000,000 lines and
-// drawn: what the typist waits for before the next key.
+// One finished word added to the open Progress window and drawn: what the
+// typist waits for before the next key. The word is the history's own
+// (word0), on the chart as the typist would be practising it.
 static void progressFinishedWord(benchmark::State& state) {
-    ProgressOnLongHistory progress(1'000'000);
+    ProgressOnLongHistory progress(1'000'000, Shape(state.range(0)));
     const QString previousFolder = QDir::currentPath();
     const std::unique_ptr<ProgressWindow> window = progress.open();
+    window->showWord(QStringLiteral("word0"));
     Attempt attempt{QDateTime::currentDateTime(),
-                    QStringLiteral("word7"),
+                    QStringLiteral("word0"),
                     QStringLiteral("3.4"),
                     3.4,
                     5,
@@ -292,29 +336,78 @@ static void progressFinishedWord(benchmark::State& state) {
                     3412,
                     true,
                     {{3, U'r', U'e'}}};
+    std::clock_t cpu = 0;
     timeEachStep(state, [&] {
+        const std::clock_t before = std::clock();
         window->addAttempt(attempt);
         QApplication::processEvents();
+        cpu += std::clock() - before;
     });
+    state.counters["cpu_ms"] = double(cpu) * 1000.0 / CLOCKS_PER_SEC / double(state.iterations());
     QDir::setCurrent(previousFolder);
 }
-BENCHMARK(progressFinishedWord)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(progressFinishedWord)
+    ->Arg(int(Shape::FiftyWords))
+    ->Arg(int(Shape::ManyWords))
+    ->Arg(int(Shape::ManyPositions))
+    ->Arg(int(Shape::OneWord))
+    ->Arg(int(Shape::HundredWords))
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
 
-// The practice ranking and the tables of wrong letters over a 100,000-line history.
+// The practice order over a 100,000-line history of 50 words.
 static void progressRankingAndMistakes(benchmark::State& state) {
     LongHistory history;
     QByteArray bytes;
     history.files.read(history.path, &bytes, nullptr);
-    const QList<Attempt> attempts = History::read(bytes);
-    const QList<WordProgress> words = progressByWord(attempts);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(byNeed(words));
-        benchmark::DoNotOptimize(lettersMissedMost(attempts));
-        for (const WordProgress& word : words)
-            benchmark::DoNotOptimize(mistakesByPosition(word));
-    }
+    ProgressFigures figures;
+    History::forEach(bytes, [&figures](Attempt&& attempt) { figures.add(attempt); });
+    figures.update();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(figures.practiceOrder());
 }
 BENCHMARK(progressRankingAndMistakes)->Unit(benchmark::kMillisecond);
+
+// The model typist drills the first day's forty words 400 times with the
+// drill on: how the attempts spread over the common, the slow and the
+// error-prone words.
+static void modelTypistDrill(benchmark::State& state) {
+    for (auto _ : state) {
+        ModelTypist typist(firstDayWords());
+        const QStringList listed = typist.listed();
+        const QStringList drilled = typist.drill(400);
+        QList<int> common;
+        QList<int> slow;
+        QList<int> wrong;
+        for (const ModelWord& word : typist.words())
+            (word.mistakesPerAttempt > 1   ? wrong
+             : word.secondsPerLetter > 0.3 ? slow
+                                           : common)
+                << int(drilled.count(word.word));
+        qsizetype allVisited = 0;
+        while (QSet<QString>(drilled.cbegin(), drilled.cbegin() + allVisited).size() < listed.size())
+            ++allVisited;
+        int longestRun = 1;
+        for (qsizetype i = 1, run = 1; i < drilled.size(); ++i) {
+            run = drilled[i] == drilled[i - 1] ? run + 1 : 1;
+            longestRun = std::max(longestRun, int(run));
+        }
+        const auto mean = [](const QList<int>& counts) {
+            return double(std::accumulate(counts.cbegin(), counts.cend(), 0)) / double(counts.size());
+        };
+        state.counters["all_words_by"] = double(allVisited);
+        state.counters["common_min"] = *std::min_element(common.cbegin(), common.cend());
+        state.counters["common_mean"] = mean(common);
+        state.counters["common_max"] = *std::max_element(common.cbegin(), common.cend());
+        state.counters["slow_min"] = *std::min_element(slow.cbegin(), slow.cend());
+        state.counters["slow_mean"] = mean(slow);
+        state.counters["wrong_min"] = *std::min_element(wrong.cbegin(), wrong.cend());
+        state.counters["wrong_mean"] = mean(wrong);
+        state.counters["longest_run"] = longestRun;
+    }
+}
+BENCHMARK(modelTypistDrill)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

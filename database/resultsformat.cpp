@@ -54,15 +54,16 @@ ReadOutcome readRecords(const QStringList& lines, RecordTable& table) {
 }
 
 std::optional<ReadOutcome> readFile(const TextFiles& files, const QString& path, RecordTable& table) {
-    RecordReader reader(table);
-    if (!files.readLines(path, [&reader](const QString& line) { reader.addLine(line); }))
+    const std::optional<QByteArray> bytes = files.readBytes(path);
+    if (!bytes)
         return std::nullopt;
+    RecordReader reader(table);
+    const AnsiText::Encoding encoding = AnsiText::detect(*bytes);
+    AnsiText::forEachLine(*bytes, encoding, [&reader](const QString& line) { reader.addLine(line); });
     ReadOutcome outcome = reader.outcome();
-    // The sizes differ for nearly every file that is not read whole, so the
-    // file is read again only when they agree.
-    const QByteArray written = AnsiText::encodeLines(recordLines(table, int(outcome.words.size())));
-    outcome.readWhole = outcome.recordsDropped == 0 && files.size(path) == written.size() &&
-                        files.readBytes(path) == std::optional<QByteArray>(written);
+    outcome.encoding = encoding;
+    outcome.readWhole = outcome.recordsDropped == 0 &&
+                        AnsiText::encodeLines(recordLines(table, int(outcome.words.size())), encoding) == *bytes;
     return outcome;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/recordtable.h"
+#include "platform/ansitext.h"
 
 #include <QStringList>
 
@@ -33,6 +34,9 @@ struct ReadOutcome {
     // Whether writing the records back gives the file's bytes again, so that
     // the file can be replaced without losing anything (readFile only).
     bool readWhole = false;
+    // What the file was read as, and is written back in unless its words
+    // and names no longer fit (AnsiText::encodingToWrite).
+    AnsiText::Encoding encoding = AnsiText::Encoding::CodePage;
 };
 
 // Reads lines, one at a time, into the table. Only the slots and columns that
@@ -54,8 +58,8 @@ private:
 
 ReadOutcome readRecords(const QStringList& lines, RecordTable& table);
 
-// Reads a results file into the table; nothing, with the table untouched,
-// when the file cannot be read.
+// Reads a results file into the table, in the encoding its bytes show;
+// nothing, with the table untouched, when the file cannot be read.
 std::optional<ReadOutcome> readFile(const TextFiles& files, const QString& path, RecordTable& table);
 
 // The lines of slots 0 to count-1, four per slot.

@@ -9,8 +9,6 @@ WordProblem checkNewWord(const QString& word, const QStringList& listed) {
         return WordProblem::Empty;
     if (word.contains(u'\r') || word.contains(u'\n'))
         return WordProblem::LineBreak;
-    if (!AnsiText::canHold(word))
-        return WordProblem::NotStorable;
     if (listed.contains(word, Qt::CaseSensitive))
         return WordProblem::Duplicate;
     return WordProblem::None;
@@ -21,9 +19,6 @@ QString wordProblemMessage(WordProblem problem) {
     case WordProblem::LineBreak:
         return QCoreApplication::translate("WordRules",
                                            "A word cannot contain a line break. Please enter the word on one line.");
-    case WordProblem::NotStorable:
-        return QCoreApplication::translate("WordRules", "The word contains a character that results.dat cannot store. "
-                                                        "Please use letters of Western European languages only.");
     case WordProblem::None:
     case WordProblem::Empty:
     case WordProblem::Duplicate:

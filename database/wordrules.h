@@ -9,19 +9,20 @@
 enum class WordProblem {
     None,
     Empty,
-    Duplicate,   // the list holds the same characters already
-    LineBreak,   // a CR or LF would split its record in the file
-    NotStorable, // a character the file's code page cannot hold
+    Duplicate, // the list holds the same characters already
+    LineBreak, // a CR or LF would split its record in the file
 };
 
 // Words are compared exactly: letter case counts and nothing is trimmed.
 WordProblem checkNewWord(const QString& word, const QStringList& listed);
 
 // The message for a refused word; empty for None, Empty and Duplicate, which
-// are not reported.
+// are not reported. Letters of every script are welcome: a list that the
+// code page cannot hold is saved as UTF-8.
 QString wordProblemMessage(WordProblem problem);
 
-// A record holder's name as it can be stored and shown alike.
+// A record holder's name as it can be stored and shown alike: every letter
+// kept, on one line.
 QString storableName(const QString& name);
 
 // Puts a new word without a record into the slot after the count listed

@@ -121,7 +121,7 @@ void Form3::Command4_Click() {
     Source2Table = table2;
     ReadSourceFile(*outcome1, ui->ImageCombo1);
     ReadSourceFile(*outcome2, ui->ImageCombo2);
-    m_opened = OpenedSources{path1, path2, outcome2->recordsDropped, !outcome2->readWhole};
+    m_opened = OpenedSources{path1, path2, outcome2->recordsDropped, !outcome2->readWhole, outcome2->encoding};
 
     ImageCombo1_Click();
     ImageCombo2_Click();
@@ -213,7 +213,9 @@ void Form3::Command5_Click() {
             this, tr("Could not keep a copy of %1 as %2: %3. Nothing was merged.").arg(path, copyPath, error));
         return;
     }
-    if (!m_services.files.writeLines(path, ResultsFormat::recordLines(merged, words2.size()), &error)) {
+    const QStringList lines = ResultsFormat::recordLines(merged, words2.size());
+    if (!m_services.files.writeLines(path, lines, AnsiText::encodingToWrite(m_opened->source2Encoding, lines),
+                                     &error)) {
         m_services.dialogs.message(this, tr("Could not write %1: %2").arg(path, error));
         return;
     }

@@ -61,6 +61,9 @@ private:
         int source2RecordsLeftOut;
         // Source 2 holds lines the merge would not write back.
         bool source2NeedsCopy;
+        // What Source 2 was read as, and is written back in unless the
+        // merged words and names no longer fit it.
+        AnsiText::Encoding source2Encoding;
     };
 
     QString browse();

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <functional>
 
 // Files that only ever grow, such as the history of finished words: each
 // addition opens the file, writes at its end and closes it again, so that a
@@ -21,6 +24,19 @@ public:
     // else than a regular file (a named pipe, a device) has its name. On
     // failure returns false and sets *error.
     virtual bool read(const QString& path, QByteArray* bytes, QString* error) const = 0;
+
+    // The same bytes handed over in parts of at most PartSize bytes, so that
+    // the whole file need not be held at once; the parts handed over before
+    // a failure are all there is.
+    virtual bool readInParts(const QString& path, const std::function<void(QByteArrayView part)>& eachPart,
+                             QString* error) const {
+        QByteArray bytes;
+        const bool read = this->read(path, &bytes, error);
+        if (read && !bytes.isEmpty())
+            eachPart(bytes);
+        return read;
+    }
+    static constexpr qint64 PartSize = qint64(1) << 20;
 
     // Far beyond any real history: a million finished words take about
     // 100 MB. Reading stops there rather than take all the memory.

@@ -45,3 +45,26 @@ bool QtAppendFiles::read(const QString& path, QByteArray* bytes, QString* error)
         *error = file.errorString();
     return false;
 }
+
+bool QtAppendFiles::readInParts(const QString& path, const std::function<void(QByteArrayView part)>& eachPart,
+                                QString* error) const {
+    if (!QFileInfo(path).isFile())
+        return true;
+    QFile file(path);
+    if (!openRegularFile(file, QIODevice::ReadOnly, error))
+        return false;
+    QByteArray part(PartSize, Qt::Uninitialized);
+    for (qint64 left = ReadLimit; left > 0;) {
+        const qint64 read = file.read(part.data(), std::min(left, PartSize));
+        if (read < 0) {
+            if (error)
+                *error = file.errorString();
+            return false;
+        }
+        if (read == 0)
+            break;
+        eachPart(QByteArrayView(part.constData(), read));
+        left -= read;
+    }
+    return true;
+}

@@ -61,19 +61,11 @@ qint64 QtTextFiles::size(const QString& path) const {
     return QFileInfo(path).size();
 }
 
-bool QtTextFiles::readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const {
-    const std::optional<QByteArray> bytes = readBytes(path);
-    if (!bytes)
-        return false;
-    AnsiText::forEachLine(*bytes, eachLine);
-    return true;
-}
-
 std::optional<QString> QtTextFiles::readText(const QString& path) const {
     const std::optional<QByteArray> bytes = readBytes(path);
     if (!bytes)
         return std::nullopt;
-    return AnsiText::decode(*bytes);
+    return AnsiText::decode(*bytes, AnsiText::detect(*bytes));
 }
 
 std::optional<QByteArray> QtTextFiles::readBytes(const QString& path) const {
@@ -86,8 +78,9 @@ std::optional<QByteArray> QtTextFiles::readBytes(const QString& path) const {
     return bytes;
 }
 
-bool QtTextFiles::writeLines(const QString& path, const QStringList& lines, QString* error) {
-    return saveBytes(path, AnsiText::encodeLines(lines), error);
+bool QtTextFiles::writeLines(const QString& path, const QStringList& lines, AnsiText::Encoding encoding,
+                             QString* error) {
+    return saveBytes(path, AnsiText::encodeLines(lines, encoding), error);
 }
 
 bool QtTextFiles::copyFile(const QString& path, const QString& copyPath, QString* error) {

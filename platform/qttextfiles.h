@@ -7,10 +7,10 @@ public:
     bool isFile(const QString& path) const override;
     bool exists(const QString& path) const override;
     qint64 size(const QString& path) const override;
-    bool readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const override;
     std::optional<QString> readText(const QString& path) const override;
     std::optional<QByteArray> readBytes(const QString& path) const override;
-    bool writeLines(const QString& path, const QStringList& lines, QString* error) override;
+    bool writeLines(const QString& path, const QStringList& lines, AnsiText::Encoding encoding,
+                    QString* error) override;
     bool copyFile(const QString& path, const QString& copyPath, QString* error) override;
     QString workingFolder() const override;
 };

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "platform/ansitext.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 
-// Files in the Windows-1252 code page, by path (relative paths name the
-// working folder).
+// Text files, by path (relative paths name the working folder).
 class TextFiles {
 public:
     virtual ~TextFiles() = default;
@@ -21,18 +21,18 @@ public:
     virtual bool exists(const QString& path) const = 0;
     virtual qint64 size(const QString& path) const = 0;
 
-    // Hands the file's lines to eachLine in order. Returns false, having
-    // handed none, when the file is no regular file or cannot be read.
-    virtual bool readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const = 0;
-    // The whole file as one text, line breaks kept; nothing when unreadable.
+    // The whole file as one text, line breaks kept, in the encoding its bytes
+    // show (AnsiText::detect); nothing when unreadable.
     virtual std::optional<QString> readText(const QString& path) const = 0;
     // The file's bytes as they are; nothing when unreadable.
     virtual std::optional<QByteArray> readBytes(const QString& path) const = 0;
 
-    // Replaces the file with these lines, each ended by CR LF. The old file
-    // stays whole unless the new one was written completely. On failure
-    // returns false and sets *error to a reason fit to show the user.
-    virtual bool writeLines(const QString& path, const QStringList& lines, QString* error) = 0;
+    // Replaces the file with these lines in that encoding, each ended by
+    // CR LF. The old file stays whole unless the new one was written
+    // completely. On failure returns false and sets *error to a reason fit to
+    // show the user.
+    virtual bool writeLines(const QString& path, const QStringList& lines, AnsiText::Encoding encoding,
+                            QString* error) = 0;
     // Replaces copyPath with a copy of the file at path, as safely as
     // writeLines.
     virtual bool copyFile(const QString& path, const QString& copyPath, QString* error) = 0;

@@ -37,73 +37,98 @@ bool isLineBreak(char c) {
 }
 
 // Whether a line starts at i with the date of an attempt ("2026-12-05T").
-bool startsAttempt(const QByteArray& text, qsizetype i) {
+bool startsAttempt(const char* data, qsizetype size, qsizetype i) {
     static constexpr char shape[] = "0000-00-00T";
     constexpr qsizetype length = sizeof shape - 1;
-    if (i + length > text.size())
+    if (i + length > size)
         return false;
     for (qsizetype k = 0; k < length; ++k) {
-        const char c = text.at(i + k);
+        const char c = data[i + k];
         if (shape[k] == '0' ? c < '0' || c > '9' : c != shape[k])
             return false;
     }
     return true;
 }
 
+// The bytes after a line break that tell whether it ends a line torn inside
+// quotes: its LF and an attempt's date.
+constexpr qsizetype LookAhead = 12;
+
+} // namespace
+
+namespace History {
+
 // Splits the text into records of fields by RFC 4180: a quoted field may hold
 // commas, doubled quotes and line breaks. A line break ends a record whether
 // it is CR LF or LF alone. The text stays in UTF-8, whose letters never hold
 // these marks' bytes; the fields are kept for the next record, so that a
-// million lines do not make a million times eight texts.
-template <typename EachRecord> void forEachRecord(const QByteArray& text, EachRecord eachRecord) {
-    QList<QByteArray> fields(1);
-    qsizetype count = 0; // the fields before the one being read
-    bool inQuotes = false;
-    const char* const data = text.constData();
-    const qsizetype size = text.size();
-    const auto nextField = [&fields, &count] {
-        if (++count == fields.size())
-            fields.emplaceBack();
-        fields[count].resize(0);
-    };
-    for (qsizetype i = 0; i < size; ++i) {
-        const char c = data[i];
-        // A line cut short inside a quoted word must not take the lines after
-        // it along: a line break before an attempt's date ends it.
-        if (inQuotes && isLineBreak(c)) {
-            const qsizetype next = i + (c == '\r' && i + 1 < size && data[i + 1] == '\n' ? 2 : 1);
-            inQuotes = !startsAttempt(text, next);
+// million lines do not make a million times eight texts. The text comes in
+// parts; a record may go on into the next one.
+class RecordSplitter {
+public:
+    // Splits the part up to where the bytes after it are needed to tell how
+    // it goes on, and returns how far that is; the last part whole. Each
+    // record read is handed over with its count of fields.
+    template <typename EachRecord> qsizetype split(const char* data, qsizetype size, bool last, EachRecord eachRecord) {
+        for (qsizetype i = 0; i < size; ++i) {
+            const char c = data[i];
+            // Neither a doubled quote nor CR LF can be told at the end of a part.
+            if (!last && i + 1 == size && (c == '"' || c == '\r'))
+                return i;
+            // A line cut short inside a quoted word must not take the lines
+            // after it along: a line break before an attempt's date ends it.
+            if (m_inQuotes && isLineBreak(c)) {
+                if (!last && i + LookAhead > size)
+                    return i;
+                const qsizetype next = i + (c == '\r' && i + 1 < size && data[i + 1] == '\n' ? 2 : 1);
+                m_inQuotes = !startsAttempt(data, size, next);
+            }
+            if (m_inQuotes) {
+                if (c != '"')
+                    m_fields[m_count] += c;
+                else if (i + 1 < size && data[i + 1] == '"')
+                    m_fields[m_count] += data[++i];
+                else
+                    m_inQuotes = false;
+            } else if (c == '"') {
+                m_inQuotes = true;
+            } else if (c == ',') {
+                nextField();
+            } else if (isLineBreak(c)) {
+                if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
+                    ++i;
+                eachRecord(m_fields, m_count + 1);
+                m_count = -1;
+                nextField();
+            } else {
+                // The letters up to the next mark, at once.
+                qsizetype end = i + 1;
+                while (end < size && data[end] != ',' && data[end] != '"' && !isLineBreak(data[end]))
+                    ++end;
+                m_fields[m_count].append(data + i, end - i);
+                i = end - 1;
+            }
         }
-        if (inQuotes) {
-            if (c != '"')
-                fields[count] += c;
-            else if (i + 1 < size && data[i + 1] == '"')
-                fields[count] += data[++i];
-            else
-                inQuotes = false;
-        } else if (c == '"') {
-            inQuotes = true;
-        } else if (c == ',') {
-            nextField();
-        } else if (isLineBreak(c)) {
-            if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
-                ++i;
-            eachRecord(fields, count + 1);
-            count = -1;
-            nextField();
-        } else {
-            // The letters up to the next mark, at once.
-            qsizetype end = i + 1;
-            while (end < size && data[end] != ',' && data[end] != '"' && !isLineBreak(data[end]))
-                ++end;
-            fields[count].append(data + i, end - i);
-            i = end - 1;
+        // A last line without its line break was cut short unless it reads whole.
+        if (last && (m_count > 0 || !m_fields[0].isEmpty())) {
+            eachRecord(m_fields, m_count + 1);
+            m_count = 0;
+            m_fields[0].resize(0);
         }
+        return size;
     }
-    // A last line without its line break was cut short unless it reads whole.
-    if (count > 0 || !fields[0].isEmpty())
-        eachRecord(fields, count + 1);
-}
+
+private:
+    void nextField() {
+        if (++m_count == m_fields.size())
+            m_fields.emplaceBack();
+        m_fields[m_count].resize(0);
+    }
+
+    QList<QByteArray> m_fields = QList<QByteArray>(1);
+    qsizetype m_count = 0; // the fields before the one being read
+    bool m_inQuotes = false;
+};
 
 // The texts of fields, each different one made once: the same word on a
 // million lines then takes the memory of one.
@@ -119,6 +144,10 @@ public:
 private:
     QHash<QByteArray, QString> m_texts;
 };
+
+} // namespace History
+
+namespace {
 
 int twoDigits(const char* digits) {
     return (digits[0] - '0') * 10 + (digits[1] - '0');
@@ -188,9 +217,30 @@ QByteArray line(const Attempt& attempt) {
                    mistakesText(attempt.mistakes)});
 }
 
-void forEach(const QByteArray& bytes, const std::function<void(Attempt&& attempt)>& each) {
-    SharedTexts texts;
-    forEachRecord(bytes, [&texts, &each](const QList<QByteArray>& fields, qsizetype count) {
+Reader::Reader(std::function<void(Attempt&& attempt)> each)
+    : m_splitter(std::make_unique<RecordSplitter>())
+    , m_texts(std::make_unique<SharedTexts>())
+    , m_each(std::move(each)) {}
+
+Reader::~Reader() = default;
+
+void Reader::read(QByteArrayView part) {
+    if (m_pending.isEmpty()) {
+        const qsizetype done = split(part.data(), part.size(), false);
+        m_pending = QByteArray(part.data() + done, part.size() - done);
+    } else {
+        m_pending += part;
+        m_pending.remove(0, split(m_pending.constData(), m_pending.size(), false));
+    }
+}
+
+void Reader::finish() {
+    split(m_pending.constData(), m_pending.size(), true);
+    m_pending.clear();
+}
+
+qsizetype Reader::split(const char* data, qsizetype size, bool last) {
+    return m_splitter->split(data, size, last, [this](const QList<QByteArray>& fields, qsizetype count) {
         if (count < FirstColumns)
             return;
         Attempt attempt;
@@ -203,8 +253,8 @@ void forEach(const QByteArray& bytes, const std::function<void(Attempt&& attempt
             attempt.secondsValue < 0 || !readNumber(fields[3], &attempt.letters) ||
             !readNumber(fields[4], &attempt.fixes) || (record != "0" && record != "1"))
             return;
-        attempt.word = texts(fields[1]);
-        attempt.seconds = texts(fields[2]);
+        attempt.word = (*m_texts)(fields[1]);
+        attempt.seconds = (*m_texts)(fields[2]);
         attempt.record = record == "1";
         if (count > MillisecondsColumn) {
             bool millisecondsRead = false;
@@ -218,8 +268,14 @@ void forEach(const QByteArray& bytes, const std::function<void(Attempt&& attempt
                 attempt.mistakes = std::move(*mistakes);
             }
         }
-        each(std::move(attempt));
+        m_each(std::move(attempt));
     });
+}
+
+void forEach(const QByteArray& bytes, const std::function<void(Attempt&& attempt)>& each) {
+    Reader reader(each);
+    reader.read(bytes);
+    reader.finish();
 }
 
 QList<Attempt> read(const QByteArray& bytes) {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QList>
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 // One wrong beginning: the letter the word expected at a position (counted
@@ -60,6 +62,28 @@ QList<Attempt> read(const QByteArray& bytes);
 // The same, one attempt at a time, for a reader that keeps them otherwise.
 // The moments read are kept in UTC.
 void forEach(const QByteArray& bytes, const std::function<void(Attempt&& attempt)>& each);
+
+class RecordSplitter;
+class SharedTexts;
+
+// The same for a file read in parts, so that it need not be held whole: a
+// line may go on from one part into the next.
+class Reader {
+public:
+    explicit Reader(std::function<void(Attempt&& attempt)> each);
+    ~Reader();
+    void read(QByteArrayView part);
+    // The file has ended: its last line, unended, is read if it reads whole.
+    void finish();
+
+private:
+    qsizetype split(const char* data, qsizetype size, bool last);
+
+    std::unique_ptr<RecordSplitter> m_splitter;
+    std::unique_ptr<SharedTexts> m_texts;
+    std::function<void(Attempt&& attempt)> m_each;
+    QByteArray m_pending; // the bytes whose end must be seen first
+};
 
 // The mistakes column: "3:e>r 5:t>y", "4:>s" for a letter past the end.
 QString mistakesText(const QList<Mistake>& mistakes);

@@ -1,21 +1,26 @@
 #include "progress/progressfigures.h"
 
-#include <QHash>
+#include <QLocale>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <numeric>
 
 namespace {
 
 constexpr qsizetype Recent = 10;
-// Below this a best time says more about the clock than the typist.
-constexpr double ShortestBest = 0.1;
+// The typist's good pace is one that a quarter of the latest attempts
+// reached: a single lucky attempt does not set it.
+constexpr qsizetype PacesKept = 100;
+constexpr double GoodPaceShare = 0.25;
 
-using AttemptIterator = QList<Attempt>::const_iterator;
+using AttemptIterator = QList<KeptAttempt>::const_iterator;
 
 double averageSeconds(AttemptIterator first, AttemptIterator last) {
-    const double sum =
-        std::accumulate(first, last, 0.0, [](double total, const Attempt& a) { return total + a.measuredSeconds(); });
+    const double sum = std::accumulate(first, last, 0.0,
+                                       [](double total, const KeptAttempt& a) { return total + a.measuredSeconds(); });
     return sum / double(last - first);
 }
 
@@ -24,172 +29,282 @@ double mistakesPerAttempt(AttemptIterator first, AttemptIterator last) {
     qsizetype kept = 0;
     qsizetype mistakes = 0;
     for (auto attempt = first; attempt != last; ++attempt) {
-        kept += attempt->mistakesKept;
-        mistakes += attempt->mistakes.size();
+        if (attempt->mistakes != KeptAttempt::NotKept) {
+            ++kept;
+            mistakes += attempt->mistakes;
+        }
     }
     return kept ? double(mistakes) / double(kept) : 0.0;
 }
 
-// Most often first, then by the order the key gives.
-void sortByTimes(QList<MistakeCount>& counts, auto keyOf) {
-    std::sort(counts.begin(), counts.end(), [keyOf](const MistakeCount& a, const MistakeCount& b) {
-        return a.times != b.times ? a.times > b.times : keyOf(a.mistake) < keyOf(b.mistake);
-    });
+// The letters the clock times: it starts with the first.
+qsizetype timedLetters(qsizetype wordLetters) {
+    return std::max<qsizetype>(0, wordLetters - 1);
 }
 
-// Letters missed of equal times come in letter order.
+bool faster(const KeptAttempt& a, const KeptAttempt& b) {
+    return a.milliseconds != b.milliseconds ? a.milliseconds < b.milliseconds : a.moment < b.moment;
+}
+
+// Counts one more time of a wrong letter whose count is now counted.times,
+// in the list of the ones counted most often, which only changes when the
+// letter counted joins it or moves up in it: counts only grow.
+template <typename Before, typename Same>
+void countInList(QList<MistakeCount>& listed, const MistakeCount& counted, Before before, Same same) {
+    const auto found = std::find_if(listed.begin(), listed.end(),
+                                    [&](const MistakeCount& count) { return same(count.mistake, counted.mistake); });
+    if (found != listed.end())
+        found->times = counted.times;
+    else if (listed.size() < ProgressFigures::MistakesListed)
+        listed.append(counted);
+    else if (before(counted, listed.last()))
+        listed.last() = counted;
+    else
+        return;
+    std::sort(listed.begin(), listed.end(), before);
+}
+
+bool beforeByPosition(const MistakeCount& a, const MistakeCount& b) {
+    return a.times != b.times ? a.times > b.times : a.mistake.position < b.mistake.position;
+}
+
 std::pair<char32_t, char32_t> letters(const Mistake& m) {
     return {m.expected, m.typed};
 }
 
-// Visitors of every attempt in a list, or in a list of words.
-auto eachOf(const QList<Attempt>& attempts) {
-    return [&attempts](auto visit) {
-        for (const Attempt& attempt : attempts)
-            visit(attempt);
-    };
-}
-
-auto eachOf(const QList<WordProgress>& words) {
-    return [&words](auto visit) {
-        for (const WordProgress& word : words) {
-            for (const Attempt& attempt : word.attempts)
-                visit(attempt);
-        }
-    };
-}
-
-AttemptTotals countTotals(auto eachAttempt, QDate today, Qt::DayOfWeek firstDayOfWeek) {
-    // Local midnights as moments: turning every attempt into local time
-    // instead would read the time zone once per attempt.
-    const auto startOf = [](QDate date) { return QDateTime(date, QTime(0, 0)).toMSecsSinceEpoch(); };
-    const qint64 weekStart = startOf(today.addDays(-((today.dayOfWeek() - firstDayOfWeek + 7) % 7)));
-    const qint64 todayStart = startOf(today);
-    const qint64 tomorrowStart = startOf(today.addDays(1));
-    AttemptTotals totals;
-    eachAttempt([&](const Attempt& attempt) {
-        const qint64 moment = attempt.when.toMSecsSinceEpoch();
-        ++totals.allTime;
-        totals.today += moment >= todayStart && moment < tomorrowStart;
-        totals.thisWeek += moment >= weekStart && moment < tomorrowStart;
-    });
-    return totals;
-}
-
-QList<MistakeCount> countLettersMissed(auto eachAttempt) {
-    QHash<quint64, int> times;
-    eachAttempt([&times](const Attempt& attempt) {
-        for (const Mistake& mistake : attempt.mistakes)
-            ++times[quint64(mistake.expected) << 32 | mistake.typed];
-    });
-    QList<MistakeCount> counts;
-    counts.reserve(times.size());
-    for (auto pair = times.cbegin(); pair != times.cend(); ++pair)
-        counts.append({{0, char32_t(pair.key() >> 32), char32_t(pair.key() & 0xffffffffu)}, pair.value()});
-    sortByTimes(counts, letters);
-    return counts;
+bool beforeByLetters(const MistakeCount& a, const MistakeCount& b) {
+    return a.times != b.times ? a.times > b.times : letters(a.mistake) < letters(b.mistake);
 }
 
 } // namespace
 
-QList<WordProgress> progressByWord(const QList<Attempt>& attempts) {
-    WordsByFirstAttempt words;
-    for (const Attempt& attempt : attempts)
-        words.add(Attempt(attempt));
-    return std::move(words).words();
+KeptAttempt KeptAttempt::of(const Attempt& attempt) {
+    KeptAttempt kept;
+    kept.moment = attempt.when.toMSecsSinceEpoch();
+    kept.exact = attempt.milliseconds != Attempt::NoMilliseconds;
+    // A time of weeks is kept as the longest the field holds.
+    kept.milliseconds =
+        kept.exact
+            ? attempt.milliseconds
+            : qint32(std::min(std::round(attempt.secondsValue * 1000.0), double(std::numeric_limits<qint32>::max())));
+    kept.letters = attempt.letters;
+    if (attempt.mistakesKept)
+        kept.mistakes = qint32(std::min<qsizetype>(attempt.mistakes.size(), std::numeric_limits<qint32>::max()));
+    return kept;
 }
 
-void WordsByFirstAttempt::add(Attempt&& attempt) {
+std::optional<double> Performance::lettersPerMinute() const {
+    if (seconds <= 0.0)
+        return std::nullopt;
+    return double(timedLetters) * 60.0 / seconds;
+}
+
+std::optional<double> Performance::wordsPerMinute() const {
+    const std::optional<double> letters = lettersPerMinute();
+    return letters ? std::optional<double>(*letters / 5.0) : std::nullopt;
+}
+
+std::optional<double> Performance::accuracy() const {
+    if (typed <= 0)
+        return std::nullopt;
+    return 1.0 - double(wrong) / double(typed);
+}
+
+Performance& Performance::operator+=(const Performance& other) {
+    attempts += other.attempts;
+    timedLetters += other.timedLetters;
+    seconds += other.seconds;
+    typed += other.typed;
+    wrong += other.wrong;
+    return *this;
+}
+
+Performance performanceOf(const KeptAttempt& attempt, qsizetype wordLetters) {
+    Performance figures;
+    figures.attempts = 1;
+    if (timedLetters(wordLetters) > 0 && attempt.milliseconds > 0) {
+        figures.timedLetters = timedLetters(wordLetters);
+        figures.seconds = attempt.measuredSeconds();
+    }
+    if (attempt.mistakes != KeptAttempt::NotKept && attempt.letters > 0) {
+        figures.typed = attempt.letters;
+        figures.wrong = std::min(attempt.mistakes, attempt.letters);
+    }
+    return figures;
+}
+
+qsizetype lettersIn(const QString& word) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, word);
+    qsizetype count = 0;
+    while (finder.toNextBoundary() >= 0)
+        ++count;
+    return count;
+}
+
+const WordProgress* ProgressFigures::find(const QString& word) const {
+    const qsizetype index = indexOf(word);
+    return index < 0 ? nullptr : &m_words[index];
+}
+
+void ProgressFigures::add(const Attempt& attempt) {
     auto found = m_indexOfWord.constFind(attempt.word);
     if (found == m_indexOfWord.cend()) {
         found = m_indexOfWord.insert(attempt.word, m_words.size());
-        m_words.append({attempt.word, {}, {}, 0.0, std::nullopt, 0.0});
+        m_words.append(WordProgress());
+        m_words.last().word = attempt.word;
+        m_words.last().letters = lettersIn(attempt.word);
     }
-    m_words[*found].attempts << std::move(attempt);
+    WordProgress& word = m_words[*found];
+    const KeptAttempt kept = KeptAttempt::of(attempt);
+    if (word.attempts.isEmpty() || faster(kept, word.best))
+        word.best = kept;
+    if (!word.attempts.isEmpty() && kept.moment < word.attempts.last().moment)
+        word.inOrder = false;
+    word.attempts.append(kept);
+    word.lastAdded = m_added++;
+    if (!word.changed) {
+        word.changed = true;
+        m_changed.append(*found);
+    }
+
+    for (const Mistake& mistake : attempt.mistakes) {
+        MistakeCount& atPosition = word.positions[mistake.position];
+        atPosition.mistake = {mistake.position, mistake.expected, 0};
+        ++atPosition.times;
+        countInList(word.mistakesByPosition, atPosition, beforeByPosition,
+                    [](const Mistake& a, const Mistake& b) { return a.position == b.position; });
+        MistakeCount& ofLetters = m_letterCounts[quint64(mistake.expected) << 32 | mistake.typed];
+        ofLetters.mistake = {0, mistake.expected, mistake.typed};
+        ++ofLetters.times;
+        countInList(m_lettersMissed, ofLetters, beforeByLetters,
+                    [](const Mistake& a, const Mistake& b) { return letters(a) == letters(b); });
+    }
+
+    m_days[localDate(kept.moment)] += performanceOf(kept, word.letters);
+    m_latestWords.append(attempt.word);
+    if (m_latestWords.size() > InARow)
+        m_latestWords.removeFirst();
+    if (timedLetters(word.letters) > 0) {
+        m_latestPaces.append(kept.measuredSeconds() / double(timedLetters(word.letters)));
+        if (m_latestPaces.size() > PacesKept)
+            m_latestPaces.removeFirst();
+    }
 }
 
-QList<WordProgress> WordsByFirstAttempt::words() && {
-    for (WordProgress& word : m_words)
-        workOutFigures(word);
-    return std::move(m_words);
+void ProgressFigures::update() {
+    for (qsizetype index : std::as_const(m_changed))
+        workOutFigures(m_words[index]);
+    m_changed.clear();
+
+    if (m_latestPaces.isEmpty()) {
+        m_goodPace = 0.0;
+    } else {
+        QList<double> paces = m_latestPaces;
+        const auto good = paces.begin() + qsizetype(double(paces.size() - 1) * GoodPaceShare);
+        std::nth_element(paces.begin(), good, paces.end());
+        m_goodPace = *good;
+    }
+    for (WordProgress& word : m_words) {
+        const qsizetype timed = timedLetters(word.letters);
+        const double slowness =
+            timed > 0 && m_goodPace > 0.0 ? word.recentAverage / double(timed) / m_goodPace - 1.0 : 0.0;
+        word.need = std::max(0.0, slowness) + word.recentMistakes;
+    }
 }
 
-void workOutFigures(WordProgress& word) {
-    // A clock put back or a file from another machine may list them out of order.
-    std::stable_sort(word.attempts.begin(), word.attempts.end(),
-                     [](const Attempt& a, const Attempt& b) { return a.when < b.when; });
+void ProgressFigures::workOutFigures(WordProgress& word) {
+    word.changed = false;
+    if (!word.inOrder) {
+        // A clock put back or a file from another machine may list them out of order.
+        std::stable_sort(word.attempts.begin(), word.attempts.end(),
+                         [](const KeptAttempt& a, const KeptAttempt& b) { return a.moment < b.moment; });
+        word.best = *std::min_element(word.attempts.cbegin(), word.attempts.cend(), faster);
+        word.inOrder = true;
+    }
     const auto first = word.attempts.cbegin();
     const auto last = word.attempts.cend();
-    word.best = *std::min_element(
-        first, last, [](const Attempt& a, const Attempt& b) { return a.measuredSeconds() < b.measuredSeconds(); });
     const auto recent = last - std::min(Recent, word.attempts.size());
     word.recentAverage = averageSeconds(recent, last);
-    if (recent != first)
-        word.change = word.recentAverage - averageSeconds(recent - std::min(Recent, recent - first), recent);
-    const double best = word.best.measuredSeconds();
-    word.need = (word.recentAverage - best) / std::max(best, ShortestBest) + mistakesPerAttempt(recent, last);
+    // The last 10 are compared with 10 before them, never with fewer.
+    word.change.reset();
+    if (recent - first >= Recent)
+        word.change = word.recentAverage - averageSeconds(recent - Recent, recent);
+    word.recentMistakes = mistakesPerAttempt(recent, last);
 }
 
-QList<qsizetype> byNeed(const QList<WordProgress>& words) {
-    QList<qsizetype> order(words.size());
+double ProgressFigures::priority(const WordProgress& word) const {
+    const double waited = double(m_added - 1 - word.lastAdded);
+    return (1.0 + word.need) * (waited + 1.0);
+}
+
+QList<qsizetype> ProgressFigures::practiceOrder() const {
+    QList<double> priorities(m_words.size());
+    for (qsizetype i = 0; i < m_words.size(); ++i)
+        priorities[i] = priority(m_words[i]);
+    QList<qsizetype> order(m_words.size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&words](qsizetype a, qsizetype b) {
-        const WordProgress& x = words[a];
-        const WordProgress& y = words[b];
-        return x.need != y.need ? x.need > y.need : x.attempts.size() < y.attempts.size();
+    std::stable_sort(order.begin(), order.end(), [this, &priorities](qsizetype a, qsizetype b) {
+        return priorities[a] != priorities[b] ? priorities[a] > priorities[b]
+                                              : m_words[a].attempts.size() < m_words[b].attempts.size();
     });
     return order;
 }
 
-AttemptTotals attemptTotals(const QList<Attempt>& attempts, QDate today, Qt::DayOfWeek firstDayOfWeek) {
-    return countTotals(eachOf(attempts), today, firstDayOfWeek);
-}
-
-AttemptTotals attemptTotals(const QList<WordProgress>& words, QDate today, Qt::DayOfWeek firstDayOfWeek) {
-    return countTotals(eachOf(words), today, firstDayOfWeek);
-}
-
-QList<MistakeCount> mistakesByPosition(const WordProgress& word) {
-    QList<MistakeCount> counts;
-    for (const Attempt& attempt : word.attempts) {
-        for (const Mistake& mistake : attempt.mistakes) {
-            const auto found = std::find_if(counts.begin(), counts.end(), [&mistake](const MistakeCount& count) {
-                return count.mistake.position == mistake.position;
-            });
-            if (found != counts.end())
-                ++found->times;
-            else
-                counts.append({{mistake.position, mistake.expected, 0}, 1});
+QString ProgressFigures::nextToPractise(const QStringList& listed) const {
+    // The word given three times in a row rests while another is listed.
+    const bool rested = m_latestWords.size() == InARow &&
+                        std::all_of(m_latestWords.cbegin(), m_latestWords.cend(),
+                                    [this](const QString& word) { return word == m_latestWords.first(); });
+    const QString resting = rested ? m_latestWords.first() : QString();
+    const auto pick = [&resting](const QString& word) { return !word.isEmpty() && word != resting; };
+    for (const QString& word : listed) {
+        if (pick(word) && indexOf(word) < 0)
+            return word;
+    }
+    QString next;
+    double highest = -1.0;
+    for (const QString& word : listed) {
+        const qsizetype index = indexOf(word);
+        if (index < 0 || !pick(word))
+            continue;
+        const double wordPriority = priority(m_words[index]);
+        if (wordPriority > highest ||
+            (wordPriority == highest && m_words[index].attempts.size() < find(next)->attempts.size())) {
+            highest = wordPriority;
+            next = word;
         }
     }
-    sortByTimes(counts, [](const Mistake& m) { return m.position; });
-    return counts;
+    // The only word listed is given again.
+    return next.isEmpty() && listed.contains(resting) ? resting : next;
 }
 
-QList<MistakeCount> lettersMissedMost(const QList<Attempt>& attempts) {
-    return countLettersMissed(eachOf(attempts));
+Performance ProgressFigures::over(QDate first, QDate last) const {
+    Performance sum;
+    for (auto day = m_days.lowerBound(first); day != m_days.cend() && day.key() <= last; ++day)
+        sum += day.value();
+    return sum;
 }
 
-QList<MistakeCount> lettersMissedMost(const QList<WordProgress>& words) {
-    return countLettersMissed(eachOf(words));
+AttemptTotals ProgressFigures::totals(QDate today, Qt::DayOfWeek firstDayOfWeek) const {
+    const QDate weekStart = today.addDays(-((today.dayOfWeek() - firstDayOfWeek + 7) % 7));
+    return {m_days.value(today).attempts, over(weekStart, today).attempts, int(m_added)};
 }
 
-void addLettersMissed(QList<MistakeCount>& counts, const Attempt& attempt) {
-    for (const Mistake& mistake : attempt.mistakes) {
-        const auto found = std::find_if(counts.begin(), counts.end(), [&mistake](const MistakeCount& count) {
-            return letters(count.mistake) == letters(mistake);
-        });
-        if (found != counts.end())
-            ++found->times;
-        else
-            counts.append({{0, mistake.expected, mistake.typed}, 1});
+QDate ProgressFigures::localDate(qint64 moment) {
+    // Attempts come mostly in order, so the day of the one before is looked
+    // up first: turning every attempt into local time would read the time
+    // zone once per attempt.
+    if (!m_day.isValid() || moment < m_dayStart || moment >= m_dayEnd) {
+        m_day = QDateTime::fromMSecsSinceEpoch(moment, Qt::LocalTime).date();
+        m_dayStart = QDateTime(m_day, QTime(0, 0)).toMSecsSinceEpoch();
+        m_dayEnd = QDateTime(m_day.addDays(1), QTime(0, 0)).toMSecsSinceEpoch();
     }
-    sortByTimes(counts, letters);
+    return m_day;
 }
 
-QString timeText(const Attempt& attempt) {
-    if (attempt.milliseconds == Attempt::NoMilliseconds)
-        return attempt.seconds;
+QString timeText(const KeptAttempt& attempt) {
+    if (!attempt.exact)
+        return QString::number(attempt.measuredSeconds(), 'g', QLocale::FloatingPointShortest);
     // 9.996 s would show as "10.00".
     return QString::number(attempt.measuredSeconds(), 'f', attempt.milliseconds < 9995 ? 2 : 1);
 }

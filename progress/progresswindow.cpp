@@ -27,9 +27,6 @@ namespace {
 
 enum Column { WordColumn, AttemptsColumn, BestColumn, AverageColumn, ChangeColumn, NeedColumn };
 
-// The lists of wrong letters show the most frequent ones.
-constexpr qsizetype MistakesShown = 10;
-
 // Where the chooser's entries and the table's word cells keep the whole word.
 constexpr int WordRole = Qt::UserRole + 1;
 
@@ -65,7 +62,7 @@ void setWord(QStandardItem* item, const QString& word) {
 }
 
 // The average time of the run of attempts from first on.
-double averageOfRun(const QList<Attempt>& attempts, qsizetype first, qsizetype run) {
+double averageOfRun(const QList<KeptAttempt>& attempts, qsizetype first, qsizetype run) {
     const qsizetype last = std::min(attempts.size(), first + run);
     double sum = 0.0;
     for (qsizetype i = first; i < last; ++i)
@@ -148,12 +145,16 @@ ProgressWindow::ProgressWindow(Services& services, QWidget* parent)
     connect(ui->cboWord, &QComboBox::currentIndexChanged, this, &ProgressWindow::cboWord_Click);
     connect(ui->cboWord, &QComboBox::activated, this, [this] { m_typistChose = true; });
     connect(ui->cmdBack, &QPushButton::clicked, this, &ProgressWindow::cmdBack_Click);
-    // Moving through the table shows the word of the current row.
+    // Moving through the table shows the word of the current row; the row
+    // the window itself highlights for the chooser's word is no choice.
     connect(ui->tblWords->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 if (!current.isValid())
                     return;
-                selectInChooser(m_table->item(current.row(), WordColumn)->data(WordRole).toString());
+                const QString word = m_table->item(current.row(), WordColumn)->data(WordRole).toString();
+                if (word == ui->cboWord->currentData(WordRole).toString())
+                    return;
+                selectInChooser(word);
                 m_typistChose = true;
             });
     pressOnEscape(ui->cmdBack);
@@ -207,20 +208,18 @@ void ProgressWindow::setUpTable() {
 }
 
 void ProgressWindow::Form_Load() {
-    QByteArray bytes;
     QString error;
-    m_historyRead = m_services.appendFiles.read(History::FileName, &bytes, &error);
+    m_figures = ProgressFigures();
+    // Read in parts, so that a long history is never held whole.
+    History::Reader reader([this](Attempt&& attempt) { m_figures.add(attempt); });
+    m_historyRead = m_services.appendFiles.readInParts(
+        History::FileName, [&reader](QByteArrayView part) { reader.read(part); }, &error);
     if (!m_historyRead) {
-        m_words.clear();
+        m_figures = ProgressFigures();
         ui->lblTotals->setText(tr("Could not read %1: %2").arg(History::FileName, error));
     } else {
-        WordsByFirstAttempt words;
-        History::forEach(bytes, [&words](Attempt&& attempt) { words.add(std::move(attempt)); });
-        bytes = QByteArray();
-        m_words = std::move(words).words();
-        m_totals = attemptTotals(m_words, m_services.clock.nowDateTime().toLocalTime().date(),
-                                 QLocale::system().firstDayOfWeek());
-        m_lettersMissed = lettersMissedMost(m_words);
+        reader.finish();
+        m_figures.update();
         showLettersMissed();
         showTotals();
     }
@@ -229,16 +228,18 @@ void ProgressWindow::Form_Load() {
 }
 
 void ProgressWindow::showTotals() {
+    const AttemptTotals totals =
+        m_figures.totals(m_services.clock.nowDateTime().toLocalTime().date(), QLocale::system().firstDayOfWeek());
     // A narrow window wraps the line between the three figures, never inside one.
     ui->lblTotals->setText(QStringLiteral("%1    %2    %3")
-                               .arg(nonBreaking(tr("Attempts today: %1").arg(m_totals.today)),
-                                    nonBreaking(tr("This week: %1").arg(m_totals.thisWeek)),
-                                    nonBreaking(tr("All time: %1").arg(m_totals.allTime))));
+                               .arg(nonBreaking(tr("Attempts today: %1").arg(totals.today)),
+                                    nonBreaking(tr("This week: %1").arg(totals.thisWeek)),
+                                    nonBreaking(tr("All time: %1").arg(totals.allTime))));
 }
 
 void ProgressWindow::fillTable() {
     m_table->setRowCount(0);
-    for (const WordProgress& word : m_words) {
+    for (const WordProgress& word : m_figures.words()) {
         m_table->appendRow(QList<QStandardItem*>(NeedColumn + 1));
         fillRow(m_table->rowCount() - 1, word);
     }
@@ -264,8 +265,8 @@ void ProgressWindow::fillRow(int row, const WordProgress& word) {
 void ProgressWindow::showRanks() {
     const QList<int> ranks = needRanks();
     QHash<QString, int> rankOf;
-    for (qsizetype i = 0; i < m_words.size(); ++i)
-        rankOf.insert(m_words[i].word, ranks[i]);
+    for (qsizetype i = 0; i < m_figures.words().size(); ++i)
+        rankOf.insert(m_figures.words()[i].word, ranks[i]);
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const int rank = rankOf.value(m_table->item(row, WordColumn)->data(WordRole).toString());
         m_table->setItem(row, NeedColumn, cell(QString::number(rank), rank));
@@ -280,7 +281,7 @@ void ProgressWindow::sortTable() {
 void ProgressWindow::fillChooser() {
     const QString shown = ui->cboWord->currentData(WordRole).toString();
     QStringList names;
-    for (const WordProgress& word : m_words)
+    for (const WordProgress& word : m_figures.words())
         names << word.word;
     std::sort(names.begin(), names.end(),
               [](const QString& a, const QString& b) { return QString::localeAwareCompare(a, b) < 0; });
@@ -319,6 +320,29 @@ void ProgressWindow::showWord(const QString& word) {
     selectInChooser(word);
 }
 
+void ProgressWindow::followWord(const QString& word) {
+    if (!m_typistChose)
+        selectInChooser(word);
+}
+
+// The chooser's word is the table's highlighted row too.
+void ProgressWindow::highlightInTable(const QString& word) {
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        if (m_table->item(row, WordColumn)->data(WordRole).toString() == word) {
+            if (ui->tblWords->currentIndex().row() != row)
+                ui->tblWords->setCurrentIndex(m_table->index(row, WordColumn));
+            return;
+        }
+    }
+    ui->tblWords->clearSelection();
+}
+
+// Practising a word makes the window follow the main window's word again.
+void ProgressWindow::practise(const QString& word) {
+    m_typistChose = false;
+    emit practiseChosen(word);
+}
+
 void ProgressWindow::addAttempt(const Attempt& attempt) {
     // A history that could not be read is tried again rather than shown in part.
     if (m_historyRead)
@@ -346,12 +370,11 @@ std::optional<double> ProgressWindow::recordOf(const QString& word) const {
 }
 
 void ProgressWindow::addToFigures(const Attempt& attempt) {
-    auto found = std::find_if(m_words.begin(), m_words.end(),
-                              [&attempt](const WordProgress& word) { return word.word == attempt.word; });
+    const bool newWord = m_figures.indexOf(attempt.word) < 0;
+    m_figures.add(attempt);
+    m_figures.update();
     int row = 0;
-    if (found == m_words.end()) {
-        m_words.append({attempt.word, {}, {}, 0.0, std::nullopt, 0.0});
-        found = m_words.end() - 1;
+    if (newWord) {
         row = m_table->rowCount();
         m_table->appendRow(QList<QStandardItem*>(NeedColumn + 1));
         const QSignalBlocker block(ui->cboWord);
@@ -360,28 +383,19 @@ void ProgressWindow::addToFigures(const Attempt& attempt) {
         while (m_table->item(row, WordColumn)->data(WordRole).toString() != attempt.word)
             ++row;
     }
-    found->attempts << attempt;
-    workOutFigures(*found);
-    fillRow(row, *found);
+    fillRow(row, *m_figures.find(attempt.word));
     showRanks();
     sortTable();
-    addLettersMissed(m_lettersMissed, attempt);
     showLettersMissed();
-
-    const AttemptTotals added = attemptTotals({attempt}, m_services.clock.nowDateTime().toLocalTime().date(),
-                                              QLocale::system().firstDayOfWeek());
-    m_totals.today += added.today;
-    m_totals.thisWeek += added.thisWeek;
-    m_totals.allTime += added.allTime;
     showTotals();
 }
 
 void ProgressWindow::cboWord_Click() {
     const QString chosen = ui->cboWord->currentData(WordRole).toString();
-    const auto found = std::find_if(m_words.cbegin(), m_words.cend(),
-                                    [&chosen](const WordProgress& word) { return word.word == chosen; });
-    drawChart(found == m_words.cend() ? nullptr : &*found);
-    showPositionsMissed(found == m_words.cend() ? nullptr : &*found);
+    const WordProgress* word = m_figures.find(chosen);
+    highlightInTable(chosen);
+    drawChart(word);
+    showPositionsMissed(word);
 }
 
 void ProgressWindow::drawChart(const WordProgress* word) {
@@ -403,7 +417,7 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     // time they came: the axis names the times, the tooltip each attempt's.
     // A word typed thousands of times is drawn as the averages of runs of
     // attempts in a row, which look the same and draw as fast as a few.
-    const QList<Attempt>& attempts = word->attempts;
+    const QList<KeptAttempt>& attempts = word->attempts;
     const qsizetype count = attempts.size();
     const qsizetype run = (count + DrawnPoints - 1) / DrawnPoints;
     QList<QPointF> points;
@@ -422,16 +436,15 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     const QLocale locale = QLocale::system();
     connect(
         times, &QLineSeries::hovered, this, [this, word = word->word, run, locale](const QPointF& point, bool over) {
-            const auto found = std::find_if(m_words.cbegin(), m_words.cend(),
-                                            [&word](const WordProgress& shown) { return shown.word == word; });
+            const WordProgress* found = m_figures.find(word);
             const qsizetype first = qRound64(point.x()) / run * run;
-            if (!over || found == m_words.cend() || point.x() < -0.5 || first >= found->attempts.size()) {
+            if (!over || !found || point.x() < -0.5 || first >= found->attempts.size()) {
                 QToolTip::hideText();
                 return;
             }
-            const QList<Attempt>& shown = found->attempts;
+            const QList<KeptAttempt>& shown = found->attempts;
             const auto when = [&](qsizetype i) {
-                return locale.toString(shown[i].when.toLocalTime(), QLocale::ShortFormat);
+                return locale.toString(shown[i].when().toLocalTime(), QLocale::ShortFormat);
             };
             const qsizetype last = std::min(shown.size(), first + run) - 1;
             QToolTip::showText(QCursor::pos(),
@@ -445,7 +458,9 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     const std::optional<double> record = recordOf(word->word);
     if (record) {
         auto* line = new QLineSeries;
-        line->setName(tr("Record: %1 s").arg(*record));
+        // Records are kept in tenths, the attempts in hundredths: the best
+        // point may lie a little below the line.
+        line->setName(tr("Record, kept in tenths: %1 s").arg(*record));
         line->setPen(QPen(Qt::darkGreen, 2, Qt::DashLine));
         line->append(-0.5, *record);
         line->append(double(count) - 0.5, *record);
@@ -455,8 +470,8 @@ void ProgressWindow::drawChart(const WordProgress* word) {
 
     // Within one day the axis names hours and minutes, across days dates;
     // a name is given once, at the first attempt it stands for.
-    const QDate firstDay = attempts.first().when.toLocalTime().date();
-    const QDate lastDay = attempts.last().when.toLocalTime().date();
+    const QDate firstDay = attempts.first().when().toLocalTime().date();
+    const QDate lastDay = attempts.last().when().toLocalTime().date();
     const bool oneDay = firstDay == lastDay;
     const QString format = oneDay ? hoursAndMinutes(locale) : locale.dateFormat(QLocale::ShortFormat);
     auto* order = new QCategoryAxis;
@@ -470,8 +485,8 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     const qsizetype labels = std::min(count, AxisLabels);
     for (qsizetype k = 0; k < labels; ++k) {
         qsizetype first = labels == 1 ? 0 : k * (count - 1) / (labels - 1);
-        const QString label = locale.toString(attempts[first].when.toLocalTime(), format);
-        while (first > 0 && locale.toString(attempts[first - 1].when.toLocalTime(), format) == label)
+        const QString label = locale.toString(attempts[first].when().toLocalTime(), format);
+        while (first > 0 && locale.toString(attempts[first - 1].when().toLocalTime(), format) == label)
             --first;
         order->append(label, double(first));
     }
@@ -488,8 +503,8 @@ void ProgressWindow::drawChart(const WordProgress* word) {
         series->attachAxis(seconds);
     }
 
-    const QString from = locale.toString(attempts.first().when.toLocalTime(), QLocale::ShortFormat);
-    const QString to = locale.toString(attempts.last().when.toLocalTime(), QLocale::ShortFormat);
+    const QString from = locale.toString(attempts.first().when().toLocalTime(), QLocale::ShortFormat);
+    const QString to = locale.toString(attempts.last().when().toLocalTime(), QLocale::ShortFormat);
     ui->chtAttempts->setAccessibleDescription(
         tr("%1: %2, best %3 seconds, latest %4 seconds")
             .arg(word->word,
@@ -510,26 +525,24 @@ void ProgressWindow::setUpPractice() {
     connect(ui->txtName, &QLineEdit::textEdited, this, &ProgressWindow::txtName_Change);
     // Enter on a row (or a double click) practises its word.
     connect(ui->tblWords, &QTableView::activated, this, [this](const QModelIndex& index) {
-        emit practiseChosen(m_table->item(index.row(), WordColumn)->data(WordRole).toString());
+        practise(m_table->item(index.row(), WordColumn)->data(WordRole).toString());
     });
 }
 
-// The word of the list that needs practice most.
+// The word of the list to practise next.
 void ProgressWindow::chooseNextWord() {
-    for (qsizetype index : byNeed(m_words)) {
-        const QString& word = m_words[index].word;
-        if (std::any_of(m_listed.cbegin(), m_listed.cend(),
-                        [&word](const ListedWord& listed) { return listed.word == word; })) {
-            emit nextWordChosen(word);
-            return;
-        }
-    }
+    QStringList listed;
+    for (const ListedWord& word : std::as_const(m_listed))
+        listed << word.word;
+    const QString next = m_figures.nextToPractise(listed);
+    if (!next.isEmpty())
+        emit nextWordChosen(next);
 }
 
-// Each word's place in the order of need, from 1, in the order of m_words.
+// Each word's place in the practice order, from 1, in the order of the words.
 QList<int> ProgressWindow::needRanks() const {
-    QList<int> ranks(m_words.size());
-    const QList<qsizetype> order = byNeed(m_words);
+    QList<int> ranks(m_figures.words().size());
+    const QList<qsizetype> order = m_figures.practiceOrder();
     for (qsizetype place = 0; place < order.size(); ++place)
         ranks[order[place]] = int(place + 1);
     return ranks;
@@ -537,7 +550,7 @@ QList<int> ProgressWindow::needRanks() const {
 
 void ProgressWindow::cmdPractise_Click() {
     if (ui->cboWord->currentIndex() >= 0)
-        emit practiseChosen(ui->cboWord->currentData(WordRole).toString());
+        practise(ui->cboWord->currentData(WordRole).toString());
 }
 
 void ProgressWindow::chkPractise_Click() {
@@ -555,7 +568,7 @@ void ProgressWindow::txtName_Change() {
 
 void ProgressWindow::showLettersMissed() {
     QStringList lines;
-    for (const MistakeCount& count : m_lettersMissed.mid(0, MistakesShown)) {
+    for (const MistakeCount& count : m_figures.lettersMissedMost()) {
         const Mistake& m = count.mistake;
         lines << (m.expected ? tr("%1 typed as %2: %3")
                                    .arg(shownLetter(m.expected), shownLetter(m.typed), timesText(count.times))
@@ -567,7 +580,7 @@ void ProgressWindow::showLettersMissed() {
 void ProgressWindow::showPositionsMissed(const WordProgress* word) {
     QStringList lines;
     if (word) {
-        for (const MistakeCount& count : mistakesByPosition(*word).mid(0, MistakesShown)) {
+        for (const MistakeCount& count : word->mistakesByPosition) {
             const Mistake& m = count.mistake;
             lines
                 << (m.expected

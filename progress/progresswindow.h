@@ -48,6 +48,9 @@ public slots:
     // Shows this word's attempts, when it has any, until the typist chooses
     // another word here.
     void showWord(const QString& word);
+    // The word to type now, whenever it changes: shown unless the typist
+    // chose another word here since Practise or showWord.
+    void followWord(const QString& word);
     // Adds a finished word, just kept in history.csv, without reading the
     // file again, and shows that word unless the typist chose another one
     // here since showWord. With the tick box ticked, announces the next word.
@@ -68,6 +71,8 @@ private:
     void fillChooser();
     void addToChooser(const QString& word);
     void selectInChooser(const QString& word);
+    void highlightInTable(const QString& word);
+    void practise(const QString& word);
     void showTotals();
     void drawChart(const WordProgress* word);
     void setUpPractice();
@@ -83,9 +88,7 @@ private:
     Services& m_services;
     Preferences m_preferences;
     QList<ListedWord> m_listed;
-    QList<WordProgress> m_words;
-    AttemptTotals m_totals;
-    QList<MistakeCount> m_lettersMissed;
+    ProgressFigures m_figures;
     bool m_historyRead = false;
     // A name that cannot be remembered is told once while the window is open.
     bool m_nameFailureTold = false;

@@ -281,7 +281,9 @@ void TestDesktopSession::savesInAFolderThatLimitsIt() {
     if (child == 0 && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
         _exit(2);
     if (child == 0)
-        _exit(QtTextFiles().writeLines(path, {":::garden", "-", "na", "na"}, nullptr) ? 0 : 1);
+        _exit(QtTextFiles().writeLines(path, {":::garden", "-", "na", "na"}, AnsiText::Encoding::CodePage, nullptr)
+                  ? 0
+                  : 1);
     int status = 0;
     QVERIFY(waitpid(child, &status, 0) == child);
     chmod(folder.constData(), 0755);

@@ -1,5 +1,6 @@
 #include "platform/ansitext.h"
 #include "database/resultsformat.h"
+#include "tests/fakes/fakeservices.h"
 
 #include <QFile>
 #include <QTest>
@@ -14,6 +15,10 @@ private slots:
     void exampleFileReadsAndWritesByteForByte();
     void reading_data();
     void reading();
+    void readsInTheEncodingItsBytesShow_data();
+    void readsInTheEncodingItsBytesShow();
+    void writesInItsOwnEncodingUnlessTheWordsNeedUtf8_data();
+    void writesInItsOwnEncodingUnlessTheWordsNeedUtf8();
 };
 
 using Lines = QStringList;
@@ -21,8 +26,9 @@ using Lines = QStringList;
 // Every byte the code page holds comes back as it was: the fuzz target's kept inputs prove that.
 void TestResultsFile::writingKeepsEveryByteAndNeverSplitsALine() {
     // What the code page cannot hold becomes '?'; a CR would split the record.
-    QCOMPARE(AnsiText::encodeLines({QString::fromUtf8("aΩ😀"), "a\rb"}), QByteArray("a???\r\na b\r\n"));
-    QCOMPARE(AnsiText::toStorableLine(QString::fromUtf8("Ann\r\nΩ")), "Ann  ?");
+    QCOMPARE(AnsiText::encodeLines({QString::fromUtf8("aΩ😀"), "a\rb"}, AnsiText::Encoding::CodePage),
+             QByteArray("a???\r\na b\r\n"));
+    QCOMPARE(AnsiText::toStorableLine(QString::fromUtf8("Ann\r\nΩ")), QString::fromUtf8("Ann  Ω"));
 }
 
 void TestResultsFile::exampleFileReadsAndWritesByteForByte() {
@@ -31,10 +37,10 @@ void TestResultsFile::exampleFileReadsAndWritesByteForByte() {
     const QByteArray bytes = file.readAll();
     RecordTable table;
     table.Words[2] = "leftover";
-    const auto outcome = ResultsFormat::readRecords(AnsiText::decodeLines(bytes), table);
+    const auto outcome = ResultsFormat::readRecords(AnsiText::decodeLines(bytes, AnsiText::Encoding::CodePage), table);
     QCOMPARE(outcome.words, (Lines{"house", "garden"}));
     // Slots past the listed words are leftovers that nothing writes.
-    QCOMPARE(AnsiText::encodeLines(ResultsFormat::recordLines(table, 2)), bytes);
+    QCOMPARE(AnsiText::encodeLines(ResultsFormat::recordLines(table, 2), AnsiText::Encoding::CodePage), bytes);
 }
 
 void TestResultsFile::reading_data() {
@@ -71,10 +77,93 @@ void TestResultsFile::reading() {
     QFETCH(int, dropped);
     RecordTable table;
     table.FastestTime[0] = table.RecordDate[0] = table.RecordName[0] = "old";
-    const auto outcome = ResultsFormat::readRecords(AnsiText::decodeLines(bytes), table);
+    const auto outcome = ResultsFormat::readRecords(AnsiText::decodeLines(bytes, AnsiText::Encoding::CodePage), table);
     QCOMPARE(outcome.words, words);
     QCOMPARE(QStringList({table.FastestTime[0], table.RecordDate[0], table.RecordName[0]}).join(u' '), first);
     QCOMPARE(outcome.recordsDropped, dropped);
+}
+
+using Encoding = AnsiText::Encoding;
+
+// One whole record of a word given in bytes.
+QByteArray record(const QByteArray& word) {
+    return ":::" + word + "\r\n1\r\nD\r\nN\r\n";
+}
+
+void TestResultsFile::readsInTheEncodingItsBytesShow_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Encoding>("readAs");
+    QTest::addColumn<QString>("word");
+    const QByteArray mark("\xef\xbb\xbf");
+    QTest::newRow("ASCII only") << record("house") << Encoding::CodePage << "house";
+    QTest::newRow("code page") << record("caf\xe9") << Encoding::CodePage << "café";
+    QTest::newRow("UTF-8 without a mark") << record("caf\xc3\xa9") << Encoding::Utf8 << "café";
+    QTest::newRow("UTF-8 with a mark") << mark + record("\xc5\xbc\xc3\xb3\xc5\x82w") << Encoding::Utf8WithBom << "żółw";
+    QTest::newRow("a mark and ASCII") << mark + record("a") << Encoding::Utf8WithBom << "a";
+    QTest::newRow("invalid UTF-8 is the code page")
+        << record("\xc3\xa9") + record("\xe9") << Encoding::CodePage << "Ã©";
+    QTest::newRow("a sequence cut at the end") << record("a") + ":::\xc5\r\n1\r\nD\r\nN\xc5\r\n"
+                                               << Encoding::CodePage << "a";
+    QTest::newRow("an overlong form") << record("\xc0\xaf") << Encoding::CodePage << "À¯";
+    QTest::newRow("a mark inside a line is a letter")
+        << record("a\xef\xbb\xbf") << Encoding::Utf8 << QString::fromUtf8("a\xef\xbb\xbf");
+}
+
+// Each file reads as its bytes show and is "read whole": written back in the
+// same encoding, it gives the same bytes.
+void TestResultsFile::readsInTheEncodingItsBytesShow() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(Encoding, readAs);
+    QFETCH(QString, word);
+    FakeTextFiles files;
+    files.put("results.dat", bytes);
+    RecordTable table;
+    const std::optional<ResultsFormat::ReadOutcome> outcome = ResultsFormat::readFile(files, "results.dat", table);
+    QVERIFY(outcome);
+    QCOMPARE(outcome->encoding, readAs);
+    QCOMPARE(outcome->words.first(), word);
+    QVERIFY(outcome->readWhole);
+}
+
+void TestResultsFile::writesInItsOwnEncodingUnlessTheWordsNeedUtf8_data() {
+    QTest::addColumn<QByteArray>("bytes"); // the file as read; none for a new file
+    QTest::addColumn<QString>("added");    // a word added to its list
+    QTest::addColumn<QByteArray>("written");
+    const QByteArray mark("\xef\xbb\xbf");
+    const QByteArray cafeCodePage(":::caf\xe9\r\n-\r\nna\r\nna\r\n");
+    const QByteArray cafeUtf8(":::caf\xc3\xa9\r\n-\r\nna\r\nna\r\n");
+    const QByteArray turtle(":::\xc5\xbc\xc3\xb3\xc5\x82w\r\n-\r\nna\r\nna\r\n");
+    const QByteArray smorrebrod(":::sm\xf8rrebr\xf8"
+                                "d\r\n-\r\nna\r\nna\r\n");
+    QTest::newRow("a new file in the code page") << QByteArray() << "café" << cafeCodePage;
+    QTest::newRow("a new file beyond the code page") << QByteArray() << "żółw" << turtle;
+    QTest::newRow("the code page, byte for byte") << cafeCodePage << "smørrebrød" << cafeCodePage + smorrebrod;
+    QTest::newRow("the code page, turned UTF-8 without a mark") << cafeCodePage << "żółw" << cafeUtf8 + turtle;
+    QTest::newRow("UTF-8 stays UTF-8") << cafeUtf8 << "house" << cafeUtf8 + ":::house\r\n-\r\nna\r\nna\r\n";
+    QTest::newRow("UTF-8 keeps its mark") << mark + turtle << "café" << mark + turtle + cafeUtf8;
+    QTest::newRow("code-page letters that would read as UTF-8")
+        << QByteArray() << "Ã©" << QByteArray(":::\xc3\x83\xc2\xa9\r\n-\r\nna\r\nna\r\n");
+}
+
+// What a save writes after a word was added: the file's encoding, the code
+// page byte for byte, and UTF-8 (without a mark) only where needed.
+void TestResultsFile::writesInItsOwnEncodingUnlessTheWordsNeedUtf8() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, added);
+    QFETCH(QByteArray, written);
+    RecordTable table;
+    ResultsFormat::ReadOutcome outcome;
+    if (!bytes.isEmpty()) {
+        FakeTextFiles files;
+        files.put("results.dat", bytes);
+        outcome = *ResultsFormat::readFile(files, "results.dat", table);
+    }
+    const int count = int(outcome.words.size());
+    table.Words[count] = added;
+    table.FastestTime[count] = "-";
+    table.RecordDate[count] = table.RecordName[count] = "na";
+    const QStringList lines = ResultsFormat::recordLines(table, count + 1);
+    QCOMPARE(AnsiText::encodeLines(lines, AnsiText::encodingToWrite(outcome.encoding, lines)), written);
 }
 
 QTEST_GUILESS_MAIN(TestResultsFile)

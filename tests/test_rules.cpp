@@ -1,11 +1,12 @@
 // The plain rules under the windows, each with a table of its own: the number
 // a text begins with and number texts, the word count, letter case, the
 // order of two record times and the merge of one results table into another.
-#include "tests/records.h"
+#include "tests/harness.h"
 #include "database/recordtime.h"
 #include "database/resultsformat.h"
 #include "merge/comparison.h"
 #include "merge/sourcemerge.h"
+#include "progress/progressfigures.h"
 #include "trainer/lettercase.h"
 #include "trainer/numbertext.h"
 
@@ -21,10 +22,16 @@ private slots:
     void wordCount();
     void sameLettersInAnyCase_data();
     void sameLettersInAnyCase();
+    void correctBeginnings_data();
+    void correctBeginnings();
+    void lettersCountedAsSeen_data();
+    void lettersCountedAsSeen();
     void timeOrder_data();
     void timeOrder();
     void mergeOfTwoTables_data();
     void mergeOfTwoTables();
+    void progressOfAWord_data();
+    void progressOfAWord();
 };
 
 // A text read as the number it begins with (the fuzz target holds the reading
@@ -73,6 +80,17 @@ void TestRules::sameLettersInAnyCase_data() {
     QTest::newRow("ß is no ss") << "strasse|straße" << false << false;
     QTest::newRow("ß and s swapped") << "ßs|sß" << false << false;
     QTest::newRow("beyond 16 bits, case blind") << "\U00010428x|\U00010400X" << false << true;
+    // "é" as one character and as "e" with a combining acute.
+    QTest::newRow("composed and decomposed") << "caf\u00e9|cafe\u0301" << true << true;
+    QTest::newRow("composed and decomposed, case blind") << "CAF\u00c9|cafe\u0301" << false << true;
+    QTest::newRow("accents in another order") << "\u1ec7|e\u0323\u0302" << true << true;
+    QTest::newRow("another accent") << "caf\u00e9|cafe\u0300" << true << false;
+    QTest::newRow("Greek, case blind") << "ελπίδα|ΕΛΠΊΔΑ" << false << true;
+    QTest::newRow("Greek final sigma, case blind") << "λόγος|ΛΌΓΟΣ" << false << true;
+    QTest::newRow("Cyrillic, case blind") << "привет|ПРИВЕТ" << false << true;
+    QTest::newRow("Cyrillic, case sensitive") << "привет|Привет" << true << false;
+    QTest::newRow("Armenian, case blind") << "բարեւ|ԲԱՐԵՒ" << false << true;
+    QTest::newRow("Polish, case blind") << "żółw|ŻÓŁW" << false << true;
 }
 
 void TestRules::sameLettersInAnyCase() {
@@ -81,6 +99,60 @@ void TestRules::sameLettersInAnyCase() {
     const QString a = pair.section(u'|', 0, 0), b = pair.section(u'|', 1);
     QTEST(sameLetters(a, b, caseSensitive), "same");
     QTEST(sameLetters(b, a, caseSensitive), "same");
+}
+
+// What the indicator shows: whether the text typed so far is a correct
+// beginning of the word ("word|typed").
+void TestRules::correctBeginnings_data() {
+    QTest::addColumn<QString>("pair");
+    QTest::addColumn<bool>("caseSensitive");
+    QTest::addColumn<bool>("correct");
+    QTest::newRow("a plain beginning") << "cat|ca" << true << true;
+    QTest::newRow("past the end") << "cat|cats" << true << false;
+    QTest::newRow("capitals, case blind") << "cat|CA" << false << true;
+    QTest::newRow("capitals, case sensitive") << "cat|CA" << true << false;
+    QTest::newRow("nothing typed") << "cat|" << true << true;
+    QTest::newRow("no word") << "|a" << true << false;
+    QTest::newRow("a base waiting for its accent") << "caf\u00e9|caf\u0065" << true << true;
+    QTest::newRow("decomposed typed, composed word") << "caf\u00e9s|cafe\u0301" << true << true;
+    QTest::newRow("composed typed, decomposed word") << "cafe\u0301s|caf\u00e9" << true << true;
+    QTest::newRow("the wrong accent") << "caf\u00e9|cafe\u0300" << true << false;
+    QTest::newRow("the accent left out") << "caf\u00e9s|cafes" << true << false;
+    QTest::newRow("Cyrillic, case blind") << "привет|ПРИ" << false << true;
+    QTest::newRow("ß is no ss") << "straße|strass" << false << false;
+    QTest::newRow("a Korean syllable on its way") << "\ud55c\uae00|\ud558" << true << true;
+}
+
+void TestRules::correctBeginnings() {
+    QFETCH(QString, pair);
+    QFETCH(bool, caseSensitive);
+    QTEST(beginsWord(pair.section(u'|', 0, 0), pair.section(u'|', 1), caseSensitive), "correct");
+}
+
+// Letters as the word length and the mistake notes count them: a letter with
+// its accents is one. The mistake is the first wrong letter of "word|typed".
+void TestRules::lettersCountedAsSeen_data() {
+    QTest::addColumn<QString>("pair");
+    QTest::addColumn<int>("letters"); // of the word
+    QTest::addColumn<QString>("mistake");
+    QTest::newRow("plain letters") << "cat|cx" << 3 << "2:a>x";
+    QTest::newRow("decomposed accents count once") << "cafe\u0301s|cafe\u0301x" << 5 << "5:s>x";
+    QTest::newRow("the wrong accent, composed") << "caf\u00e9|cafe\u0300" << 4 << "4:\u00e9>\u00e8";
+    QTest::newRow("two accents on one letter") << "vi\u1ec7t|vie\u0323\u0302x" << 4 << "4:t>x";
+    QTest::newRow("a letter that does not compose") << "q\u0303a|q\u0303b" << 2 << "2:a>b";
+    QTest::newRow("past the end") << "\u017c\u00f3\u0142w|\u017c\u00f3\u0142wy" << 4 << "5:>y";
+    QTest::newRow("Hebrew") << "שלום|שלוט" << 4 << "4:ם>ט";
+    QTest::newRow("a flag is one letter") << "\U0001F1F5\U0001F1F1a|\U0001F1F5\U0001F1F1b" << 2 << "2:a>b";
+}
+
+void TestRules::lettersCountedAsSeen() {
+    QFETCH(QString, pair);
+    QFETCH(QString, mistake);
+    const QString word = pair.section(u'|', 0, 0);
+    QTEST(int(letterCount(word)), "letters");
+    const std::optional<Mistake> found = firstWrongLetter(word, pair.section(u'|', 1), true);
+    QVERIFY(found);
+    QCOMPARE(History::mistakesText({*found}), mistake);
 }
 
 void TestRules::timeOrder_data() {
@@ -132,6 +204,49 @@ void TestRules::mergeOfTwoTables() {
         records = QStringList{records.first(), "..", records.last()};
     const QString report = mergeReport(outcome).replace("\r\n\r\n", "/").replace("\r\n", "/");
     QTEST(records.join("; ") + " | " + report, "merged");
+}
+
+// A word's attempts, a minute apart in the order given, each "N" seconds or
+// "N*count" for several alike.
+void TestRules::progressOfAWord_data() {
+    QTest::addColumn<QString>("attempts");
+    QTest::addColumn<QString>("figures"); // best, average of the last 10, change
+    const auto row = [](const char* name, const char* attempts, const char* figures) {
+        QTest::newRow(name) << QString(attempts) << QString(figures);
+    };
+    row("one", "3", "3 3 none");
+    row("ten: nothing to compare with", "6 4*9", "4 4.2 none");
+    row("nineteen: not against fewer than 10", "6*9 4*10", "4 4 none");
+    row("twenty: against the 10 before", "6*10 4*10", "4 4 -2");
+    row("against the 10 before, not all", "9*5 5*10 4*10", "4 4 -1");
+}
+
+void TestRules::progressOfAWord() {
+    QFETCH(QString, attempts);
+    QList<Attempt> list;
+    const QDateTime start(QDate(2026, 12, 5), QTime(8, 0));
+    for (const QString& group : attempts.split(u' ')) {
+        for (int i = 0; i < qMax(1, group.section(u'*', 1).toInt()); ++i) {
+            const QString seconds = group.section(u'*', 0, 0);
+            Attempt attempt;
+            attempt.when = start.addSecs(60 * list.size());
+            attempt.word = "w";
+            attempt.seconds = seconds;
+            attempt.secondsValue = seconds.toDouble();
+            attempt.letters = 1;
+            list << attempt;
+        }
+    }
+    std::reverse(list.begin(), list.end()); // read out of order
+    ProgressFigures figures;
+    for (const Attempt& attempt : list)
+        figures.add(attempt);
+    figures.update();
+    const WordProgress word = figures.words().value(0);
+    QTEST(QStringList({timeText(word.best), QString::number(word.recentAverage),
+                       word.change ? QString::number(*word.change) : "none"})
+              .join(u' '),
+          "figures");
 }
 
 QTEST_GUILESS_MAIN(TestRules)

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -114,6 +115,15 @@ void Form1::connectHandlers() {
     // A click on a greyed box ticks or clears it like any other.
     for (QCheckBox* box : {ui->Check1, ui->Check2})
         connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
+
+    // A word picked from the open list, with the mouse or Enter, is there to
+    // be typed: the focus goes on to the typing box. The arrow keys on the
+    // closed list move through it and leave the focus where it is.
+    ui->Combo1->view()->window()->installEventFilter(this);
+    connect(ui->Combo1, &QComboBox::activated, this, [this] {
+        if (m_listJustClosed)
+            ui->Text1->setFocus();
+    });
 
     ui->Text1->installEventFilter(this);
     ui->Combo1->installEventFilter(this);
@@ -235,7 +245,12 @@ void Form1::mnuUpdate_Click() {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // Letters made with a dead key or a compose key come from the input
     // method, not as key presses; each committed text counts like a key.
-    if (event->type() == QEvent::InputMethod && watched == ui->Text1) {
+    if (event->type() == QEvent::Hide && watched == ui->Combo1->view()->window()) {
+        // The list picks its entry right after it closes.
+        m_listJustClosed = true;
+        QMetaObject::invokeMethod(
+            this, [this] { m_listJustClosed = false; }, Qt::QueuedConnection);
+    } else if (event->type() == QEvent::InputMethod && watched == ui->Text1) {
         const QString committed = static_cast<QInputMethodEvent*>(event)->commitString();
         if (!committed.isEmpty())
             Text1_KeyPress(committed.at(0).unicode());

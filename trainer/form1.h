@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/recordtable.h"
+#include "platform/ansitext.h"
 #include "platform/preferences.h"
 #include "platform/services.h"
 #include "progress/history.h"
@@ -92,6 +93,7 @@ private:
     int wordCount() const;
     void showWordCount();
     void showWordLength();
+    void showWordToType();
     void selectWord(int index);
     void connectHandlers();
     void keepAttempt(const Attempt& attempt);
@@ -99,6 +101,7 @@ private:
     void goOnToWord(const QString& word);
     void showWordListInProgress();
     int listIndexOf(const QString& word) const;
+    QStringList listedWords() const;
 
     // The controls, handlers and run variables keep the names the windows
     // were designed with (Text1, Timer1_Timer, SinceLastLetter), the same in
@@ -123,7 +126,12 @@ private:
     bool m_keepCopyBeforeSave = false;
     // results.dat is there but could not be read, and is not to be replaced.
     bool m_resultsUnreadable = false;
+    // What the list was last read as; before that, a new file's code page.
+    AnsiText::Encoding m_resultsEncoding = AnsiText::Encoding::CodePage;
     QStringList m_heldMessages;
+    // The word list's open list has just closed, and a word picked now was
+    // picked in it.
+    bool m_listJustClosed = false;
     // The name new records are kept under without asking; empty, each
     // record asks for it.
     QString m_recordName;

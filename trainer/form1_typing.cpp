@@ -36,8 +36,7 @@ void Form1::Text1_Change() {
         return;
 
     const QString typed = ui->Text1->text();
-    const QString head = ui->Combo1->currentText().left(typed.size());
-    const bool correct = sameLetters(head, typed, caseSensitive());
+    const bool correct = beginsWord(ui->Combo1->currentText(), typed, caseSensitive());
     noteMistake(typed, correct);
     showMatch(correct);
     if (!correct)

@@ -3,9 +3,14 @@
 #include "trainer/form1.h"
 #include "ui_form1.h"
 
+#include "progress/progresswindow.h"
+
 #include "database/resultsformat.h"
 #include "platform/windowstyle.h"
 #include "database/wordrules.h"
+#include "trainer/lettercase.h"
+
+#include <QAccessible>
 
 namespace {
 
@@ -45,6 +50,7 @@ void Form1::LoadResults() {
         tellUser(unreadableMessage());
     if (read) {
         const ResultsFormat::ReadOutcome& outcome = *read;
+        m_resultsEncoding = outcome.encoding;
         {
             const QSignalBlocker blocker(ui->Combo1);
             ui->Combo1->clear();
@@ -90,7 +96,8 @@ bool Form1::saveResults(QString* error) {
         }
         m_keepCopyBeforeSave = false;
     }
-    return files.writeLines(ResultsFormat::FileName, ResultsFormat::recordLines(m_wordTable, wordCount()), error);
+    const QStringList lines = ResultsFormat::recordLines(m_wordTable, wordCount());
+    return files.writeLines(ResultsFormat::FileName, lines, AnsiText::encodingToWrite(m_resultsEncoding, lines), error);
 }
 
 void Form1::Command2_Click() {
@@ -112,6 +119,7 @@ void Form1::Combo1_Click() {
     setTextFromStart(ui->Text3, m_wordTable.RecordDate[k]);
     setTextFromStart(ui->Text4, m_wordTable.RecordName[k]);
     showWordLength();
+    showWordToType();
 }
 
 int Form1::Combo1_KeyPress(int /*keyAscii*/) {
@@ -127,10 +135,7 @@ void Form1::Command3_Click() {
         return;
     }
 
-    QStringList listed;
-    for (int i = 0; i < ui->Combo1->count(); ++i)
-        listed << ui->Combo1->itemText(i);
-
+    const QStringList listed = listedWords();
     QString word;
     for (;;) {
         word = m_services.dialogs.prompt(this, tr("Enter new word:"));
@@ -181,13 +186,29 @@ int Form1::wordCount() const {
 
 void Form1::showWordCount() {
     ui->Label10->setText(wordCountCaption(wordCount()));
-    // A grey hint in the empty typing box, which is not its text.
-    ui->Text1->setPlaceholderText(wordCount() > 0 ? tr("Type the word chosen on the right")
-                                                  : tr("Add a word first, with Add word"));
+    showWordToType();
+}
+
+// The empty typing box names the word to type in grey, where the typist's
+// eyes are, and a screen reader hears it change: the hint is the box's
+// accessible description.
+void Form1::showWordToType() {
+    const QString word = ui->Combo1->currentText();
+    const QString hint = wordCount() == 0 ? tr("Add a word first, with Add word")
+                         : word.isEmpty() ? tr("Type the word chosen on the right")
+                                          : tr("Type: %1").arg(word);
+    if (m_progress)
+        m_progress->followWord(word);
+    if (hint == ui->Text1->placeholderText())
+        return;
+    ui->Text1->setPlaceholderText(hint);
+    QAccessibleEvent changed(ui->Text1, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void Form1::showWordLength() {
-    ui->Label13->setText(QString::number(ui->Combo1->currentText().size()));
+    // A letter with its accents counts once.
+    ui->Label13->setText(QString::number(letterCount(ui->Combo1->currentText())));
 }
 
 void Form1::selectWord(int index) {
@@ -196,4 +217,11 @@ void Form1::selectWord(int index) {
         ui->Combo1->setCurrentIndex(index);
     }
     Combo1_Click();
+}
+
+QStringList Form1::listedWords() const {
+    QStringList listed;
+    for (int i = 0; i < ui->Combo1->count(); ++i)
+        listed << ui->Combo1->itemText(i);
+    return listed;
 }

@@ -259,6 +259,10 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         </translation>
     </message>
     <message>
+        <source>Type: %1</source>
+        <translation>Tippen Sie: %1</translation>
+    </message>
+    <message>
         <source>Words in database: 0</source>
         <translation>Wörter in Datenbank: 0</translation>
     </message>
@@ -611,10 +615,6 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <translation>%1 bis %2: %3 s im Durchschnitt</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Rekord: %1 s</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Versuche am %1</translation>
     </message>
@@ -664,6 +664,10 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
     <message>
         <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
         <translation>Steht hier ein Name, wird ein neuer Rekord ohne Nachfrage unter ihm gespeichert, und das Training geht weiter</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Rekord, in Zehnteln gespeichert: %1 s</translation>
     </message>
 </context>
 <context>
@@ -715,10 +719,6 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
     <message>
         <source>A word cannot contain a line break. Please enter the word on one line.</source>
         <translation>Ein Wort kann keinen Zeilenumbruch enthalten. Bitte geben Sie das Wort in einer Zeile ein.</translation>
-    </message>
-    <message>
-        <source>The word contains a character that results.dat cannot store. Please use letters of Western European languages only.</source>
-        <translation>Das Wort enthält ein Zeichen, das results.dat nicht speichern kann. Bitte verwenden Sie nur Buchstaben westeuropäischer Sprachen.</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,10 @@ Si se inicia sin opciones, abre su ventana.</translation>
         </translation>
     </message>
     <message>
+        <source>Type: %1</source>
+        <translation>Escriba: %1</translation>
+    </message>
+    <message>
         <source>Words in database: 0</source>
         <translation>Palabras en la lista: 0</translation>
     </message>
@@ -611,10 +615,6 @@ Si se inicia sin opciones, abre su ventana.</translation>
         <translation>%1 a %2: %3 s de media</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Récord: %1 s</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Intentos del %1</translation>
     </message>
@@ -664,6 +664,10 @@ Si se inicia sin opciones, abre su ventana.</translation>
     <message>
         <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
         <translation>Con un nombre aquí, cada récord nuevo se guarda con él sin preguntar, y la práctica continúa</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Récord, guardado en décimas: %1 s</translation>
     </message>
 </context>
 <context>
@@ -715,10 +719,6 @@ Si se inicia sin opciones, abre su ventana.</translation>
     <message>
         <source>A word cannot contain a line break. Please enter the word on one line.</source>
         <translation>Una palabra no puede contener saltos de línea. Escriba la palabra en una sola línea.</translation>
-    </message>
-    <message>
-        <source>The word contains a character that results.dat cannot store. Please use letters of Western European languages only.</source>
-        <translation>La palabra contiene un carácter que results.dat no puede guardar. Use solo letras de idiomas de Europa occidental.</translation>
     </message>
 </context>
 <context>

@@ -259,6 +259,10 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         </translation>
     </message>
     <message>
+        <source>Type: %1</source>
+        <translation>Tapez : %1</translation>
+    </message>
+    <message>
         <source>Words in database: 0</source>
         <translation>Mots dans la base : 0</translation>
     </message>
@@ -611,10 +615,6 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         <translation>%1 à %2 : %3 s en moyenne</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Record : %1 s</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Essais du %1</translation>
     </message>
@@ -664,6 +664,10 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
     <message>
         <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
         <translation>Avec un nom ici, un nouveau record est gardé sous ce nom sans question, et l’entraînement continue</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Record, gardé en dixièmes : %1 s</translation>
     </message>
 </context>
 <context>
@@ -715,10 +719,6 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
     <message>
         <source>A word cannot contain a line break. Please enter the word on one line.</source>
         <translation>Un mot ne peut pas contenir de saut de ligne. Entrez le mot sur une seule ligne.</translation>
-    </message>
-    <message>
-        <source>The word contains a character that results.dat cannot store. Please use letters of Western European languages only.</source>
-        <translation>Le mot contient un caractère que results.dat ne peut pas stocker. N&apos;utilisez que des lettres des langues d&apos;Europe de l&apos;Ouest.</translation>
     </message>
 </context>
 <context>

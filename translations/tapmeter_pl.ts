@@ -261,6 +261,10 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         </translation>
     </message>
     <message>
+        <source>Type: %1</source>
+        <translation>Wpisz: %1</translation>
+    </message>
+    <message>
         <source>Words in database: 0</source>
         <translation>Słowa w bazie: 0</translation>
     </message>
@@ -616,10 +620,6 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <translation>%1 – %2: średnio %3 s</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Rekord: %1 s</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Próby z dnia %1</translation>
     </message>
@@ -670,6 +670,10 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
     <message>
         <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
         <translation>Gdy jest tu imię, nowy rekord zostaje zapisany pod nim bez pytania, a ćwiczenie trwa dalej</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Rekord, zapisywany w dziesiątych: %1 s</translation>
     </message>
 </context>
 <context>
@@ -722,10 +726,6 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
     <message>
         <source>A word cannot contain a line break. Please enter the word on one line.</source>
         <translation>Słowo nie może zawierać podziału wiersza. Wpisz słowo w jednym wierszu.</translation>
-    </message>
-    <message>
-        <source>The word contains a character that results.dat cannot store. Please use letters of Western European languages only.</source>
-        <translation>Słowo zawiera znak, którego results.dat nie może przechować. Używaj tylko liter języków zachodnioeuropejskich.</translation>
     </message>
 </context>
 <context>

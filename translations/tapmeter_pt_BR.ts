@@ -259,6 +259,10 @@ Iniciado sem opções, abre sua janela.</translation>
         </translation>
     </message>
     <message>
+        <source>Type: %1</source>
+        <translation>Digite: %1</translation>
+    </message>
+    <message>
         <source>Words in database: 0</source>
         <translation>Palavras na lista: 0</translation>
     </message>
@@ -611,10 +615,6 @@ Iniciado sem opções, abre sua janela.</translation>
         <translation>%1 a %2: %3 s em média</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Recorde: %1 s</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Tentativas em %1</translation>
     </message>
@@ -664,6 +664,10 @@ Iniciado sem opções, abre sua janela.</translation>
     <message>
         <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
         <translation>Com um nome aqui, um novo recorde é guardado com ele sem perguntar, e o treino continua</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Recorde, guardado em décimos: %1 s</translation>
     </message>
 </context>
 <context>
@@ -715,10 +719,6 @@ Iniciado sem opções, abre sua janela.</translation>
     <message>
         <source>A word cannot contain a line break. Please enter the word on one line.</source>
         <translation>Uma palavra não pode ter quebra de linha. Digite a palavra em uma só linha.</translation>
-    </message>
-    <message>
-        <source>The word contains a character that results.dat cannot store. Please use letters of Western European languages only.</source>
-        <translation>A palavra contém um caractere que o results.dat não consegue guardar. Use apenas letras de idiomas da Europa Ocidental.</translation>
     </message>
 </context>
 <context>

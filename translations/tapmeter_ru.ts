@@ -261,6 +261,10 @@ Started without options, it opens its window.</source>
         </translation>
     </message>
     <message>
+        <source>Type: %1</source>
+        <translation>Наберите: %1</translation>
+    </message>
+    <message>
         <source>Words in database: 0</source>
         <translation>Слов в базе: 0</translation>
     </message>
@@ -616,10 +620,6 @@ Started without options, it opens its window.</source>
         <translation>%1 – %2: в среднем %3 с</translation>
     </message>
     <message>
-        <source>Record: %1 s</source>
-        <translation>Рекорд: %1 с</translation>
-    </message>
-    <message>
         <source>Attempts on %1</source>
         <translation>Попытки за %1</translation>
     </message>
@@ -670,6 +670,10 @@ Started without options, it opens its window.</source>
     <message>
         <source>With a name here, a new record is kept under it without asking, and the drill goes on</source>
         <translation>Если здесь указано имя, новый рекорд сохраняется под ним без вопроса, и тренировка продолжается</translation>
+    </message>
+    <message>
+        <source>Record, kept in tenths: %1 s</source>
+        <translation>Рекорд, хранится в десятых: %1 с</translation>
     </message>
 </context>
 <context>
@@ -722,10 +726,6 @@ Started without options, it opens its window.</source>
     <message>
         <source>A word cannot contain a line break. Please enter the word on one line.</source>
         <translation>Слово не может содержать перевод строки. Введите слово в одну строку.</translation>
-    </message>
-    <message>
-        <source>The word contains a character that results.dat cannot store. Please use letters of Western European languages only.</source>
-        <translation>Слово содержит знак, который results.dat не может хранить. Используйте только буквы западноевропейских языков.</translation>
     </message>
 </context>
 <context>

@@ -107,23 +107,19 @@ public:
     bool isFile(const QString& path) const override { return !path.isEmpty() && has(path); }
     bool exists(const QString& path) const override { return isFile(path); }
     qint64 size(const QString& path) const override { return bytes(path).size(); }
-    bool readLines(const QString& path, const std::function<void(const QString& line)>& eachLine) const override {
-        if (!readable(path))
-            return false;
-        AnsiText::forEachLine(bytes(path), eachLine);
-        return true;
-    }
     std::optional<QString> readText(const QString& path) const override {
-        return readable(path) ? std::optional(AnsiText::decode(bytes(path))) : std::nullopt;
+        return readable(path) ? std::optional(AnsiText::decode(bytes(path), AnsiText::detect(bytes(path))))
+                              : std::nullopt;
     }
     std::optional<QByteArray> readBytes(const QString& path) const override {
         return readable(path) ? std::optional(bytes(path)) : std::nullopt;
     }
-    bool writeLines(const QString& path, const QStringList& lines, QString* error) override {
+    bool writeLines(const QString& path, const QStringList& lines, AnsiText::Encoding encoding,
+                    QString* error) override {
         ++writes;
         if (!failWrites.isEmpty())
             return refuse(error, failWrites);
-        put(path, AnsiText::encodeLines(lines));
+        put(path, AnsiText::encodeLines(lines, encoding));
         return true;
     }
     bool copyFile(const QString& path, const QString& copyPath, QString* error) override {

@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -27,17 +28,32 @@ bool sameAttempt(const Attempt& a, const Attempt& b) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QList<Attempt> attempts = History::read(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QList<Attempt> attempts = History::read(bytes);
+    // Read in parts of a few bytes, the same attempts.
+    QList<Attempt> inParts;
+    History::Reader reader([&inParts](Attempt&& attempt) { inParts << std::move(attempt); });
+    for (qsizetype at = 0; at < bytes.size(); at += 7)
+        reader.read(QByteArrayView(bytes.constData() + at, std::min<qsizetype>(7, bytes.size() - at)));
+    reader.finish();
+    check(inParts.size() == attempts.size() &&
+              std::equal(inParts.cbegin(), inParts.cend(), attempts.cbegin(), sameAttempt),
+          "read in parts, the attempts differ");
+
+    ProgressFigures figures;
+    for (const Attempt& attempt : attempts)
+        figures.add(attempt);
+    figures.update();
     qsizetype counted = 0;
-    for (const WordProgress& word : progressByWord(attempts)) {
+    for (const WordProgress& word : figures.words()) {
         counted += word.attempts.size();
-        check(!word.attempts.isEmpty() && !std::isnan(word.recentAverage), "a word without an average");
-        for (const Attempt& attempt : word.attempts)
-            check(attempt.word == word.word && word.best.measuredSeconds() <= attempt.measuredSeconds(),
-                  "a faster attempt");
+        check(!word.attempts.isEmpty() && !std::isnan(word.recentAverage) && word.need >= 0,
+              "a word without an average or need");
+        for (const KeptAttempt& attempt : word.attempts)
+            check(word.best.milliseconds <= attempt.milliseconds, "a faster attempt");
     }
     check(counted == attempts.size(), "attempts lost or counted twice");
-    const AttemptTotals totals = attemptTotals(attempts, QDate(2026, 12, 7), Qt::Monday);
+    const AttemptTotals totals = figures.totals(QDate(2026, 12, 7), Qt::Monday);
     check(totals.today <= totals.thisWeek && totals.thisWeek <= totals.allTime && totals.allTime == counted,
           "totals out of order");
 

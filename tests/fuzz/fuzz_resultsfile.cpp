@@ -1,5 +1,6 @@
-// A results file read the way both windows read it: the code page gives back every byte, and
-// what was read survives a save and a second read unchanged.
+// A results file read the way both windows read it: the encoding its bytes
+// show gives back every byte, and what was read survives a save and a second
+// read unchanged.
 #include "platform/ansitext.h"
 #include "database/resultsformat.h"
 
@@ -16,16 +17,24 @@ void check(bool condition, const char* what) {
     }
 }
 
+// The bytes as writing their lines gives them: every line ends in CR LF, the
+// last one too; a byte-order mark stays in front.
+QByteArray asWritten(const QByteArray& bytes, AnsiText::Encoding encoding) {
+    const QByteArray mark = encoding == AnsiText::Encoding::Utf8WithBom ? QByteArray("\xef\xbb\xbf") : QByteArray();
+    QByteArray body = bytes.mid(mark.size()).replace("\r\n", "\r").replace("\r", "\r\n");
+    if (!body.isEmpty() && !body.endsWith("\r\n"))
+        body += "\r\n";
+    return mark + body;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    const QStringList lines = AnsiText::decodeLines(bytes);
-    // Written back, every line ends in CR LF, the last one too.
-    QByteArray written = QByteArray(bytes).replace("\r\n", "\r").replace("\r", "\r\n");
-    if (!written.isEmpty() && !written.endsWith("\r\n"))
-        written += "\r\n";
-    check(AnsiText::encodeLines(lines) == written, "the code page lost or changed a byte");
+    const AnsiText::Encoding encoding = AnsiText::detect(bytes);
+    const QStringList lines = AnsiText::decodeLines(bytes, encoding);
+    check(AnsiText::encodeLines(lines, encoding) == asWritten(bytes, encoding),
+          "the encoding read in lost or changed a byte");
 
     RecordTable table;
     const ResultsFormat::ReadOutcome outcome = ResultsFormat::readRecords(lines, table);
@@ -34,9 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(outcome.markerFound || count == 0, "words without a marker");
 
     const QStringList saved = ResultsFormat::recordLines(table, count);
+    const QByteArray savedBytes = AnsiText::encodeLines(saved, AnsiText::encodingToWrite(encoding, saved));
     RecordTable reread;
     const ResultsFormat::ReadOutcome again =
-        ResultsFormat::readRecords(AnsiText::decodeLines(AnsiText::encodeLines(saved)), reread);
+        ResultsFormat::readRecords(AnsiText::decodeLines(savedBytes, AnsiText::detect(savedBytes)), reread);
     check(again.words == outcome.words && again.recordsDropped == 0 &&
               ResultsFormat::recordLines(reread, count) == saved,
           "the saved records read back differently");
