@@ -1,9 +1,19 @@
 #include "database/resultsformat.h"
 
 #include "platform/ansitext.h"
+#include "platform/syncedfiles.h"
 #include "platform/textfiles.h"
 
 namespace ResultsFormat {
+
+QString ownFileName() {
+    return QStringLiteral("results-%1.dat").arg(SyncedFiles::computerName());
+}
+
+bool isComputerFile(const QString& fileName) {
+    return fileName.startsWith(QStringLiteral("results-")) && fileName.endsWith(QStringLiteral(".dat")) &&
+           !SyncedFiles::conflictOriginal(fileName);
+}
 
 bool isMarkerLine(const QString& line) {
     return line.startsWith(Marker);

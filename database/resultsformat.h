@@ -16,6 +16,14 @@ namespace ResultsFormat {
 inline const QString Marker = QStringLiteral(":::");
 // The main window's words and records, in its working folder.
 inline const QString FileName = QStringLiteral("results.dat");
+// This computer's copy of its words and records, results-<computer>.dat,
+// written beside results.dat at each save and written by no other computer:
+// whatever a sync engine makes of results.dat, each computer's records
+// survive in its own file, and every computer folds them all in.
+QString ownFileName();
+// Whether a file of the working folder is some computer's own copy.
+bool isComputerFile(const QString& fileName);
+
 // Where a results file that could not be taken whole is kept before it is
 // replaced: results.dat.bak, or <Source 2>.bak.
 inline QString copyPathOf(const QString& path) {

@@ -121,7 +121,8 @@ void Form3::Command4_Click() {
     Source2Table = table2;
     ReadSourceFile(*outcome1, ui->ImageCombo1);
     ReadSourceFile(*outcome2, ui->ImageCombo2);
-    m_opened = OpenedSources{path1, path2, outcome2->recordsDropped, !outcome2->readWhole, outcome2->encoding};
+    m_opened = OpenedSources{
+        path1, path2, outcome2->recordsDropped, !outcome2->readWhole, outcome2->encoding, files.readBytes(path2)};
 
     ImageCombo1_Click();
     ImageCombo2_Click();
@@ -193,6 +194,21 @@ void Form3::Command5_Click() {
     if (const QString refusal = mergeRefusal(); !refusal.isEmpty()) {
         m_services.dialogs.message(this, refusal);
         return;
+    }
+    // Another computer or program may have written Source 2 since "Open":
+    // the merge goes into the file as it is now, never over it. One that is
+    // gone or cannot be read is left to the write to tell.
+    if (const std::optional<QByteArray> now = m_services.files.readBytes(m_opened->source2);
+        now && now != m_opened->source2Bytes) {
+        const QString path = m_opened->source2;
+        Command4_Click();
+        m_services.dialogs.message(this, tr("%1 was changed on disk since it was opened. Tapmeter has opened it "
+                                            "again and merges into it as it is now.")
+                                             .arg(path));
+        if (const QString refusal = mergeRefusal(); !refusal.isEmpty()) {
+            m_services.dialogs.message(this, refusal);
+            return;
+        }
     }
 
     // The merge works on copies, so that a file that cannot be written

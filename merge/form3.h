@@ -64,6 +64,8 @@ private:
         // What Source 2 was read as, and is written back in unless the
         // merged words and names no longer fit it.
         AnsiText::Encoding source2Encoding;
+        // Source 2 as "Open" read it, to tell a change on disk since.
+        std::optional<QByteArray> source2Bytes;
     };
 
     QString browse();

@@ -75,18 +75,22 @@ QString decode(const QByteArray& bytes, Encoding encoding) {
 
 void forEachLine(const QByteArray& bytes, Encoding encoding, const std::function<void(const QString& line)>& eachLine) {
     // A CR is one byte in both encodings and never part of another
-    // character, so the line ends can be found in the bytes.
+    // character, so the line ends can be found in the bytes. A lone LF stays
+    // inside its line, except in a file without a single CR: that one was
+    // saved by a text editor of a system whose lines end at LF alone, and
+    // read as one line it would be one long word instead of a list.
     QStringDecoder decoder = lineDecoder(encoding);
     const QByteArrayView text = withoutMark(bytes, encoding);
+    const char lineEnd = text.contains('\r') ? '\r' : '\n';
     const qsizetype size = text.size();
     qsizetype start = 0;
     while (start < size) {
-        qsizetype end = text.indexOf('\r', start);
+        qsizetype end = text.indexOf(lineEnd, start);
         if (end < 0)
             end = size;
         eachLine(decoder.decode(text.sliced(start, end - start)));
         start = end + 1;
-        if (start < size && text[start] == '\n')
+        if (lineEnd == '\r' && start < size && text[start] == '\n')
             ++start;
     }
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -37,6 +38,12 @@ public:
         return read;
     }
     static constexpr qint64 PartSize = qint64(1) << 20;
+
+    // The names of the files in the working folder, hidden ones too.
+    virtual QStringList fileNames() const = 0;
+    // Gives the file at path the name newPath, where nothing has that name
+    // yet. On failure returns false and sets *error.
+    virtual bool rename(const QString& path, const QString& newPath, QString* error) = 0;
 
     // Far beyond any real history: a million finished words take about
     // 100 MB. Reading stops there rather than take all the memory.

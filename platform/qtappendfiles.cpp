@@ -68,3 +68,11 @@ bool QtAppendFiles::readInParts(const QString& path, const std::function<void(QB
     }
     return true;
 }
+
+QStringList QtAppendFiles::fileNames() const {
+    return workingFolderFileNames();
+}
+
+bool QtAppendFiles::rename(const QString& path, const QString& newPath, QString* error) {
+    return renameFile(path, newPath, error);
+}

@@ -8,4 +8,6 @@ public:
     bool read(const QString& path, QByteArray* bytes, QString* error) const override;
     bool readInParts(const QString& path, const std::function<void(QByteArrayView part)>& eachPart,
                      QString* error) const override;
+    QStringList fileNames() const override;
+    bool rename(const QString& path, const QString& newPath, QString* error) override;
 };

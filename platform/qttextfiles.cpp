@@ -103,3 +103,11 @@ bool QtTextFiles::copyFile(const QString& path, const QString& copyPath, QString
 QString QtTextFiles::workingFolder() const {
     return QDir::toNativeSeparators(QDir::currentPath());
 }
+
+QStringList QtTextFiles::fileNames() const {
+    return workingFolderFileNames();
+}
+
+bool QtTextFiles::rename(const QString& path, const QString& newPath, QString* error) {
+    return renameFile(path, newPath, error);
+}

@@ -13,4 +13,6 @@ public:
                     QString* error) override;
     bool copyFile(const QString& path, const QString& copyPath, QString* error) override;
     QString workingFolder() const override;
+    QStringList fileNames() const override;
+    bool rename(const QString& path, const QString& newPath, QString* error) override;
 };

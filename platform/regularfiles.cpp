@@ -1,6 +1,7 @@
 #include "platform/regularfiles.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <cerrno>
 #include <cstring>
@@ -26,6 +27,19 @@ bool openRegularFile(QFile& file, QIODevice::OpenMode mode, QString* error) {
         ::close(fd);
     if (error)
         *error = reason;
+    return false;
+}
+
+QStringList workingFolderFileNames() {
+    return QDir::current().entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+bool renameFile(const QString& path, const QString& newPath, QString* error) {
+    QFile file(path);
+    if (file.rename(newPath))
+        return true;
+    if (error)
+        *error = file.errorString();
     return false;
 }
 

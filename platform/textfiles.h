@@ -39,4 +39,9 @@ public:
 
     // The working folder, which holds results.dat.
     virtual QString workingFolder() const = 0;
+    // The names of the files in the working folder, hidden ones too.
+    virtual QStringList fileNames() const = 0;
+    // Gives the file at path the name newPath, where nothing has that name
+    // yet. On failure returns false and sets *error.
+    virtual bool rename(const QString& path, const QString& newPath, QString* error) = 0;
 };

@@ -1,5 +1,7 @@
 #include "progress/history.h"
 
+#include "platform/syncedfiles.h"
+
 #include <QHash>
 #include <QStringList>
 
@@ -205,6 +207,22 @@ QString letterText(char32_t letter) {
 } // namespace
 
 namespace History {
+
+QString ownFileName() {
+    return QStringLiteral("history-%1.csv").arg(SyncedFiles::computerName());
+}
+
+QStringList files(const QStringList& fileNames) {
+    QStringList found;
+    if (fileNames.contains(FileName))
+        found << FileName;
+    for (const QString& name : fileNames) {
+        if (name.startsWith(QStringLiteral("history-")) && name.endsWith(QStringLiteral(".csv")) &&
+            !SyncedFiles::conflictOriginal(name))
+            found << name;
+    }
+    return found;
+}
 
 QByteArray headerLine() {
     return joined(QStringList(std::begin(Columns), std::end(Columns)));

@@ -42,12 +42,22 @@ struct Attempt {
     double measuredSeconds() const { return milliseconds == NoMilliseconds ? secondsValue : milliseconds / 1000.0; }
 };
 
-// history.csv: one line per finished word, UTF-8, fields quoted by RFC 4180
+// history.csv and each computer's history: one line per finished word, UTF-8, fields quoted by RFC 4180
 // rules, lines ended by CR LF. Nothing is ever rewritten; a newer version may
 // add columns at the end of a line.
 namespace History {
 
+// The history kept by earlier versions, which every computer added to.
 inline const QString FileName = QStringLiteral("history.csv");
+
+// This computer's history, history-<computer>.csv: each computer adds its
+// finished words to its own file, so that a sync engine never has two
+// versions of one history to choose from.
+QString ownFileName();
+// Of the names of the files in the working folder, those that together hold
+// the history: history.csv first, then every computer's own, never a
+// conflict copy.
+QStringList files(const QStringList& fileNames);
 
 // The line that names the columns, written first into a new file.
 QByteArray headerLine();

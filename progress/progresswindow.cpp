@@ -208,17 +208,24 @@ void ProgressWindow::setUpTable() {
 }
 
 void ProgressWindow::Form_Load() {
-    QString error;
     m_figures = ProgressFigures();
-    // Read in parts, so that a long history is never held whole.
-    History::Reader reader([this](Attempt&& attempt) { m_figures.add(attempt); });
-    m_historyRead = m_services.appendFiles.readInParts(
-        History::FileName, [&reader](QByteArrayView part) { reader.read(part); }, &error);
+    // Every computer's history, read together as one, each in parts, so
+    // that a long history is never held whole.
+    m_historyRead = true;
+    for (const QString& name : History::files(m_services.appendFiles.fileNames())) {
+        QString error;
+        History::Reader reader([this](Attempt&& attempt) { m_figures.add(attempt); });
+        m_historyRead = m_services.appendFiles.readInParts(
+            name, [&reader](QByteArrayView part) { reader.read(part); }, &error);
+        if (!m_historyRead) {
+            ui->lblTotals->setText(tr("Could not read %1: %2").arg(name, error));
+            break;
+        }
+        reader.finish();
+    }
     if (!m_historyRead) {
         m_figures = ProgressFigures();
-        ui->lblTotals->setText(tr("Could not read %1: %2").arg(History::FileName, error));
     } else {
-        reader.finish();
         m_figures.update();
         showLettersMissed();
         showTotals();

@@ -94,7 +94,11 @@ void TestDesktopSession::oneCopyPerFolder() {
     QFETCH(bool, inFolder);
     QFETCH(bool, refused);
     const RuntimeFolder runtime;
+    const QByteArray sessionRuntime = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    const auto sessionsAgain = qScopeGuard([&sessionRuntime] {
+        sessionRuntime.isNull() ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", sessionRuntime);
+    });
     QTemporaryDir folder;
     const QString path = lockPath(runtime.path(), folder.path());
     const QByteArray name = QFile::encodeName(path);

@@ -1,3 +1,4 @@
+#include "progress/history.h"
 #include "tests/harness.h"
 
 #include <QInputMethodEvent>
@@ -137,7 +138,7 @@ struct Run : Form1Harness {
     QString counters() const {
         return ui->Label4->text() + ' ' + ui->Label3->text() + (ui->Timer1->isActive() ? " running" : " stopped");
     }
-    QString history() const { return QString::fromUtf8(fakes.appendFiles.files.value("history.csv")); }
+    QString history() const { return QString::fromUtf8(fakes.appendFiles.files.value(History::ownFileName())); }
 };
 
 } // namespace
@@ -173,7 +174,7 @@ void TestLetters::composedAndDecomposedLettersFinishTheWord() {
     QCOMPARE(h.listed(), QStringList{word});
 }
 
-// Typed "cafè" for "café": red at the fourth letter, and history.csv notes
+// Typed "cafè" for "café": red at the fourth letter, and the history notes
 // the letters as seen, accents composed.
 void TestLetters::aWrongAccentIsNotedAtItsLetter() {
     Run h("caf\u00e9s");

@@ -356,7 +356,7 @@ private slots:
         const ProgressControls p = openProgress(h, resultLines("one - na na;two - na na"), {attempt("two", "3")});
         QCOMPARE(p.find<QLabel>("lblTotals")->text(), "Could not read history.csv: Input/output error");
         h.type("oneone");
-        QCOMPARE(h.fakes.dialogs.messages().join('|').count("history.csv: Permission denied"), 1);
+        QCOMPARE(h.fakes.dialogs.messages().join('|').count(History::ownFileName() + ": Permission denied"), 1);
         h.fakes.appendFiles.failWrites = h.fakes.appendFiles.failReads = QString();
         h.type("ox\bne");
         QCOMPARE(p.cboWord->currentText(), "one");
@@ -440,7 +440,7 @@ private slots:
                 typeKeys(QApplication::focusWidget(), key);
             }
         };
-        const auto kept = [&h] { return h.fakes.appendFiles.files.value(History::FileName); };
+        const auto kept = [&h] { return h.fakes.appendFiles.files.value(History::ownFileName()); };
         keys("cxz\b\bar\bt");
         QVERIFY(kept().endsWith("2026-12-05T18:22:05-03:30,cat,0,9,2,1,3200,2:a>x 3:t>r\r\n"));
         // The focus leaves the typing box; choosing a word to practise puts it back.
@@ -598,7 +598,7 @@ private slots:
         QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt), QStringList());
         QVERIFY(played.contains("newrecord.wav"));
         QCOMPARE(h.ui->Text4->text(), "Ann");
-        QVERIFY(h.fakes.appendFiles.files.value(History::FileName).contains(",cat,0,3,0,1,"));
+        QVERIFY(h.fakes.appendFiles.files.value(History::ownFileName()).contains(",cat,0,3,0,1,"));
         h.ui->Command4->click();
         QVERIFY(h.results().startsWith(crlf({":::cat", "0", "05/12/2026 18:22:05", "Ann"})));
 

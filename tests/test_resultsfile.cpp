@@ -65,8 +65,10 @@ void TestResultsFile::reading_data() {
         << QByteArray(":::a\r\n1\r\nD\r\nN\r\nx\r\n:::b\r\n") << Lines{"a", "b"} << "1 D N" << 0;
     QTest::newRow("a short record keeps the old name")
         << QByteArray(":::a\r\n1.5\r\nD\r\n:::b\r\n2\r\n") << Lines{"a", "b"} << "1.5 D old" << 0;
-    QTest::newRow("LF-only file is one line")
-        << QByteArray(":::a\n1\n:::b\n") << Lines{"a\n1\n:::b\n"} << "old old old" << 0;
+    QTest::newRow("a lone LF stays in its line")
+        << QByteArray(":::a\n1\r\n:::b\r\n") << Lines{"a\n1", "b"} << "old old old" << 0;
+    QTest::newRow("LF ends the lines of a file without CR")
+        << QByteArray(":::a\n1\n:::b\n") << Lines{"a", "b"} << "1 old old" << 0;
     QTest::newRow("first 101 of 103") << records << first101 << "0 old old" << 2;
 }
 

@@ -27,6 +27,11 @@ QStringList toldStarts(const Form1Harness& h, int length = 40) {
     return starts;
 }
 
+// Each save writes results.dat and this computer's own copy of it.
+int saves(const Form1Harness& h) {
+    return h.fakes.files.writes / 2;
+}
+
 QString wordCountShown(const Form1Harness& h) {
     return h.ui->Label10->text();
 }
@@ -66,7 +71,7 @@ private slots:
         h.ui->Command4->click(); // Save
         h.fakes.files.unreadable.clear();
         h.ui->Command4->click();
-        QCOMPARE(h.fakes.files.writes, 0);
+        QCOMPARE(saves(h), 0);
         h.ui->Command2->click(); // Load
         h.ui->Command4->click();
         QCOMPARE(toldStarts(h),
@@ -112,7 +117,7 @@ private slots:
         QCOMPARE(toldStarts(h), QStringList({"results.dat holds lines Tapmeter cannot ", "Saved!"}));
         QCOMPARE(h.results(), crlf(resultLines("house 4.3 D N")));
         QCOMPARE(h.fakes.files.bytes("results.dat.bak"), file);
-        QCOMPARE(h.fakes.files.writes, 2);
+        QCOMPARE(saves(h), 2);
     }
 
     // A copy is kept of a file as it is; once the file is gone, there is
@@ -133,7 +138,7 @@ private slots:
         h.fakes.files.unreadable.insert(h.resultsPath());
         h.ui->Command4->click(); // Save
         QCOMPARE(toldStarts(h, 60).constLast(), "Could not save results.dat: no copy of it could be kept as r");
-        QCOMPARE(h.fakes.files.writes, 0);
+        QCOMPARE(saves(h), 0);
         QVERIFY(!h.fakes.files.has("results.dat.bak"));
     }
 
@@ -216,7 +221,7 @@ private slots:
         QVERIFY(shownWindow("Form2"));
         QVERIFY(h.form->close());
         QVERIFY(!shownWindow("Form2"));
-        QCOMPARE(h.fakes.files.writes, 1);
+        QCOMPARE(saves(h), 1);
     }
 
     // While Update Results keeps the main window unavailable, closing it is
@@ -227,10 +232,10 @@ private slots:
         h.openWindow();
         QVERIFY(!h.form->close());
         QVERIFY(h.window);
-        QCOMPARE(h.fakes.files.writes, 0);
+        QCOMPARE(saves(h), 0);
         h.w->Command1->click(); // Back!
         QVERIFY(h.form->close());
-        QCOMPARE(h.fakes.files.writes, 1);
+        QCOMPARE(saves(h), 1);
     }
 
     void closingAfterAFailedSaveAsksFirst() {
@@ -283,7 +288,7 @@ private slots:
         h.start(resultLines("cat - na na"));
         h.ui->Command4->click();
         QCOMPARE(h.fakes.dialogs.messages(), QStringList{"Could not save the settings in Tapmeter.ini."});
-        QCOMPARE(h.fakes.files.writes, 1);
+        QCOMPARE(saves(h), 1);
     }
 
     // The empty typing box names the word chosen in the list, and a screen reader

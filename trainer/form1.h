@@ -2,6 +2,7 @@
 
 #include "database/recordtable.h"
 #include "platform/ansitext.h"
+#include "merge/sourcemerge.h"
 #include "platform/preferences.h"
 #include "platform/services.h"
 #include "progress/history.h"
@@ -81,7 +82,18 @@ private:
     // While Update Results keeps the main window unavailable, brings it
     // forward instead and returns true.
     bool sendToUpdateResults();
+    // Writes results.dat and this computer's own copy of it, having folded
+    // in what changed on disk. On failure sets *error to the whole message.
     bool saveResults(QString* error);
+    // Folding in the records of other computers and of sync engines' copies.
+    QStringList listedWords() const;
+    std::optional<MergeOutcome> foldRecordsOf(const QString& path, bool* whole);
+    void foldComputerFiles();
+    // Folds in the conflict copies beside results.dat and the histories;
+    // returns what the typist is to be told, if anything.
+    QString foldConflictCopies();
+    void foldChangesOnDisk();
+    void noteResultsOnDisk();
     // A message about the loaded words: held back while the window is not
     // on the screen yet, so that the box can belong to it.
     void tellUser(const QString& text);
@@ -101,7 +113,6 @@ private:
     void goOnToWord(const QString& word);
     void showWordListInProgress();
     int listIndexOf(const QString& word) const;
-    QStringList listedWords() const;
 
     // The controls, handlers and run variables keep the names the windows
     // were designed with (Text1, Timer1_Timer, SinceLastLetter), the same in
@@ -128,6 +139,8 @@ private:
     bool m_resultsUnreadable = false;
     // What the list was last read as; before that, a new file's code page.
     AnsiText::Encoding m_resultsEncoding = AnsiText::Encoding::CodePage;
+    // results.dat as it was last read or written, to tell a change on disk.
+    std::optional<QByteArray> m_resultsOnDisk;
     QStringList m_heldMessages;
     // The word list's open list has just closed, and a word picked now was
     // picked in it.

@@ -23,14 +23,14 @@ void Form1::mnuProgress_Click() {
     m_progress->activateWindow();
 }
 
-// Adds a finished word to history.csv. Typing goes on whatever becomes of it.
+// Adds a finished word to this computer's history. Typing goes on whatever becomes of it.
 void Form1::keepAttempt(const Attempt& attempt) {
     QString error;
-    if (!m_services.appendFiles.append(History::FileName, History::headerLine(), History::line(attempt), &error)) {
+    if (!m_services.appendFiles.append(History::ownFileName(), History::headerLine(), History::line(attempt), &error)) {
         if (!m_historyFailureTold) {
             m_historyFailureTold = true;
             m_services.dialogs.message(
-                this, tr("Could not add the finished word to %1: %2").arg(History::FileName, error) +
+                this, tr("Could not add the finished word to %1: %2").arg(History::ownFileName(), error) +
                           QStringLiteral("\r\n\r\n") +
                           tr("Typing goes on, but finished words are not kept for the Progress window until the "
                              "file can be written. This is the only time Tapmeter tells you while it runs."));

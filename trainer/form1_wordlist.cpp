@@ -64,6 +64,13 @@ void Form1::LoadResults() {
         if (!outcome.readWhole)
             tellUser(unusedLinesMessage(outcome.recordsDropped));
     }
+    noteResultsOnDisk();
+    // What other computers and sync engines left beside it.
+    if (!m_resultsUnreadable) {
+        foldComputerFiles();
+        if (const QString folded = foldConflictCopies(); !folded.isEmpty())
+            tellUser(folded);
+    }
     showWordCount();
     showWordListInProgress();
 }
@@ -77,27 +84,41 @@ bool Form1::SaveAll() {
 
     QString error;
     if (!saveResults(&error))
-        m_saveFailure += tr("Could not save results.dat: %1").arg(error);
+        m_saveFailure += error;
     return m_saveFailure.isEmpty();
 }
 
 bool Form1::saveResults(QString* error) {
+    const auto failed = [this](const QString& reason) { return tr("Could not save results.dat: %1").arg(reason); };
     if (m_resultsUnreadable) {
-        *error = tr("it could not be read, and saving would replace what it holds. Make it readable and "
-                    "press \"Load\" first.");
+        *error = failed(tr("it could not be read, and saving would replace what it holds. Make it readable and "
+                           "press \"Load\" first."));
         return false;
     }
+    foldChangesOnDisk();
     TextFiles& files = m_services.files;
     if (m_keepCopyBeforeSave && files.isFile(ResultsFormat::FileName)) {
         QString copyError;
         if (!files.copyFile(ResultsFormat::FileName, ResultsCopyName, &copyError)) {
-            *error = tr("no copy of it could be kept as %1 (%2)").arg(ResultsCopyName, copyError);
+            *error = failed(tr("no copy of it could be kept as %1 (%2)").arg(ResultsCopyName, copyError));
             return false;
         }
         m_keepCopyBeforeSave = false;
     }
     const QStringList lines = ResultsFormat::recordLines(m_wordTable, wordCount());
-    return files.writeLines(ResultsFormat::FileName, lines, AnsiText::encodingToWrite(m_resultsEncoding, lines), error);
+    const AnsiText::Encoding encoding = AnsiText::encodingToWrite(m_resultsEncoding, lines);
+    QString writeError;
+    if (!files.writeLines(ResultsFormat::FileName, lines, encoding, &writeError)) {
+        *error = failed(writeError);
+        return false;
+    }
+    noteResultsOnDisk();
+    const QString own = ResultsFormat::ownFileName();
+    if (!files.writeLines(own, lines, encoding, &writeError)) {
+        *error = tr("Could not save %1: %2").arg(own, writeError);
+        return false;
+    }
+    return true;
 }
 
 void Form1::Command2_Click() {

@@ -259,6 +259,38 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         </translation>
     </message>
     <message>
+        <source>A sync program left copies of your files beside them. Tapmeter took them in:</source>
+        <translation>Ein Sync-Programm hat Kopien Ihrer Dateien daneben abgelegt. Tapmeter hat sie übernommen:</translation>
+    </message>
+    <message>
+        <source>Records updated: %1, words added: %2, finished words added: %3.</source>
+        <translation>Rekorde aktualisiert: %1, Wörter hinzugefügt: %2, fertige Wörter hinzugefügt: %3.</translation>
+    </message>
+    <message>
+        <source>Not added (no room): %1</source>
+        <translation>Nicht hinzugefügt (kein Platz): %1</translation>
+    </message>
+    <message>
+        <source>Each copy is kept as it was, with &quot;.folded&quot; added to its name.</source>
+        <translation>Jede Kopie bleibt unverändert erhalten, ihr Name endet nun auf „.folded“.</translation>
+    </message>
+    <message>
+        <source>These copies could not be read or taken in whole and are left as they are:</source>
+        <translation>Diese Kopien konnten nicht oder nicht vollständig gelesen werden und bleiben, wie sie sind:</translation>
+    </message>
+    <message>
+        <source>results.dat was changed on disk since Tapmeter read it, by another computer or program. Its records were taken into the list before saving, the faster of each word kept.</source>
+        <translation>results.dat wurde auf der Festplatte geändert, seit Tapmeter die Datei gelesen hat, von einem anderen Computer oder Programm. Ihre Rekorde wurden vor dem Speichern in die Liste übernommen, von jedem Wort der schnellere.</translation>
+    </message>
+    <message>
+        <source>Records updated: %1, words added: %2.</source>
+        <translation>Rekorde aktualisiert: %1, Wörter hinzugefügt: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
         <source>Type: %1</source>
         <translation>Tippen Sie: %1</translation>
     </message>
@@ -414,6 +446,10 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
     <message>
         <source>The file as it was, with the lines Tapmeter cannot use, is kept as %1.</source>
         <translation>Die Datei in ihrem alten Zustand, mit den Zeilen, die Tapmeter nicht verwenden kann, ist als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened. Tapmeter has opened it again and merges into it as it is now.</source>
+        <translation>%1 wurde auf der Festplatte geändert, seit die Datei geöffnet wurde. Tapmeter hat sie erneut geöffnet und führt in die Datei in ihrem jetzigen Stand zusammen.</translation>
     </message>
     <message>
         <source>Words in database: 0</source>

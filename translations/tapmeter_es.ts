@@ -259,6 +259,38 @@ Si se inicia sin opciones, abre su ventana.</translation>
         </translation>
     </message>
     <message>
+        <source>A sync program left copies of your files beside them. Tapmeter took them in:</source>
+        <translation>Un programa de sincronización dejó copias de sus archivos junto a ellos. Tapmeter las incorporó:</translation>
+    </message>
+    <message>
+        <source>Records updated: %1, words added: %2, finished words added: %3.</source>
+        <translation>Récords actualizados: %1, palabras añadidas: %2, palabras terminadas añadidas: %3.</translation>
+    </message>
+    <message>
+        <source>Not added (no room): %1</source>
+        <translation>No añadidos (sin espacio): %1</translation>
+    </message>
+    <message>
+        <source>Each copy is kept as it was, with &quot;.folded&quot; added to its name.</source>
+        <translation>Cada copia se conserva tal como estaba, con «.folded» añadido a su nombre.</translation>
+    </message>
+    <message>
+        <source>These copies could not be read or taken in whole and are left as they are:</source>
+        <translation>Estas copias no se pudieron leer o incorporar por completo y se dejan como están:</translation>
+    </message>
+    <message>
+        <source>results.dat was changed on disk since Tapmeter read it, by another computer or program. Its records were taken into the list before saving, the faster of each word kept.</source>
+        <translation>results.dat cambió en el disco desde que Tapmeter lo leyó, por otro ordenador o programa. Sus récords se incorporaron a la lista antes de guardar, conservando el más rápido de cada palabra.</translation>
+    </message>
+    <message>
+        <source>Records updated: %1, words added: %2.</source>
+        <translation>Récords actualizados: %1, palabras añadidas: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>No se pudo guardar %1: %2</translation>
+    </message>
+    <message>
         <source>Type: %1</source>
         <translation>Escriba: %1</translation>
     </message>
@@ -414,6 +446,10 @@ Si se inicia sin opciones, abre su ventana.</translation>
     <message>
         <source>The file as it was, with the lines Tapmeter cannot use, is kept as %1.</source>
         <translation>El archivo tal como estaba, con las líneas que Tapmeter no puede usar, se guarda como %1.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened. Tapmeter has opened it again and merges into it as it is now.</source>
+        <translation>%1 cambió en el disco desde que se abrió. Tapmeter lo abrió de nuevo y combina en el archivo tal como está ahora.</translation>
     </message>
     <message>
         <source>Words in database: 0</source>

@@ -259,6 +259,38 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         </translation>
     </message>
     <message>
+        <source>A sync program left copies of your files beside them. Tapmeter took them in:</source>
+        <translation>Un programme de synchronisation a laissé des copies de vos fichiers à côté d&apos;eux. Tapmeter les a intégrées :</translation>
+    </message>
+    <message>
+        <source>Records updated: %1, words added: %2, finished words added: %3.</source>
+        <translation>Records mis à jour : %1, mots ajoutés : %2, mots terminés ajoutés : %3.</translation>
+    </message>
+    <message>
+        <source>Not added (no room): %1</source>
+        <translation>Non ajoutés (plus de place) : %1</translation>
+    </message>
+    <message>
+        <source>Each copy is kept as it was, with &quot;.folded&quot; added to its name.</source>
+        <translation>Chaque copie est conservée telle quelle, avec « .folded » ajouté à son nom.</translation>
+    </message>
+    <message>
+        <source>These copies could not be read or taken in whole and are left as they are:</source>
+        <translation>Ces copies n&apos;ont pas pu être lues ou intégrées entièrement et sont laissées telles quelles :</translation>
+    </message>
+    <message>
+        <source>results.dat was changed on disk since Tapmeter read it, by another computer or program. Its records were taken into the list before saving, the faster of each word kept.</source>
+        <translation>results.dat a été modifié sur le disque depuis que Tapmeter l&apos;a lu, par un autre ordinateur ou programme. Ses records ont été intégrés à la liste avant l&apos;enregistrement, en gardant le plus rapide de chaque mot.</translation>
+    </message>
+    <message>
+        <source>Records updated: %1, words added: %2.</source>
+        <translation>Records mis à jour : %1, mots ajoutés : %2.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
         <source>Type: %1</source>
         <translation>Tapez : %1</translation>
     </message>
@@ -414,6 +446,10 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
     <message>
         <source>The file as it was, with the lines Tapmeter cannot use, is kept as %1.</source>
         <translation>Le fichier tel qu&apos;il était, avec les lignes que Tapmeter ne peut pas utiliser, est gardé sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened. Tapmeter has opened it again and merges into it as it is now.</source>
+        <translation>%1 a été modifié sur le disque depuis son ouverture. Tapmeter l&apos;a rouvert et fusionne dans le fichier tel qu&apos;il est maintenant.</translation>
     </message>
     <message>
         <source>Words in database: 0</source>

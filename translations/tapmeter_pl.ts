@@ -261,6 +261,38 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         </translation>
     </message>
     <message>
+        <source>A sync program left copies of your files beside them. Tapmeter took them in:</source>
+        <translation>Program synchronizujący zostawił obok Twoich plików ich kopie. Tapmeter je przejął:</translation>
+    </message>
+    <message>
+        <source>Records updated: %1, words added: %2, finished words added: %3.</source>
+        <translation>Zaktualizowane rekordy: %1, dodane słowa: %2, dodane ukończone słowa: %3.</translation>
+    </message>
+    <message>
+        <source>Not added (no room): %1</source>
+        <translation>Niedodane (brak miejsca): %1</translation>
+    </message>
+    <message>
+        <source>Each copy is kept as it was, with &quot;.folded&quot; added to its name.</source>
+        <translation>Każda kopia zostaje zachowana bez zmian, z dopiskiem „.folded” na końcu nazwy.</translation>
+    </message>
+    <message>
+        <source>These copies could not be read or taken in whole and are left as they are:</source>
+        <translation>Tych kopii nie udało się odczytać lub przejąć w całości; zostają bez zmian:</translation>
+    </message>
+    <message>
+        <source>results.dat was changed on disk since Tapmeter read it, by another computer or program. Its records were taken into the list before saving, the faster of each word kept.</source>
+        <translation>Plik results.dat zmienił się na dysku, odkąd Tapmeter go odczytał (zmienił go inny komputer lub program). Przed zapisem jego rekordy zostały włączone do listy; dla każdego słowa zachowano szybszy.</translation>
+    </message>
+    <message>
+        <source>Records updated: %1, words added: %2.</source>
+        <translation>Zaktualizowane rekordy: %1, dodane słowa: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Nie udało się zapisać %1: %2</translation>
+    </message>
+    <message>
         <source>Type: %1</source>
         <translation>Wpisz: %1</translation>
     </message>
@@ -417,6 +449,10 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
     <message>
         <source>The file as it was, with the lines Tapmeter cannot use, is kept as %1.</source>
         <translation>Plik w poprzednim stanie, z wierszami, których Tapmeter nie może użyć, zachowano jako %1.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened. Tapmeter has opened it again and merges into it as it is now.</source>
+        <translation>Plik %1 zmienił się na dysku od czasu otwarcia. Tapmeter otworzył go ponownie i scala dane z plikiem w obecnej postaci.</translation>
     </message>
     <message>
         <source>Words in database: 0</source>

@@ -259,6 +259,38 @@ Iniciado sem opções, abre sua janela.</translation>
         </translation>
     </message>
     <message>
+        <source>A sync program left copies of your files beside them. Tapmeter took them in:</source>
+        <translation>Um programa de sincronização deixou cópias dos seus arquivos ao lado deles. O Tapmeter as incorporou:</translation>
+    </message>
+    <message>
+        <source>Records updated: %1, words added: %2, finished words added: %3.</source>
+        <translation>Recordes atualizados: %1, palavras incluídas: %2, palavras concluídas incluídas: %3.</translation>
+    </message>
+    <message>
+        <source>Not added (no room): %1</source>
+        <translation>Não incluídos (sem espaço): %1</translation>
+    </message>
+    <message>
+        <source>Each copy is kept as it was, with &quot;.folded&quot; added to its name.</source>
+        <translation>Cada cópia é mantida como estava, com &quot;.folded&quot; acrescentado ao nome.</translation>
+    </message>
+    <message>
+        <source>These copies could not be read or taken in whole and are left as they are:</source>
+        <translation>Estas cópias não puderam ser lidas ou incorporadas por inteiro e ficam como estão:</translation>
+    </message>
+    <message>
+        <source>results.dat was changed on disk since Tapmeter read it, by another computer or program. Its records were taken into the list before saving, the faster of each word kept.</source>
+        <translation>O results.dat foi alterado no disco desde que o Tapmeter o leu, por outro computador ou programa. Os recordes dele foram incorporados à lista antes de salvar, mantendo o mais rápido de cada palavra.</translation>
+    </message>
+    <message>
+        <source>Records updated: %1, words added: %2.</source>
+        <translation>Recordes atualizados: %1, palavras incluídas: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Não foi possível salvar %1: %2</translation>
+    </message>
+    <message>
         <source>Type: %1</source>
         <translation>Digite: %1</translation>
     </message>
@@ -414,6 +446,10 @@ Iniciado sem opções, abre sua janela.</translation>
     <message>
         <source>The file as it was, with the lines Tapmeter cannot use, is kept as %1.</source>
         <translation>O arquivo como era, com as linhas que o Tapmeter não consegue usar, foi guardado como %1.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened. Tapmeter has opened it again and merges into it as it is now.</source>
+        <translation>O %1 foi alterado no disco desde que foi aberto. O Tapmeter o abriu de novo e faz a mesclagem no arquivo como ele está agora.</translation>
     </message>
     <message>
         <source>Words in database: 0</source>

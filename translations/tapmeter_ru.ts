@@ -261,6 +261,38 @@ Started without options, it opens its window.</source>
         </translation>
     </message>
     <message>
+        <source>A sync program left copies of your files beside them. Tapmeter took them in:</source>
+        <translation>Программа синхронизации оставила рядом с вашими файлами их копии. Tapmeter учёл их:</translation>
+    </message>
+    <message>
+        <source>Records updated: %1, words added: %2, finished words added: %3.</source>
+        <translation>Обновлено рекордов: %1, добавлено слов: %2, добавлено набранных слов: %3.</translation>
+    </message>
+    <message>
+        <source>Not added (no room): %1</source>
+        <translation>Не добавлено (нет места): %1</translation>
+    </message>
+    <message>
+        <source>Each copy is kept as it was, with &quot;.folded&quot; added to its name.</source>
+        <translation>Каждая копия сохранена без изменений, к её имени добавлено «.folded».</translation>
+    </message>
+    <message>
+        <source>These copies could not be read or taken in whole and are left as they are:</source>
+        <translation>Эти копии не удалось прочитать или учесть полностью, они оставлены как есть:</translation>
+    </message>
+    <message>
+        <source>results.dat was changed on disk since Tapmeter read it, by another computer or program. Its records were taken into the list before saving, the faster of each word kept.</source>
+        <translation>Файл results.dat изменился на диске после того, как Tapmeter его прочитал: его изменил другой компьютер или программа. Перед сохранением его рекорды внесены в список, для каждого слова оставлен более быстрый.</translation>
+    </message>
+    <message>
+        <source>Records updated: %1, words added: %2.</source>
+        <translation>Обновлено рекордов: %1, добавлено слов: %2.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Не удалось сохранить %1: %2</translation>
+    </message>
+    <message>
         <source>Type: %1</source>
         <translation>Наберите: %1</translation>
     </message>
@@ -417,6 +449,10 @@ Started without options, it opens its window.</source>
     <message>
         <source>The file as it was, with the lines Tapmeter cannot use, is kept as %1.</source>
         <translation>Прежний файл со строками, которые Tapmeter не может использовать, сохранён как %1.</translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk since it was opened. Tapmeter has opened it again and merges into it as it is now.</source>
+        <translation>Файл %1 изменился на диске после открытия. Tapmeter открыл его снова и объединяет данные с файлом в его нынешнем виде.</translation>
     </message>
     <message>
         <source>Words in database: 0</source>

@@ -4,6 +4,7 @@
 #include "platform/services.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QList>
 #include <QMap>
 #include <QSet>
@@ -129,6 +130,19 @@ public:
         return true;
     }
     QString workingFolder() const override { return workingFolderPath; }
+    QStringList fileNames() const override {
+        QStringList names;
+        for (const QString& path : files.keys())
+            if (QFileInfo(path).path() == workingFolderPath)
+                names << QFileInfo(path).fileName();
+        return names;
+    }
+    bool rename(const QString& path, const QString& newPath, QString* error) override {
+        if (!has(path) || has(newPath))
+            return refuse(error, QStringLiteral("cannot rename"));
+        files.insert(absolute(newPath), files.take(absolute(path)));
+        return true;
+    }
 
     QString absolute(const QString& path) const {
         return QDir::cleanPath(QDir(workingFolderPath).absoluteFilePath(path));
@@ -160,6 +174,13 @@ public:
     bool read(const QString& path, QByteArray* bytes, QString* error) const override {
         *bytes = files.value(path);
         return failReads.isEmpty() || refuse(error, failReads);
+    }
+    QStringList fileNames() const override { return files.keys(); }
+    bool rename(const QString& path, const QString& newPath, QString* error) override {
+        if (!files.contains(path) || files.contains(newPath))
+            return refuse(error, QStringLiteral("cannot rename"));
+        files.insert(newPath, files.take(path));
+        return true;
     }
 
     QMap<QString, QByteArray> files;

@@ -18,10 +18,14 @@ void check(bool condition, const char* what) {
 }
 
 // The bytes as writing their lines gives them: every line ends in CR LF, the
-// last one too; a byte-order mark stays in front.
+// last one too; a byte-order mark stays in front. Without any CR, LF ends the
+// lines.
 QByteArray asWritten(const QByteArray& bytes, AnsiText::Encoding encoding) {
     const QByteArray mark = encoding == AnsiText::Encoding::Utf8WithBom ? QByteArray("\xef\xbb\xbf") : QByteArray();
-    QByteArray body = bytes.mid(mark.size()).replace("\r\n", "\r").replace("\r", "\r\n");
+    QByteArray body = bytes.mid(mark.size());
+    if (!body.contains('\r'))
+        body.replace('\n', '\r');
+    body.replace("\r\n", "\r").replace("\r", "\r\n");
     if (!body.isEmpty() && !body.endsWith("\r\n"))
         body += "\r\n";
     return mark + body;
