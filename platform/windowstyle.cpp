@@ -141,8 +141,18 @@ QRect besideWindow(const QRect& mainFrame, QSize size, const QSize& smallest, co
     return best;
 }
 
-void placeBeside(QWidget* window, const QWidget* mainWindow) {
-    new FramedPlacement(window, [mainWindow = QPointer<const QWidget>(mainWindow)](QWidget* shown) {
+QRect makeRoomBeside(const QRect& mainFrame, const QSize& size, const QRect& screen) {
+    const int freeRight = screen.right() - mainFrame.right();
+    const int freeLeft = mainFrame.left() - screen.left();
+    if (freeRight >= size.width() || freeLeft >= size.width() || mainFrame.width() + size.width() > screen.width())
+        return mainFrame;
+    // Toward the side with more room, so that it moves the least.
+    return freeRight >= freeLeft ? mainFrame.translated(freeRight - size.width(), 0)
+                                 : mainFrame.translated(size.width() - freeLeft, 0);
+}
+
+void placeBeside(QWidget* window, QWidget* mainWindow) {
+    new FramedPlacement(window, [mainWindow = QPointer<QWidget>(mainWindow)](QWidget* shown) {
         const QScreen* screen = mainWindow ? mainWindow->screen() : nullptr;
         if (!screen)
             return;
@@ -150,7 +160,11 @@ void placeBeside(QWidget* window, const QWidget* mainWindow) {
         // large it will be.
         const QMargins frame =
             shown->frameGeometry() != shown->geometry() ? frameMargins(shown) : frameMargins(mainWindow);
-        const QRect placed = besideWindow(mainWindow->frameGeometry(), shown->size().grownBy(frame),
+        const QRect mainFrame =
+            makeRoomBeside(mainWindow->frameGeometry(), shown->size().grownBy(frame), screen->availableGeometry());
+        if (mainFrame != mainWindow->frameGeometry())
+            mainWindow->move(mainFrame.topLeft());
+        const QRect placed = besideWindow(mainFrame, shown->size().grownBy(frame),
                                           shown->minimumSizeHint().grownBy(frame), screen->availableGeometry());
         shown->resize(placed.size().shrunkBy(frame));
         shown->move(placed.topLeft());

@@ -36,8 +36,14 @@ void centreOnScreen(QWidget* window);
 // room, at that size where it covers the least of the main window.
 QRect besideWindow(const QRect& mainFrame, QSize size, const QSize& smallest, const QRect& screen);
 
-// Places the window, with its frame, beside the main window (besideWindow).
-void placeBeside(QWidget* window, const QWidget* mainWindow);
+// The main window's frame slid sideways just far enough that a window of the
+// given frame size fits beside it on the screen without covering it; as it is
+// where it fits already or where the screen is too narrow for both.
+QRect makeRoomBeside(const QRect& mainFrame, const QSize& size, const QRect& screen);
+
+// Places the window, with its frame, beside the main window (besideWindow),
+// first sliding the main window aside where that makes room for both.
+void placeBeside(QWidget* window, QWidget* mainWindow);
 
 // Esc in the button's window presses the button, the way Esc leaves a dialog.
 void pressOnEscape(QAbstractButton* button);

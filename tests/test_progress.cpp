@@ -417,6 +417,23 @@ private slots:
         QVERIFY(p.tblWords->window()->sizeHint().width() < 1000);
     }
 
+    // Where the screen is wide enough for both (1280 by 800, 1366 by 768) but
+    // no side of the centred main window is, the main window slides aside just
+    // far enough, and Progress goes beside it at its full size.
+    void slidesTheMainWindowToMakeRoom() {
+        const QSize progress(720, 620);
+        QList<QRect> placed;
+        for (const QRect& screen : {QRect(0, 0, 1280, 800), QRect(0, 0, 1366, 768)}) {
+            const QRect main(QPoint(), QSize(529, 292));
+            const QRect moved = makeRoomBeside(main.translated(screen.center() - main.center()), progress, screen);
+            placed << moved << besideWindow(moved, progress, QSize(331, 454), screen);
+        }
+        QCOMPARE(placed,
+                 (QList<QRect>{{31, 254, 529, 292}, {560, 180, 720, 620}, {117, 238, 529, 292}, {646, 148, 720, 620}}));
+        // Too narrow for both: the main window stays.
+        QCOMPARE(makeRoomBeside({100, 0, 529, 292}, progress, QRect(0, 0, 1024, 768)), QRect(100, 0, 529, 292));
+    }
+
     // Each time the typed text turns wrong its first wrong letter is noted once,
     // and the finished word is kept with its exact time. In Progress, Enter on a
     // row and "Practise" choose a word in the main window; with the tick box
