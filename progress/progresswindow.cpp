@@ -9,6 +9,7 @@
 #include <QChart>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDateTimeAxis>
 #include <QLineSeries>
 #include <QLocale>
 #include <QMenu>
@@ -29,6 +30,8 @@ enum Column { WordColumn, AttemptsColumn, BestColumn, AverageColumn, ChangeColum
 
 // Where the chooser's entries and the table's word cells keep the whole word.
 constexpr int WordRole = Qt::UserRole + 1;
+// The chooser's last entry, which shows all words day by day.
+constexpr int AllWordsRole = Qt::UserRole + 2;
 
 // Words are shown at most this many letters long, so that a word of a
 // megabyte makes the window neither as wide as the word nor as heavy.
@@ -91,6 +94,28 @@ QString changeText(const std::optional<double>& change) {
                         : QCoreApplication::translate("ProgressWindow", "%1 s slower"))
         .arg(secondsText(std::abs(*change)));
 }
+
+// A word's place in the practice order, read from the window's list of
+// places whenever it is shown or sorted: one finished word moves every
+// word's place, and the cells need not be made anew for it.
+class RankCell : public QStandardItem {
+public:
+    RankCell(const QList<int>& ranks, qsizetype word)
+        : m_ranks(ranks)
+        , m_word(word) {}
+    QVariant data(int role) const override {
+        if (role == Qt::UserRole)
+            return m_ranks.value(m_word);
+        if (role == Qt::DisplayRole)
+            return QString::number(m_ranks.value(m_word));
+        return QStandardItem::data(role);
+    }
+    QStandardItem* clone() const override { return new RankCell(m_ranks, m_word); }
+
+private:
+    const QList<int>& m_ranks;
+    qsizetype m_word;
+};
 
 // A cell that shows text and sorts by value.
 QStandardItem* cell(const QString& text, const QVariant& sortValue) {
@@ -234,9 +259,26 @@ void ProgressWindow::Form_Load() {
     fillChooser();
 }
 
+// Speed and accuracy: words and letters a minute and the share of letters
+// typed right, or that there is nothing to tell.
+QString ProgressWindow::performanceText(const Performance& figures) {
+    const std::optional<double> letters = figures.lettersPerMinute();
+    const std::optional<double> accuracy = figures.accuracy();
+    if (!letters && !accuracy)
+        return tr("no attempts");
+    const QLocale locale = QLocale::system();
+    const QString none = QStringLiteral("\u2013");
+    return tr("%1 words a minute (%2 letters), %3 % right")
+        .arg(letters ? locale.toString(*letters / 5.0, 'f', 0) : none,
+             letters ? locale.toString(*letters, 'f', 0) : none,
+             accuracy ? locale.toString(*accuracy * 100.0, 'f', 0) : none);
+}
+
 void ProgressWindow::showTotals() {
-    const AttemptTotals totals =
-        m_figures.totals(m_services.clock.nowDateTime().toLocalTime().date(), QLocale::system().firstDayOfWeek());
+    const QDate today = m_services.clock.nowDateTime().toLocalTime().date();
+    ui->lblOverall->setText(tr("Today: %1").arg(performanceText(m_figures.over(today, today))) + QLatin1Char('\n') +
+                            tr("Last 7 days: %1").arg(performanceText(m_figures.over(today.addDays(-6), today))));
+    const AttemptTotals totals = m_figures.totals(today, QLocale::system().firstDayOfWeek());
     // A narrow window wraps the line between the three figures, never inside one.
     ui->lblTotals->setText(QStringLiteral("%1    %2    %3")
                                .arg(nonBreaking(tr("Attempts today: %1").arg(totals.today)),
@@ -246,11 +288,12 @@ void ProgressWindow::showTotals() {
 
 void ProgressWindow::fillTable() {
     m_table->setRowCount(0);
+    m_wordCells.clear();
+    m_ranks = needRanks();
     for (const WordProgress& word : m_figures.words()) {
         m_table->appendRow(QList<QStandardItem*>(NeedColumn + 1));
         fillRow(m_table->rowCount() - 1, word);
     }
-    showRanks();
     sortTable();
 }
 
@@ -266,18 +309,16 @@ void ProgressWindow::fillRow(int row, const WordProgress& word) {
     setWord(cells[WordColumn], word.word);
     for (int column = WordColumn; column <= ChangeColumn; ++column)
         m_table->setItem(row, column, cells[column]);
+    m_wordCells.insert(word.word, cells[WordColumn]);
+    if (!m_table->item(row, NeedColumn))
+        m_table->setItem(row, NeedColumn, new RankCell(m_ranks, m_figures.indexOf(word.word)));
 }
 
 // One word's attempts change every word's place in the order of need.
 void ProgressWindow::showRanks() {
-    const QList<int> ranks = needRanks();
-    QHash<QString, int> rankOf;
-    for (qsizetype i = 0; i < m_figures.words().size(); ++i)
-        rankOf.insert(m_figures.words()[i].word, ranks[i]);
-    for (int row = 0; row < m_table->rowCount(); ++row) {
-        const int rank = rankOf.value(m_table->item(row, WordColumn)->data(WordRole).toString());
-        m_table->setItem(row, NeedColumn, cell(QString::number(rank), rank));
-    }
+    m_ranks = needRanks();
+    if (m_table->rowCount() > 0)
+        emit m_table->dataChanged(m_table->index(0, NeedColumn), m_table->index(m_table->rowCount() - 1, NeedColumn));
 }
 
 void ProgressWindow::sortTable() {
@@ -295,6 +336,8 @@ void ProgressWindow::fillChooser() {
     {
         const QSignalBlocker block(ui->cboWord);
         ui->cboWord->clear();
+        ui->cboWord->addItem(tr("All words"));
+        ui->cboWord->setItemData(0, true, AllWordsRole);
         for (const QString& name : names)
             addToChooser(name);
         ui->cboWord->setCurrentIndex(std::max(0, ui->cboWord->findData(shown, WordRole)));
@@ -306,7 +349,7 @@ void ProgressWindow::fillChooser() {
 // alphabetical order.
 void ProgressWindow::addToChooser(const QString& word) {
     QComboBox* chooser = ui->cboWord;
-    int entry = chooser->count();
+    int entry = chooser->count() - 1; // before "All words"
     while (entry > 0 && QString::localeAwareCompare(chooser->itemData(entry - 1, WordRole).toString(), word) > 0)
         --entry;
     chooser->insertItem(entry, shortened(word), word);
@@ -334,12 +377,10 @@ void ProgressWindow::followWord(const QString& word) {
 
 // The chooser's word is the table's highlighted row too.
 void ProgressWindow::highlightInTable(const QString& word) {
-    for (int row = 0; row < m_table->rowCount(); ++row) {
-        if (m_table->item(row, WordColumn)->data(WordRole).toString() == word) {
-            if (ui->tblWords->currentIndex().row() != row)
-                ui->tblWords->setCurrentIndex(m_table->index(row, WordColumn));
-            return;
-        }
+    if (const QStandardItem* cell = m_wordCells.value(word)) {
+        if (ui->tblWords->currentIndex().row() != cell->row())
+            ui->tblWords->setCurrentIndex(cell->index());
+        return;
     }
     ui->tblWords->clearSelection();
 }
@@ -382,13 +423,13 @@ void ProgressWindow::addToFigures(const Attempt& attempt) {
     m_figures.update();
     int row = 0;
     if (newWord) {
+        m_ranks.append(0);
         row = m_table->rowCount();
         m_table->appendRow(QList<QStandardItem*>(NeedColumn + 1));
         const QSignalBlocker block(ui->cboWord);
         addToChooser(attempt.word);
     } else {
-        while (m_table->item(row, WordColumn)->data(WordRole).toString() != attempt.word)
-            ++row;
+        row = m_wordCells.value(attempt.word)->row();
     }
     fillRow(row, *m_figures.find(attempt.word));
     showRanks();
@@ -398,6 +439,12 @@ void ProgressWindow::addToFigures(const Attempt& attempt) {
 }
 
 void ProgressWindow::cboWord_Click() {
+    if (ui->cboWord->currentData(AllWordsRole).toBool()) {
+        ui->tblWords->setCurrentIndex(QModelIndex());
+        drawAllWords();
+        showPositionsMissed(nullptr);
+        return;
+    }
     const QString chosen = ui->cboWord->currentData(WordRole).toString();
     const WordProgress* word = m_figures.find(chosen);
     highlightInTable(chosen);
@@ -405,13 +452,68 @@ void ProgressWindow::cboWord_Click() {
     showPositionsMissed(word);
 }
 
-void ProgressWindow::drawChart(const WordProgress* word) {
+void ProgressWindow::clearChart() {
     QChart* chart = ui->chtAttempts->chart();
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes()) {
         chart->removeAxis(axis);
         delete axis;
     }
+}
+
+// Speed and accuracy over all words, a point for each day practised.
+void ProgressWindow::drawAllWords() {
+    clearChart();
+    QChart* chart = ui->chtAttempts->chart();
+    chart->setTitle(tr("All words"));
+    auto* speed = new QLineSeries;
+    speed->setName(tr("Words a minute"));
+    auto* accuracy = new QLineSeries;
+    accuracy->setName(tr("Accuracy (%)"));
+    double fastest = 0.0;
+    const QMap<QDate, Performance>& days = m_figures.days();
+    for (auto day = days.cbegin(); day != days.cend(); ++day) {
+        const double at = double(QDateTime(day.key(), QTime(12, 0)).toMSecsSinceEpoch());
+        if (const std::optional<double> wordsPerMinute = day->wordsPerMinute()) {
+            speed->append(at, *wordsPerMinute);
+            fastest = std::max(fastest, *wordsPerMinute);
+        }
+        if (const std::optional<double> share = day->accuracy())
+            accuracy->append(at, *share * 100.0);
+    }
+    const QLocale locale = QLocale::system();
+    for (QLineSeries* series : {speed, accuracy}) {
+        series->setPointsVisible(series->count() <= MarkedPoints);
+        chart->addSeries(series);
+    }
+    auto* dates = new QDateTimeAxis;
+    dates->setFormat(locale.dateFormat(QLocale::ShortFormat));
+    dates->setTickCount(int(std::clamp<qsizetype>(days.size(), 2, AxisLabels)));
+    if (!days.isEmpty()) {
+        dates->setRange(QDateTime(days.firstKey(), QTime(0, 0)), QDateTime(days.lastKey(), QTime(23, 59)));
+    }
+    auto* perMinute = new QValueAxis;
+    perMinute->setTitleText(speed->name());
+    perMinute->setLabelFormat(QStringLiteral("%g"));
+    perMinute->setRange(0.0, fastest > 0 ? fastest * 1.15 : 1.0);
+    perMinute->applyNiceNumbers();
+    auto* percent = new QValueAxis;
+    percent->setTitleText(accuracy->name());
+    percent->setLabelFormat(QStringLiteral("%g"));
+    percent->setRange(0.0, 100.0);
+    chart->addAxis(dates, Qt::AlignBottom);
+    chart->addAxis(perMinute, Qt::AlignLeft);
+    chart->addAxis(percent, Qt::AlignRight);
+    for (QLineSeries* series : {speed, accuracy})
+        series->attachAxis(dates);
+    speed->attachAxis(perMinute);
+    accuracy->attachAxis(percent);
+    ui->chtAttempts->setAccessibleDescription(tr("All words: %1").arg(ui->lblOverall->text()));
+}
+
+void ProgressWindow::drawChart(const WordProgress* word) {
+    clearChart();
+    QChart* chart = ui->chtAttempts->chart();
     if (!word) {
         chart->setTitle(tr("No finished words yet"));
         ui->chtAttempts->setAccessibleDescription(chart->title());
@@ -556,7 +658,7 @@ QList<int> ProgressWindow::needRanks() const {
 }
 
 void ProgressWindow::cmdPractise_Click() {
-    if (ui->cboWord->currentIndex() >= 0)
+    if (ui->cboWord->currentIndex() >= 0 && !ui->cboWord->currentData(AllWordsRole).toBool())
         practise(ui->cboWord->currentData(WordRole).toString());
 }
 

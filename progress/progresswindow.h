@@ -4,6 +4,7 @@
 #include "platform/preferences.h"
 #include "platform/services.h"
 
+#include <QHash>
 #include <QWidget>
 
 #include <memory>
@@ -12,6 +13,7 @@
 namespace Ui {
 class ProgressWindow;
 }
+class QStandardItem;
 class QStandardItemModel;
 
 // The Progress window: every word's finished attempts from history.csv, one
@@ -75,6 +77,9 @@ private:
     void practise(const QString& word);
     void showTotals();
     void drawChart(const WordProgress* word);
+    void drawAllWords();
+    void clearChart();
+    static QString performanceText(const Performance& figures);
     void setUpPractice();
     QList<int> needRanks() const;
     void chooseNextWord();
@@ -89,6 +94,10 @@ private:
     Preferences m_preferences;
     QList<ListedWord> m_listed;
     ProgressFigures m_figures;
+    // Each word's place in the practice order, in the order of the words.
+    QList<int> m_ranks;
+    // The table's cell of each word.
+    QHash<QString, QStandardItem*> m_wordCells;
     bool m_historyRead = false;
     // A name that cannot be remembered is told once while the window is open.
     bool m_nameFailureTold = false;

@@ -297,6 +297,35 @@ private slots:
         QCOMPARE(p.chtAttempts->chart()->series().size(), 1);
     }
 
+    // Speed counts the letters after each word's first, as the clock starts
+    // with the first; accuracy the letters typed that did not turn the text
+    // wrong. Days are local: the attempt at 23:50 yesterday here is today in
+    // UTC, and one of eight days ago is outside the last 7.
+    void overallSpeedAndAccuracyByLocalDay() {
+        Form1Harness h;
+        const QDateTime now(QDate(2026, 12, 5), QTime(22, 0));
+        h.fakes.clock.dateTime = now;
+        QList<Attempt> history{attempt("cat", "0.1", QDateTime(QDate(2026, 11, 28), QTime(12, 0)), 100),
+                               attempt("cat", "0.4", QDateTime(QDate(2026, 12, 4), QTime(23, 50)), 400),
+                               attempt("house", "0.8", now.addSecs(-3600), 800),
+                               attempt("house", "1.6", now.addSecs(-60), 1600, {{2, U'o', U'p'}})};
+        for (Attempt& a : history)
+            a.letters = a.word.size() + 2 * a.mistakes.size();
+        const ProgressControls p = openProgress(h, resultLines("house - na na"), history);
+        QCOMPARE(p.find<QLabel>("lblOverall")->text(), "Today: 40 words a minute (200 letters), 92 % right\n"
+                                                       "Last 7 days: 43 words a minute (214 letters), 93 % right");
+        // The chooser's last entry shows all words, a point for each day.
+        p.cboWord->setFocus();
+        QTest::keyClick(p.cboWord, Qt::Key_End);
+        QCOMPARE(p.chtAttempts->chart()->title(), "All words");
+        QStringList points;
+        for (QAbstractSeries* series : p.chtAttempts->chart()->series())
+            for (const QPointF& point : qobject_cast<QLineSeries*>(series)->points())
+                points << QDateTime::fromMSecsSinceEpoch(qint64(point.x())).date().toString("d") + ':' +
+                              QString::number(point.y(), 'f', 0);
+        QCOMPARE(points.join(' '), "28:240 4:60 5:40 28:100 4:100 5:92");
+    }
+
     void chartNamesTheTimesAndKeepsAttemptsApart_data() {
         QTest::addColumn<int>("secondsApart");
         QTest::addColumn<QString>("axis");
@@ -558,10 +587,13 @@ private slots:
         QCOMPARE(p.cboWord->currentText(), next);
         QCOMPARE(highlighted(), next);
         QCOMPARE(h.ui->Text1->placeholderText(), "Type: " + next);
-        // Choosing in the chooser moves the highlighted row with it.
+        // Choosing in the chooser moves the highlighted row with it; All
+        // words, the chooser's last entry, highlights none.
         p.cboWord->setFocus();
-        QTest::keyClick(p.cboWord, Qt::Key_Down);
+        QTest::keyClick(p.cboWord, Qt::Key_Up);
         QCOMPARE(highlighted(), p.cboWord->currentText());
+        QTest::keyClick(p.cboWord, Qt::Key_End);
+        QCOMPARE(highlighted(), "");
     }
 
     // "Change" compares the last 10 attempts with the 10 before them: nothing

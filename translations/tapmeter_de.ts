@@ -702,8 +702,44 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <translation>Steht hier ein Name, wird ein neuer Rekord ohne Nachfrage unter ihm gespeichert, und das Training geht weiter</translation>
     </message>
     <message>
+        <source>Speed and accuracy over all words</source>
+        <translation>Tempo und Genauigkeit über alle Wörter</translation>
+    </message>
+    <message>
+        <source>no attempts</source>
+        <translation>keine Versuche</translation>
+    </message>
+    <message>
+        <source>%1 words a minute (%2 letters), %3 % right</source>
+        <translation>%1 Wörter pro Minute (%2 Buchstaben), %3 % richtig</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Heute: %1</translation>
+    </message>
+    <message>
+        <source>Last 7 days: %1</source>
+        <translation>Letzte 7 Tage: %1</translation>
+    </message>
+    <message>
+        <source>All words</source>
+        <translation>Alle Wörter</translation>
+    </message>
+    <message>
+        <source>Words a minute</source>
+        <translation>Wörter pro Minute</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>Genauigkeit (%)</translation>
+    </message>
+    <message>
         <source>Record, kept in tenths: %1 s</source>
         <translation>Rekord, in Zehnteln gespeichert: %1 s</translation>
+    </message>
+    <message>
+        <source>All words: %1</source>
+        <translation>Alle Wörter: %1</translation>
     </message>
 </context>
 <context>

@@ -702,8 +702,44 @@ Si se inicia sin opciones, abre su ventana.</translation>
         <translation>Con un nombre aquí, cada récord nuevo se guarda con él sin preguntar, y la práctica continúa</translation>
     </message>
     <message>
+        <source>Speed and accuracy over all words</source>
+        <translation>Velocidad y precisión en todas las palabras</translation>
+    </message>
+    <message>
+        <source>no attempts</source>
+        <translation>ningún intento</translation>
+    </message>
+    <message>
+        <source>%1 words a minute (%2 letters), %3 % right</source>
+        <translation>%1 palabras por minuto (%2 letras), %3 % correctas</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Hoy: %1</translation>
+    </message>
+    <message>
+        <source>Last 7 days: %1</source>
+        <translation>Últimos 7 días: %1</translation>
+    </message>
+    <message>
+        <source>All words</source>
+        <translation>Todas las palabras</translation>
+    </message>
+    <message>
+        <source>Words a minute</source>
+        <translation>Palabras por minuto</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>Precisión (%)</translation>
+    </message>
+    <message>
         <source>Record, kept in tenths: %1 s</source>
         <translation>Récord, guardado en décimas: %1 s</translation>
+    </message>
+    <message>
+        <source>All words: %1</source>
+        <translation>Todas las palabras: %1</translation>
     </message>
 </context>
 <context>

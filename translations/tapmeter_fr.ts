@@ -702,8 +702,44 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         <translation>Avec un nom ici, un nouveau record est gardé sous ce nom sans question, et l’entraînement continue</translation>
     </message>
     <message>
+        <source>Speed and accuracy over all words</source>
+        <translation>Vitesse et précision sur tous les mots</translation>
+    </message>
+    <message>
+        <source>no attempts</source>
+        <translation>aucun essai</translation>
+    </message>
+    <message>
+        <source>%1 words a minute (%2 letters), %3 % right</source>
+        <translation>%1 mots par minute (%2 lettres), %3 % justes</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Aujourd’hui : %1</translation>
+    </message>
+    <message>
+        <source>Last 7 days: %1</source>
+        <translation>7 derniers jours : %1</translation>
+    </message>
+    <message>
+        <source>All words</source>
+        <translation>Tous les mots</translation>
+    </message>
+    <message>
+        <source>Words a minute</source>
+        <translation>Mots par minute</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>Précision (%)</translation>
+    </message>
+    <message>
         <source>Record, kept in tenths: %1 s</source>
         <translation>Record, gardé en dixièmes : %1 s</translation>
+    </message>
+    <message>
+        <source>All words: %1</source>
+        <translation>Tous les mots : %1</translation>
     </message>
 </context>
 <context>

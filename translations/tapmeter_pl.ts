@@ -708,8 +708,44 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <translation>Gdy jest tu imię, nowy rekord zostaje zapisany pod nim bez pytania, a ćwiczenie trwa dalej</translation>
     </message>
     <message>
+        <source>Speed and accuracy over all words</source>
+        <translation>Szybkość i dokładność we wszystkich słowach</translation>
+    </message>
+    <message>
+        <source>no attempts</source>
+        <translation>brak prób</translation>
+    </message>
+    <message>
+        <source>%1 words a minute (%2 letters), %3 % right</source>
+        <translation>%1 słów na minutę (%2 liter), %3 % poprawnie</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Dziś: %1</translation>
+    </message>
+    <message>
+        <source>Last 7 days: %1</source>
+        <translation>Ostatnie 7 dni: %1</translation>
+    </message>
+    <message>
+        <source>All words</source>
+        <translation>Wszystkie słowa</translation>
+    </message>
+    <message>
+        <source>Words a minute</source>
+        <translation>Słowa na minutę</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>Dokładność (%)</translation>
+    </message>
+    <message>
         <source>Record, kept in tenths: %1 s</source>
         <translation>Rekord, zapisywany w dziesiątych: %1 s</translation>
+    </message>
+    <message>
+        <source>All words: %1</source>
+        <translation>Wszystkie słowa: %1</translation>
     </message>
 </context>
 <context>

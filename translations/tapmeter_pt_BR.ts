@@ -702,8 +702,44 @@ Iniciado sem opções, abre sua janela.</translation>
         <translation>Com um nome aqui, um novo recorde é guardado com ele sem perguntar, e o treino continua</translation>
     </message>
     <message>
+        <source>Speed and accuracy over all words</source>
+        <translation>Velocidade e precisão em todas as palavras</translation>
+    </message>
+    <message>
+        <source>no attempts</source>
+        <translation>nenhuma tentativa</translation>
+    </message>
+    <message>
+        <source>%1 words a minute (%2 letters), %3 % right</source>
+        <translation>%1 palavras por minuto (%2 letras), %3 % certas</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Hoje: %1</translation>
+    </message>
+    <message>
+        <source>Last 7 days: %1</source>
+        <translation>Últimos 7 dias: %1</translation>
+    </message>
+    <message>
+        <source>All words</source>
+        <translation>Todas as palavras</translation>
+    </message>
+    <message>
+        <source>Words a minute</source>
+        <translation>Palavras por minuto</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>Precisão (%)</translation>
+    </message>
+    <message>
         <source>Record, kept in tenths: %1 s</source>
         <translation>Recorde, guardado em décimos: %1 s</translation>
+    </message>
+    <message>
+        <source>All words: %1</source>
+        <translation>Todas as palavras: %1</translation>
     </message>
 </context>
 <context>

@@ -708,8 +708,44 @@ Started without options, it opens its window.</source>
         <translation>Если здесь указано имя, новый рекорд сохраняется под ним без вопроса, и тренировка продолжается</translation>
     </message>
     <message>
+        <source>Speed and accuracy over all words</source>
+        <translation>Скорость и точность по всем словам</translation>
+    </message>
+    <message>
+        <source>no attempts</source>
+        <translation>попыток нет</translation>
+    </message>
+    <message>
+        <source>%1 words a minute (%2 letters), %3 % right</source>
+        <translation>%1 слов в минуту (%2 букв), %3 % верно</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Сегодня: %1</translation>
+    </message>
+    <message>
+        <source>Last 7 days: %1</source>
+        <translation>Последние 7 дней: %1</translation>
+    </message>
+    <message>
+        <source>All words</source>
+        <translation>Все слова</translation>
+    </message>
+    <message>
+        <source>Words a minute</source>
+        <translation>Слов в минуту</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>Точность (%)</translation>
+    </message>
+    <message>
         <source>Record, kept in tenths: %1 s</source>
         <translation>Рекорд, хранится в десятых: %1 с</translation>
+    </message>
+    <message>
+        <source>All words: %1</source>
+        <translation>Все слова: %1</translation>
     </message>
 </context>
 <context>
