@@ -8,6 +8,7 @@
 #include <QCategoryAxis>
 #include <QChartView>
 #include <QClipboard>
+#include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QTableView>
@@ -455,6 +456,33 @@ private slots:
             placed << besideWindow(frame, QSize(720, 620), QSize(331, 454), QRect(0, 0, 1280, 1024));
         QCOMPARE(placed,
                  (QList<QRect>{{904, 366, 376, 620}, {25, 366, 720, 620}, {0, 300, 720, 620}, {0, 366, 331, 620}}));
+    }
+
+    // Made larger, Progress gives the room to its chart, its lists and its
+    // table; at its size beside the main window the axis dates show whole.
+    void growsWithItsWindowAndShowsTheDatesWhole() {
+        QList<Attempt> history;
+        for (int day = 0; day < 30; ++day)
+            history << attempt("the", "1", QDateTime(QDate(2026, 11, 10 + day % 20), QTime(12, 0)));
+        Form1Harness h;
+        const ProgressControls p = openProgress(h, resultLines("the - na na"), history);
+        auto* lstLetters = p.find<QListWidget>("lstLetters");
+        p.tblWords->window()->resize(720, 620);
+        QVERIFY(QTest::qWaitForWindowExposed(p.tblWords->window()));
+        const QList<QSize> placed{p.chtAttempts->size(), lstLetters->size(), p.tblWords->size()};
+        QStringList dates;
+        for (QGraphicsItem* item : p.chtAttempts->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
+                dates << text->toPlainText();
+        QVERIFY2(!dates.filter(QRegularExpression("\\.\\.\\.|\u2026")).size(), qPrintable(dates.join(", ")));
+
+        p.tblWords->window()->resize(1000, 780);
+
+        QTRY_VERIFY(p.tblWords->height() > placed[2].height());
+        const QList<QSize> larger{p.chtAttempts->size(), lstLetters->size(), p.tblWords->size()};
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(larger[i].width() > placed[i].width() && larger[i].height() > placed[i].height(),
+                     qPrintable(QString::number(i)));
     }
 
     // Where the screen is wide enough for both (1280 by 800, 1366 by 768) but
