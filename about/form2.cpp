@@ -2,6 +2,7 @@
 #include "ui_form2.h"
 
 #include "platform/accessibility.h"
+#include "platform/programinfo.h"
 #include "platform/windowstyle.h"
 
 #include <QLocale>
@@ -28,6 +29,9 @@ Form2::Form2(Services& services, QWidget* parent)
     , ui(std::make_unique<Ui::Form2>())
     , m_services(services) {
     ui->setupUi(this);
+    ui->Label1->setText(tr("%1 %2 is made by the Tapmeter developers. Use it to check who's the fastest typer.. you "
+                           "or your friends!!!")
+                            .arg(QLatin1String(ProgramName), QLatin1String(ProgramVersion)));
     makeFixedDialogFrame(this);
     // "About" brings this window back while it is open; "&Back!" and the
     // close box end it, and the next "About" makes a new one, which reads the

@@ -30,8 +30,9 @@ if [ "$mode" = test ]; then
         # The test suite's second build, with sanitizers and fuzz targets; the
         # benchmarks (bench/run.sh).
         clang-14 libclang-rt-14-dev libbenchmark-dev jq
-        # The house checks (scripts/check-house.sh).
-        clang-format shellcheck
+        # The house checks (scripts/check-house.sh) and the static analysis
+        # (scripts/clang-tidy.sh).
+        clang-format shellcheck clang-tidy
     )
 fi
 missing=()
@@ -46,19 +47,14 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-# The run command builds the program alone, without the tests and benchmarks.
-# A unity build parses Qt's headers once per library instead of once per file:
-# a third less compile time (bench/RESULTS.md). Without debugging information
-# the program is on the screen about ten seconds sooner.
-# The test command also keeps the house: formatting and shell scripts first,
-# then every compiler warning is an error.
-testing=OFF buildtype=Release werror=OFF
+# The configurations are the presets of CMakePresets.json: "run" builds the
+# program alone, optimised; "test" adds the tests and makes every compiler
+# warning an error. Without debugging information the program is on the screen
+# about ten seconds sooner. The test command also keeps the house first.
 if [ "$mode" = test ]; then
-    testing=ON buildtype=RelWithDebInfo werror=ON
     scripts/check-house.sh
 fi
-cmake -S . -B build -DCMAKE_BUILD_TYPE=$buildtype -DBUILD_TESTING=$testing -DCMAKE_UNITY_BUILD=ON \
-    -DTAPMETER_WERROR=$werror
+cmake --preset "$mode"
 cmake --build build -j"$(nproc)"
 
 case "$mode" in
@@ -73,8 +69,7 @@ test)
     # The same tests again, built with AddressSanitizer and
     # UndefinedBehaviorSanitizer, and a short run of each fuzz target (label
     # "fuzz").
-    CC=clang-14 CXX=clang++-14 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DTAPMETER_SANITIZE=ON -DTAPMETER_FUZZ=ON -DTAPMETER_WERROR=ON
+    cmake --preset sanitize
     cmake --build build-sanitize -j"$(nproc)"
     cd build-sanitize
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"

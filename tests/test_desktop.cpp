@@ -3,6 +3,7 @@
 // kinds a typist never thinks about.
 #include "platform/datetext.h"
 #include "about/form2.h"
+#include "platform/programinfo.h"
 #include "tests/harness.h"
 
 #include <QAbstractItemView>
@@ -23,6 +24,8 @@ private slots:
     void whatTheDesktopIsTold_data();
     void whatTheDesktopIsTold();
     void sourcesAreTakenAsNamedAndRepicked();
+    void everyControlKeepsTheNameAScreenReaderReads();
+    void titlesNameTheProgramsVersion();
 };
 
 namespace {
@@ -213,6 +216,36 @@ void TestDesktop::sourcesAreTakenAsNamedAndRepicked() {
     QCOMPARE(h.w->Text3->text() + ' ' + h.w->Text6->text(), "4.3 5");
     Form2 about(h.services);
     QCOMPARE(aboutTexts(&about), "|");
+}
+
+// The name a screen reader reads for every designed control of every window
+// (its own where the window gives one, else Qt's), "window control: name",
+// against tests/data/accessible-names.txt.
+void TestDesktop::everyControlKeepsTheNameAScreenReaderReads() {
+    QStringList read;
+    for (const char* which : {"main", "About", "Progress", "Update"}) {
+        Form1Harness h;
+        const QWidget* window = openActive(h, which);
+        QVERIFY(window);
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
+                continue;
+            const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+            const QString name = control->accessibleName();
+            read << QStringLiteral("%1 %2: %3")
+                        .arg(which, control->objectName(), name.isEmpty() ? accessible->text(QAccessible::Name) : name);
+        }
+    }
+    const QString expected = QString::fromUtf8(readFile(TAPMETER_TEST_DATA "/accessible-names.txt"));
+    QCOMPARE(read.join(u'\n') + u'\n', expected);
+}
+
+void TestDesktop::titlesNameTheProgramsVersion() {
+    Form1Harness h;
+    const QString program = QStringLiteral("Tapmeter ") + ProgramVersion;
+    QCOMPARE(openActive(h, "About")->findChild<QLabel*>("Label1")->text().left(program.size() + 11),
+             program + " is made by");
+    QCOMPARE(h.form->windowTitle(), program);
 }
 
 QTEST_MAIN(TestDesktop)

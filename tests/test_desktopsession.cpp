@@ -62,6 +62,8 @@ private slots:
     void recordTypedAsTheSessionEndsIsKept();
     void savesInAFolderThatLimitsIt_data();
     void savesInAFolderThatLimitsIt();
+    void startsWhereNoLockCanBeMade();
+    void aSecondSignalDuringTheTeardownIsIgnored();
 };
 
 // What may be found where the lock of a folder goes. Only a Tapmeter working in that folder keeps another copy out;
@@ -292,6 +294,43 @@ void TestDesktopSession::savesInAFolderThatLimitsIt() {
     QCOMPARE(WIFEXITED(status) && WEXITSTATUS(status) == 0, saved);
     QCOMPARE(readFile(path), saved ? ":::garden\r\n-\r\nna\r\nna\r\n" : OldResults);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"results.dat"});
+}
+
+// Where neither the runtime folder nor the cache folder takes a lock, the
+// program starts all the same, as it did before there were locks.
+void TestDesktopSession::startsWhereNoLockCanBeMade() {
+    const RuntimeFolder runtime;
+    QTemporaryDir cache;
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
+    const auto mutableAgain = qScopeGuard([&] {
+        QProcess::execute("chattr", {"-i", runtime.path(), cache.path()});
+        qunsetenv("XDG_CACHE_HOME");
+    });
+    if (QProcess::execute("chattr", {"+i", runtime.path(), cache.path()}) != 0)
+        QSKIP("needs folders made immutable: run as root on a file system that has the flag");
+    QTemporaryDir folder;
+    const FolderLock lock(folder.path());
+    QVERIFY(!lock.heldElsewhere());
+    QVERIFY(!QFileInfo::exists(lockPath(runtime.path(), folder.path())));
+}
+
+// The first signal ends the run; the program's own teardown that follows is
+// not cut short by a second one.
+void TestDesktopSession::aSecondSignalDuringTheTeardownIsIgnored() {
+    int requested = 0;
+    {
+        const SessionEnd sessionEnd;
+        connect(&sessionEnd, &SessionEnd::requested, this, [&requested] { ++requested; });
+        raise(SIGTERM);
+        QTRY_COMPARE(requested, 1);
+    }
+    // This test process ends here if they still end it.
+    raise(SIGTERM);
+    raise(SIGHUP);
+    QCOMPARE(requested, 1);
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+        std::signal(signal, SIG_DFL);
 }
 
 QTEST_MAIN(TestDesktopSession)

@@ -2,6 +2,7 @@
 #include "platform/qtclock.h"
 #include "platform/preferences.h"
 #include "platform/qtsettingsstore.h"
+#include "platform/windowstyle.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,6 +22,7 @@ private slots:
     void deadSettingsLockIsTakenOver_data();
     void deadSettingsLockIsTakenOver();
     void clockTellsLocalTime();
+    void progressIsPlacedBesideTheMainWindow();
 };
 
 void TestPlatform::settingsLiveInAPerUserIniFile() {
@@ -84,6 +86,17 @@ void TestPlatform::clockTellsLocalTime() {
         told = clock.nowText();
     } while (generalDateTimeText(QDateTime::currentDateTime(), QLocale::system()) != before);
     QCOMPARE(told, before);
+}
+
+// The Progress window of 720 by 620 with its frame, usable down to 331 by
+// 454, on a screen of 1280 by 1024: right of the main window and made
+// narrower, left, below, and over the least of it.
+void TestPlatform::progressIsPlacedBesideTheMainWindow() {
+    QList<QRect> placed;
+    for (const QRect& frame :
+         {QRect(375, 366, 529, 292), QRect(745, 366, 529, 292), QRect(0, 0, 1280, 300), QRect(300, 366, 800, 292)})
+        placed << besideWindow(frame, QSize(720, 620), QSize(331, 454), QRect(0, 0, 1280, 1024));
+    QCOMPARE(placed, (QList<QRect>{{904, 366, 376, 620}, {25, 366, 720, 620}, {0, 300, 720, 620}, {0, 366, 331, 620}}));
 }
 
 QTEST_MAIN(TestPlatform)

@@ -5,9 +5,11 @@
 #include "platform/qtappendfiles.h"
 #include "platform/windowstyle.h"
 
+#include <QAbstractAxis>
 #include <QCategoryAxis>
 #include <QChartView>
 #include <QClipboard>
+#include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QTableView>
@@ -445,16 +447,31 @@ private slots:
         QVERIFY(p.tblWords->window()->sizeHint().width() < 1000);
     }
 
-    // The Progress window of 720 by 620 with its frame, usable down to 331 by
-    // 454, on a screen of 1280 by 1024: right of the main window and made
-    // narrower, left, below, and over the least of it.
-    void opensBesideTheMainWindow() {
-        QList<QRect> placed;
-        for (const QRect& frame :
-             {QRect(375, 366, 529, 292), QRect(745, 366, 529, 292), QRect(0, 0, 1280, 300), QRect(300, 366, 800, 292)})
-            placed << besideWindow(frame, QSize(720, 620), QSize(331, 454), QRect(0, 0, 1280, 1024));
-        QCOMPARE(placed,
-                 (QList<QRect>{{904, 366, 376, 620}, {25, 366, 720, 620}, {0, 300, 720, 620}, {0, 366, 331, 620}}));
+    // Made larger, Progress gives the room to its chart, its lists and its
+    // table; at its size beside the main window the axis dates show whole.
+    void growsWithItsWindowAndShowsTheDatesWhole() {
+        QList<Attempt> history;
+        for (int day = 0; day < 30; ++day)
+            history << attempt("the", "1", QDateTime(QDate(2026, 11, 10 + day % 20), QTime(12, 0)));
+        Form1Harness h;
+        const ProgressControls p = openProgress(h, resultLines("the - na na"), history);
+        auto* lstLetters = p.find<QListWidget>("lstLetters");
+        p.tblWords->window()->resize(720, 620);
+        QVERIFY(QTest::qWaitForWindowExposed(p.tblWords->window()));
+        const QList<QSize> placed{p.chtAttempts->size(), lstLetters->size(), p.tblWords->size()};
+        QStringList dates;
+        for (QGraphicsItem* item : p.chtAttempts->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
+                dates << text->toPlainText();
+        QVERIFY2(!dates.filter(QRegularExpression("\\.\\.\\.|\u2026")).size(), qPrintable(dates.join(", ")));
+
+        p.tblWords->window()->resize(1000, 780);
+
+        QTRY_VERIFY(p.tblWords->height() > placed[2].height());
+        const QList<QSize> larger{p.chtAttempts->size(), lstLetters->size(), p.tblWords->size()};
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(larger[i].width() > placed[i].width() && larger[i].height() > placed[i].height(),
+                     qPrintable(QString::number(i)));
     }
 
     // Where the screen is wide enough for both (1280 by 800, 1366 by 768) but
@@ -668,6 +685,99 @@ private slots:
         QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt), QStringList());
         QCOMPARE(h.ui->Text4->text(), "Ann");
         QCOMPARE(openProgress(h).find<QLineEdit>("txtName")->text(), "Ann");
+    }
+
+    // With "Case sensitive" off a capital is no mistake: the note names the
+    // first letter that is truly wrong.
+    void mistakeNotesFollowCaseSensitiveOff() {
+        Form1Harness h;
+        h.setSetting("CaseSensitive", "0");
+        h.start(resultLines("cattle - na na"));
+        h.type("CAx");
+        h.press(Qt::Key_Backspace);
+        h.type("ttle");
+        QVERIFY(h.fakes.appendFiles.files.values().join().endsWith(",3:t>x\r\n"));
+    }
+
+    void practiseTakesTheFirstWordOfTheChooser() {
+        Form1Harness h;
+        const ProgressControls p = openProgress(h, resultLines("cat - na na;dog - na na;eel - na na"),
+                                                {attempt("dog", "1"), attempt("eel", "1")});
+        chooseEntry(p.cboWord, 0);
+        QCOMPARE(p.cboWord->currentText(), "dog");
+        p.find<QPushButton>("cmdPractise")->click();
+        QCOMPARE(h.ui->Combo1->currentText(), "dog");
+    }
+
+    // Here a day starts at 03:30 UTC: 19:00 and 21:00 on one evening are one
+    // day, though UTC puts the second on the next.
+    void anEveningWestOfUtcIsChartedAsOneDay() {
+        Form1Harness h;
+        const QDateTime evening(QDate(2026, 12, 5), QTime(19, 0));
+        const ProgressControls p = openProgress(
+            h, resultLines("cat - na na"), {attempt("cat", "2", evening), attempt("cat", "1", evening.addSecs(7200))});
+        const QAbstractAxis* axis = p.chtAttempts->chart()->axes(Qt::Horizontal).value(0);
+        QCOMPARE(axis->titleText(), "Attempts on 5 Dec 2026");
+    }
+
+    void aWordFinishedForTheFirstTimeJoinsTheChooserAndTheSortedTable() {
+        Form1Harness h;
+        const ProgressControls p = openProgress(h, resultLines("apple - na na"), {attempt("zebra", "1")});
+        h.type("apple");
+        QVERIFY(entries(p.cboWord).contains("apple"));
+        QCOMPARE(p.rows({0}), "apple zebra");
+    }
+
+    // Words of 32 letters are shown whole, longer ones cut to 32 and "…".
+    void aWordOf32LettersIsShownWhole() {
+        Form1Harness h;
+        const ProgressControls p = openProgress(h, resultLines("cat - na na"),
+                                                {attempt(QString(32, u'a'), "1"), attempt(QString(33, u'b'), "1")});
+        QVERIFY(entries(p.cboWord).contains(QString(32, u'a')) &&
+                entries(p.cboWord).contains(QString(32, u'b') + u'\u2026'));
+    }
+
+    // A change of less than half a hundredth reads as "same".
+    void aChangeUnderHalfAHundredthIsTheSame() {
+        QList<Attempt> history;
+        for (int i = 0; i < 20; ++i)
+            history << attempt("even", "3", Noon.addSecs(i), i < 10 ? 3004 : 3000)
+                    << attempt("odd", "3", Noon.addSecs(i), i < 10 ? 3006 : 3000);
+        Form1Harness h;
+        QCOMPARE(openProgress(h, resultLines("even - na na"), history).rows({0, 4}), "even same odd 0.01 s faster");
+    }
+
+    // Progress opens beside the main window, level with it, where the screen has the room.
+    void opensBesideTheMainWindow() {
+        Form1Harness h;
+        h.start(resultLines("cat - na na"));
+        h.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+        QWidget* progress = openProgress(h).tblWords->window();
+        QVERIFY(QTest::qWaitForWindowExposed(progress));
+        QVERIFY(!progress->frameGeometry().intersects(h.form->frameGeometry()));
+        QCOMPARE(progress->frameGeometry().top(), h.form->frameGeometry().top());
+    }
+
+    // In a locale whose weeks begin on Sunday, a Wednesday's week holds its
+    // Sunday; an attempt dated tomorrow is neither today's nor this week's.
+    void thisWeekBeginsOnTheLocalesFirstDay_data() {
+        QTest::addColumn<Qt::DayOfWeek>("firstDay");
+        QTest::addColumn<int>("thisWeek");
+        QTest::newRow("Sunday") << Qt::Sunday << 3;
+        QTest::newRow("Monday") << Qt::Monday << 2;
+    }
+    void thisWeekBeginsOnTheLocalesFirstDay() {
+        QFETCH(Qt::DayOfWeek, firstDay);
+        const QDate wednesday(2026, 12, 2);
+        ProgressFigures figures;
+        for (int day : {-3, -2, 0, 1})
+            figures.add(attempt("w", "1", QDateTime(wednesday.addDays(day), QTime(12, 0))));
+        figures.update();
+        const AttemptTotals totals = figures.totals(wednesday, firstDay);
+        QCOMPARE(totals.today, 1);
+        QTEST(totals.thisWeek, "thisWeek");
+        QCOMPARE(totals.allTime, 4);
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStyleOptionButton>
@@ -186,6 +187,20 @@ QString cutText(QWidget* control) {
         const QRect title =
             frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
         return shortOf(frame->title(), title.right() + 1, frame->width());
+    }
+    if (auto* header = qobject_cast<QHeaderView*>(control); header && header->orientation() == Qt::Horizontal) {
+        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        const int mark = header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header) + margin;
+        QStringList cut;
+        for (int section = 0; section < header->count(); ++section) {
+            const QString text = header->model()->headerData(section, Qt::Horizontal).toString();
+            const bool sorted = header->isSortIndicatorShown() && header->sortIndicatorSection() == section;
+            cut << shortOf(text, textWidth(header, text) + 2 * margin + (sorted ? mark : 0),
+                           header->sectionSize(section));
+        }
+        cut << shortOf(QStringLiteral("all columns"), header->length(), header->width());
+        cut.removeAll(QString());
+        return cut.join(QStringLiteral("; "));
     }
     if (auto* list = qobject_cast<QComboBox*>(control); list && !list->isEditable()) {
         QStyleOptionComboBox option;

@@ -120,6 +120,17 @@ private slots:
         QCOMPARE(saves(h), 2);
     }
 
+    // A copy is kept of a file as it is; once the file is gone, there is
+    // nothing to copy and the save goes ahead.
+    void aFileDeletedWhileItsCopyIsPendingIsSaved() {
+        Form1Harness h;
+        startShown(h, crlf({"junk", ":::house", "4.3", "D", "N"}));
+        h.fakes.files.files.clear();
+        h.ui->Command4->click(); // Save
+        QCOMPARE(toldStarts(h).constLast(), "Saved!");
+        QCOMPARE(h.results(), crlf(resultLines("house 4.3 D N")));
+    }
+
     void withoutACopyThereIsNoSave() {
         Form1Harness h;
         const QByteArray file = crlf({"junk", ":::house", "4.3", "D", "N"});
@@ -195,7 +206,7 @@ private slots:
     void theListTakesNoTypingButArrowsChoose() {
         Form1Harness h;
         startShown(h, crlf(ThreeWords));
-        QTest::keyClicks(h.ui->Combo1, "zz\b");
+        QTest::keyClicks(h.ui->Combo1, "tw\b");
         QCOMPARE(h.ui->Combo1->currentText(), "one");
         QTest::keyClick(h.ui->Combo1, Qt::Key_Down);
         QCOMPARE(h.ui->Combo1->currentText(), "two");

@@ -2,6 +2,7 @@
 #include "ui_form1.h"
 
 #include "platform/accessibility.h"
+#include "platform/programinfo.h"
 #include "about/form2.h"
 #include "merge/form3.h"
 #include "progress/progresswindow.h"
@@ -65,6 +66,7 @@ Form1::Form1(Services& services, QWidget* parent)
     // and Update Results as windows whichever is opened first.
     exposeWithWindowRole();
     ui->setupUi(this);
+    setWindowTitle(QStringLiteral("%1 %2").arg(QLatin1String(ProgramName), QLatin1String(ProgramVersion)));
     makeFixedDialogFrame(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 

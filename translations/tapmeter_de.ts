@@ -368,8 +368,8 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <translation>Über</translation>
     </message>
     <message>
-        <source>Tapmeter 4.1 is made by the Tapmeter developers. Use it to check who&apos;s the fastest typer.. you or your friends!!!</source>
-        <translation>Tapmeter 4.1 ist von den Tapmeter-Entwicklern. Finde heraus, wer am schnellsten tippt.. du oder deine Freunde!!!</translation>
+        <source>%1 %2 is made by the Tapmeter developers. Use it to check who&apos;s the fastest typer.. you or your friends!!!</source>
+        <translation>%1 %2 ist von den Tapmeter-Entwicklern. Finde heraus, wer am schnellsten tippt.. du oder deine Freunde!!!</translation>
     </message>
     <message>
         <source>Information:</source>

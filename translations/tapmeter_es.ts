@@ -368,8 +368,8 @@ Si se inicia sin opciones, abre su ventana.</translation>
         <translation>Acerca de</translation>
     </message>
     <message>
-        <source>Tapmeter 4.1 is made by the Tapmeter developers. Use it to check who&apos;s the fastest typer.. you or your friends!!!</source>
-        <translation>Tapmeter 4.1 es obra de los desarrolladores de Tapmeter. ¡¡¡Descubra quién escribe más rápido.. usted o sus amigos!!!</translation>
+        <source>%1 %2 is made by the Tapmeter developers. Use it to check who&apos;s the fastest typer.. you or your friends!!!</source>
+        <translation>%1 %2 es obra de los desarrolladores de Tapmeter. ¡¡¡Descubra quién escribe más rápido.. usted o sus amigos!!!</translation>
     </message>
     <message>
         <source>Information:</source>

@@ -368,8 +368,8 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         <translation>À propos</translation>
     </message>
     <message>
-        <source>Tapmeter 4.1 is made by the Tapmeter developers. Use it to check who&apos;s the fastest typer.. you or your friends!!!</source>
-        <translation>Tapmeter 4.1 est fait par les développeurs de Tapmeter. Qui tape le plus vite.. vous ou vos amis ?!!</translation>
+        <source>%1 %2 is made by the Tapmeter developers. Use it to check who&apos;s the fastest typer.. you or your friends!!!</source>
+        <translation>%1 %2 est fait par les développeurs de Tapmeter. Qui tape le plus vite.. vous ou vos amis ?!!</translation>
     </message>
     <message>
         <source>Information:</source>

@@ -376,8 +376,8 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <translation>O programie</translation>
     </message>
     <message>
-        <source>Tapmeter 4.1 is made by the Tapmeter developers. Use it to check who&apos;s the fastest typer.. you or your friends!!!</source>
-        <translation>Tapmeter 4.1 tworzą twórcy Tapmetera. Sprawdź, kto pisze najszybciej.. ty czy twoi znajomi!!!</translation>
+        <source>%1 %2 is made by the Tapmeter developers. Use it to check who&apos;s the fastest typer.. you or your friends!!!</source>
+        <translation>%1 %2 tworzą twórcy Tapmetera. Sprawdź, kto pisze najszybciej.. ty czy twoi znajomi!!!</translation>
     </message>
     <message>
         <source>Information:</source>

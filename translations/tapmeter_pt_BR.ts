@@ -368,8 +368,8 @@ Iniciado sem opções, abre sua janela.</translation>
         <translation>Sobre</translation>
     </message>
     <message>
-        <source>Tapmeter 4.1 is made by the Tapmeter developers. Use it to check who&apos;s the fastest typer.. you or your friends!!!</source>
-        <translation>O Tapmeter 4.1 é feito pelos desenvolvedores do Tapmeter. Descubra quem digita mais rápido.. você ou seus amigos!!!</translation>
+        <source>%1 %2 is made by the Tapmeter developers. Use it to check who&apos;s the fastest typer.. you or your friends!!!</source>
+        <translation>O %1 %2 é feito pelos desenvolvedores do Tapmeter. Descubra quem digita mais rápido.. você ou seus amigos!!!</translation>
     </message>
     <message>
         <source>Information:</source>

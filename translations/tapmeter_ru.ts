@@ -376,8 +376,8 @@ Started without options, it opens its window.</source>
         <translation>О программе</translation>
     </message>
     <message>
-        <source>Tapmeter 4.1 is made by the Tapmeter developers. Use it to check who&apos;s the fastest typer.. you or your friends!!!</source>
-        <translation>Tapmeter 4.1 создан разработчиками Tapmeter. Узнайте, кто печатает быстрее всех.. вы или ваши друзья!!!</translation>
+        <source>%1 %2 is made by the Tapmeter developers. Use it to check who&apos;s the fastest typer.. you or your friends!!!</source>
+        <translation>%1 %2 создан разработчиками Tapmeter. Узнайте, кто печатает быстрее всех.. вы или ваши друзья!!!</translation>
     </message>
     <message>
         <source>Information:</source>

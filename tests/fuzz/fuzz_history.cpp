@@ -2,23 +2,15 @@
 // account for each of them, and an attempt written again reads back the same.
 #include "progress/history.h"
 #include "progress/progressfigures.h"
+#include "tests/fuzz/check.h"
 
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-void check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
 
 bool sameAttempt(const Attempt& a, const Attempt& b) {
     return a.word == b.word && a.seconds == b.seconds && a.letters == b.letters && a.fixes == b.fixes &&

@@ -3,19 +3,11 @@
 // read unchanged.
 #include "platform/ansitext.h"
 #include "database/resultsformat.h"
+#include "tests/fuzz/check.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
-
-void check(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "broken: %s\n", what);
-        std::abort();
-    }
-}
 
 // The bytes as writing their lines gives them: every line ends in CR LF, the
 // last one too; a byte-order mark stays in front. Without any CR, LF ends the
