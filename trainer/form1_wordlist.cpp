@@ -67,16 +67,6 @@ struct SkippedLines {
     }
 };
 
-// A file of words has its lines end at LF when it holds no CR at all, as
-// Linux editors save it; at CR (with or without LF) otherwise, as results.dat.
-void forEachWordLine(const QByteArray& bytes, const std::function<void(const QString& line)>& eachLine) {
-    const AnsiText::Encoding encoding = AnsiText::detect(bytes);
-    if (bytes.contains('\r'))
-        AnsiText::forEachLine(bytes, encoding, eachLine);
-    else
-        AnsiText::forEachLine(QByteArray(bytes).replace('\n', '\r'), encoding, eachLine);
-}
-
 QString importMessage(int added, const SkippedLines& skipped) {
     QStringList parts{Form1::tr("Words added: %n.", nullptr, added)};
     const auto tell = [&parts](const SkippedGroup& group, const QString& text) {
@@ -256,7 +246,7 @@ void Form1::mnuAddWords_Click() {
     const int countBefore = listed.size();
     SkippedLines skipped;
     int lineNumber = 0;
-    forEachWordLine(*bytes, [&](const QString& line) {
+    AnsiText::forEachLine(*bytes, AnsiText::detect(*bytes), [&](const QString& line) {
         ++lineNumber;
         const WordProblem problem = checkNewWord(line, listed);
         if (problem == WordProblem::None && listed.size() >= RecordTable::Slots)
