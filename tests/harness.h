@@ -137,7 +137,8 @@ struct Form1Controls : Controls {
                 *Command4 = find("Command4"), *Command5 = find("Command5"), *Command6 = find("Command6");
     QCheckBox *Check1 = find("Check1"), *Check2 = find("Check2");
     FilledSquare* Shape1 = find("Shape1");
-    QAction *mnuAbout = find("mnuAbout"), *mnuUpdate = find("mnuUpdate"), *mnuProgress = find("mnuProgress");
+    QAction *mnuAbout = find("mnuAbout"), *mnuUpdate = find("mnuUpdate"), *mnuProgress = find("mnuProgress"),
+            *mnuAddWords = find("mnuAddWords");
     QTimer* Timer1 = find("Timer1");
 };
 

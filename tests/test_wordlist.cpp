@@ -328,6 +328,32 @@ private slots:
         typeKeys(QApplication::focusWidget(), "do");
         QCOMPARE(h.ui->Text1->text(), "do");
     }
+    // Add Words reads a file of words, one a line, into the list as far as it has room.
+    void wordsFromAFileAreAddedAndTheSkippedLinesTold() {
+        Form1Harness h;
+        startShown(h, crlf(resultLines(numbered(97, "w%1 - na na").join(u';') + ";cat - na na")));
+        h.fakes.files.put("words.txt", "ant\n\ncat\nbee\n\nfly\nowl\nyak\n");
+        h.fakes.dialogs.openFileAnswers << h.fakes.files.absolute("words.txt");
+        h.ui->mnuAddWords->trigger();
+        h.ui->Command4->click(); // Save
+
+        const QStringList expectedEnd{"cat", "ant", "bee", "fly"};
+        QCOMPARE(h.listed().mid(97), expectedEnd);
+        QCOMPARE(h.fakes.dialogs.messages().value(0),
+                 "Words added: 3.\r\nEmpty lines skipped (2): line 2, line 5.\r\n"
+                 "Lines skipped as already in the list (1): line 3 \"cat\".\r\n"
+                 "Lines skipped as the list was full (2): line 7 \"owl\", line 8 \"yak\".");
+        QVERIFY(h.results().endsWith(crlf(resultLines("cat - na na;ant - na na;bee - na na;fly - na na"))));
+    }
+
+    void aUtf8FileOfWordsIsReadAsWritten() {
+        Form1Harness h;
+        startShown(h, std::nullopt);
+        h.fakes.files.put("words.txt", QStringLiteral("\u017c\u00f3\u0142w\r\nkot\r\n").toUtf8());
+        h.fakes.dialogs.openFileAnswers << h.fakes.files.absolute("words.txt");
+        h.ui->mnuAddWords->trigger();
+        QCOMPARE(h.listed(), QStringList({QStringLiteral("\u017c\u00f3\u0142w"), "kot"}));
+    }
 };
 
 QTEST_MAIN(TestWordList)

@@ -99,6 +99,7 @@ void Form1::connectHandlers() {
     connect(ui->mnuAbout, &QAction::triggered, this, &Form1::mnuAbout_Click);
     connect(ui->mnuUpdate, &QAction::triggered, this, &Form1::mnuUpdate_Click);
     connect(ui->mnuProgress, &QAction::triggered, this, &Form1::mnuProgress_Click);
+    connect(ui->mnuAddWords, &QAction::triggered, this, &Form1::mnuAddWords_Click);
     connect(ui->Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     connect(ui->Text5, &QLineEdit::textChanged, this, &Form1::Text5_Change);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);

@@ -65,6 +65,8 @@ public slots:
     void Combo1_Click();
     int Combo1_KeyPress(int keyAscii);
     void Command3_Click();
+    // Adds the words of a text file, one a line, as far as the list has room.
+    void mnuAddWords_Click();
     void Command5_Click();
     void Command4_Click();
     void RemoveTableSlot(int k);
@@ -107,6 +109,8 @@ private:
     void showWordLength();
     void showWordToType();
     void selectWord(int index);
+    // Puts a word that passed the word rules at the end of the list.
+    void appendWord(const QString& word);
     void connectHandlers();
     void keepAttempt(const Attempt& attempt);
     void noteMistake(const QString& typed, bool correct);

@@ -11,6 +11,7 @@
 #include "trainer/lettercase.h"
 
 #include <QAccessible>
+#include <QDir>
 
 namespace {
 
@@ -33,6 +34,62 @@ QString unusedLinesMessage(int recordsDropped) {
                              : Form1::tr("results.dat holds lines Tapmeter cannot use; they will not be saved again.");
     return what + QStringLiteral("\r\n") +
            Form1::tr("A copy of the file as it is now will be kept as %1.").arg(ResultsCopyName);
+}
+
+// The lines of a file of words were skipped for one reason: how many, and the
+// first few of them to show.
+struct SkippedGroup {
+    static constexpr int Shown = 5;
+    static constexpr int ShownLetters = 30;
+    int count = 0;
+    QStringList shown;
+
+    void add(int lineNumber, const QString& line) {
+        if (++count > Shown)
+            return;
+        const QString text = line.size() > ShownLetters ? line.left(ShownLetters) + QChar(0x2026) : line;
+        shown << (line.isEmpty() ? Form1::tr("line %1").arg(lineNumber)
+                                 : Form1::tr("line %1 \"%2\"").arg(QString::number(lineNumber), text));
+    }
+    // "line 2, line 7 "cat", and 3 more"
+    QString listed() const {
+        QString list = shown.join(QStringLiteral(", "));
+        if (count > shown.size())
+            list += QStringLiteral(", ") + Form1::tr("and %n more", nullptr, count - int(shown.size()));
+        return list;
+    }
+};
+
+struct SkippedLines {
+    SkippedGroup empty, duplicate, lineBreak, listFull;
+    SkippedGroup& of(WordProblem problem) {
+        return problem == WordProblem::Empty ? empty : problem == WordProblem::Duplicate ? duplicate : lineBreak;
+    }
+};
+
+// A file of words has its lines end at LF when it holds no CR at all, as
+// Linux editors save it; at CR (with or without LF) otherwise, as results.dat.
+void forEachWordLine(const QByteArray& bytes, const std::function<void(const QString& line)>& eachLine) {
+    const AnsiText::Encoding encoding = AnsiText::detect(bytes);
+    if (bytes.contains('\r'))
+        AnsiText::forEachLine(bytes, encoding, eachLine);
+    else
+        AnsiText::forEachLine(QByteArray(bytes).replace('\n', '\r'), encoding, eachLine);
+}
+
+QString importMessage(int added, const SkippedLines& skipped) {
+    QStringList parts{Form1::tr("Words added: %n.", nullptr, added)};
+    const auto tell = [&parts](const SkippedGroup& group, const QString& text) {
+        if (group.count > 0)
+            parts << text.arg(group.listed());
+    };
+    tell(skipped.empty, Form1::tr("Empty lines skipped (%n): %1.", nullptr, skipped.empty.count));
+    tell(skipped.duplicate,
+         Form1::tr("Lines skipped as already in the list (%n): %1.", nullptr, skipped.duplicate.count));
+    tell(skipped.lineBreak,
+         Form1::tr("Lines skipped as holding a line break (%n): %1.", nullptr, skipped.lineBreak.count));
+    tell(skipped.listFull, Form1::tr("Lines skipped as the list was full (%n): %1.", nullptr, skipped.listFull.count));
+    return parts.join(QStringLiteral("\r\n"));
 }
 
 } // namespace
@@ -170,15 +227,54 @@ void Form1::Command3_Click() {
             m_services.dialogs.message(this, wordProblemMessage(problem));
     }
 
-    addNewWord(m_wordTable, wordCount(), word);
-    {
-        const QSignalBlocker blocker(ui->Combo1);
-        ui->Combo1->addItem(word);
-    }
+    appendWord(word);
     selectWord(wordCount() - 1);
     showWordCount();
     showWordLength();
     showWordListInProgress();
+}
+
+void Form1::appendWord(const QString& word) {
+    addNewWord(m_wordTable, wordCount(), word);
+    const QSignalBlocker blocker(ui->Combo1);
+    ui->Combo1->addItem(word);
+}
+
+void Form1::mnuAddWords_Click() {
+    const QString path = m_services.dialogs.openFile(this, tr("Text files (*.txt);;All files (*)"), QString());
+    if (path.isEmpty())
+        return;
+    const std::optional<QByteArray> bytes = m_services.files.readBytes(path);
+    if (!bytes) {
+        m_services.dialogs.message(this, tr("%1 cannot be read: it may not be yours to read, not be a file, or the "
+                                            "disk failed. No word was added.")
+                                             .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+
+    QStringList listed = listedWords();
+    const int countBefore = listed.size();
+    SkippedLines skipped;
+    int lineNumber = 0;
+    forEachWordLine(*bytes, [&](const QString& line) {
+        ++lineNumber;
+        const WordProblem problem = checkNewWord(line, listed);
+        if (problem == WordProblem::None && listed.size() >= RecordTable::Slots)
+            skipped.listFull.add(lineNumber, line);
+        else if (problem == WordProblem::None)
+            listed << line;
+        else
+            skipped.of(problem).add(lineNumber, line);
+    });
+
+    for (qsizetype i = countBefore; i < listed.size(); ++i)
+        appendWord(listed.at(i));
+    if (listed.size() > countBefore)
+        selectWord(wordCount() - 1);
+    showWordCount();
+    showWordLength();
+    showWordListInProgress();
+    m_services.dialogs.message(this, importMessage(int(listed.size() - countBefore), skipped));
 }
 
 void Form1::Command5_Click() {

@@ -298,6 +298,68 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <source>Words in database: 0</source>
         <translation>Wörter in Datenbank: 0</translation>
     </message>
+    <message>
+        <source>Add &amp;Words...</source>
+        <translation>&amp;Wörter aus Datei...</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>line %1 &quot;%2&quot;</source>
+        <translation>Zeile %1 „%2“</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Words added: %n.</source>
+        <translation>
+            <numerusform>Hinzugefügte Wörter: %n.</numerusform>
+            <numerusform>Hinzugefügte Wörter: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty lines skipped (%n): %1.</source>
+        <translation>
+            <numerusform>Übersprungene leere Zeilen (%n): %1.</numerusform>
+            <numerusform>Übersprungene leere Zeilen (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as already in the list (%n): %1.</source>
+        <translation>
+            <numerusform>Übersprungen, weil schon in der Liste (%n): %1.</numerusform>
+            <numerusform>Übersprungen, weil schon in der Liste (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as holding a line break (%n): %1.</source>
+        <translation>
+            <numerusform>Übersprungen, weil mit Zeilenumbruch (%n): %1.</numerusform>
+            <numerusform>Übersprungen, weil mit Zeilenumbruch (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as the list was full (%n): %1.</source>
+        <translation>
+            <numerusform>Übersprungen, weil die Liste voll war (%n): %1.</numerusform>
+            <numerusform>Übersprungen, weil die Liste voll war (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it may not be yours to read, not be a file, or the disk failed. No word was added.</source>
+        <translation>%1 kann nicht gelesen werden: Sie haben vielleicht keine Leserechte, es ist keine Datei, oder der Datenträger ist defekt. Es wurde kein Wort hinzugefügt.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

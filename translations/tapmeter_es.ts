@@ -298,6 +298,68 @@ Si se inicia sin opciones, abre su ventana.</translation>
         <source>Words in database: 0</source>
         <translation>Palabras en la lista: 0</translation>
     </message>
+    <message>
+        <source>Add &amp;Words...</source>
+        <translation>Añadir &amp;palabras...</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
+    <message>
+        <source>line %1 &quot;%2&quot;</source>
+        <translation>línea %1 «%2»</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Words added: %n.</source>
+        <translation>
+            <numerusform>Palabras añadidas: %n.</numerusform>
+            <numerusform>Palabras añadidas: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty lines skipped (%n): %1.</source>
+        <translation>
+            <numerusform>Líneas vacías omitidas (%n): %1.</numerusform>
+            <numerusform>Líneas vacías omitidas (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as already in the list (%n): %1.</source>
+        <translation>
+            <numerusform>Líneas omitidas por estar ya en la lista (%n): %1.</numerusform>
+            <numerusform>Líneas omitidas por estar ya en la lista (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as holding a line break (%n): %1.</source>
+        <translation>
+            <numerusform>Líneas omitidas por contener un salto de línea (%n): %1.</numerusform>
+            <numerusform>Líneas omitidas por contener un salto de línea (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as the list was full (%n): %1.</source>
+        <translation>
+            <numerusform>Líneas omitidas porque la lista estaba llena (%n): %1.</numerusform>
+            <numerusform>Líneas omitidas porque la lista estaba llena (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Archivos de texto (*.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it may not be yours to read, not be a file, or the disk failed. No word was added.</source>
+        <translation>No se puede leer %1: puede que no tenga permiso para leerlo, que no sea un archivo o que el disco haya fallado. No se ha añadido ninguna palabra.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -298,6 +298,68 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         <source>Words in database: 0</source>
         <translation>Mots dans la base : 0</translation>
     </message>
+    <message>
+        <source>Add &amp;Words...</source>
+        <translation>Ajouter des &amp;mots...</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>line %1 &quot;%2&quot;</source>
+        <translation>ligne %1 « %2 »</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Words added: %n.</source>
+        <translation>
+            <numerusform>Mots ajoutés : %n.</numerusform>
+            <numerusform>Mots ajoutés : %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty lines skipped (%n): %1.</source>
+        <translation>
+            <numerusform>Lignes vides ignorées (%n) : %1.</numerusform>
+            <numerusform>Lignes vides ignorées (%n) : %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as already in the list (%n): %1.</source>
+        <translation>
+            <numerusform>Lignes ignorées car déjà dans la liste (%n) : %1.</numerusform>
+            <numerusform>Lignes ignorées car déjà dans la liste (%n) : %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as holding a line break (%n): %1.</source>
+        <translation>
+            <numerusform>Lignes ignorées car contenant un saut de ligne (%n) : %1.</numerusform>
+            <numerusform>Lignes ignorées car contenant un saut de ligne (%n) : %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as the list was full (%n): %1.</source>
+        <translation>
+            <numerusform>Lignes ignorées car la liste était pleine (%n) : %1.</numerusform>
+            <numerusform>Lignes ignorées car la liste était pleine (%n) : %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it may not be yours to read, not be a file, or the disk failed. No word was added.</source>
+        <translation>Impossible de lire %1 : vous n&apos;avez peut-être pas le droit de le lire, ce n&apos;est peut-être pas un fichier, ou le disque a eu une défaillance. Aucun mot n&apos;a été ajouté.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

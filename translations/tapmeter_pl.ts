@@ -300,6 +300,74 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <source>Words in database: 0</source>
         <translation>Słowa w bazie: 0</translation>
     </message>
+    <message>
+        <source>Add &amp;Words...</source>
+        <translation>Dodaj &amp;słowa...</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>wiersz %1</translation>
+    </message>
+    <message>
+        <source>line %1 &quot;%2&quot;</source>
+        <translation>wiersz %1 „%2”</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>i jeszcze %n</numerusform>
+            <numerusform>i jeszcze %n</numerusform>
+            <numerusform>i jeszcze %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Words added: %n.</source>
+        <translation>
+            <numerusform>Dodane słowa: %n.</numerusform>
+            <numerusform>Dodane słowa: %n.</numerusform>
+            <numerusform>Dodane słowa: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty lines skipped (%n): %1.</source>
+        <translation>
+            <numerusform>Pominięte puste wiersze (%n): %1.</numerusform>
+            <numerusform>Pominięte puste wiersze (%n): %1.</numerusform>
+            <numerusform>Pominięte puste wiersze (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as already in the list (%n): %1.</source>
+        <translation>
+            <numerusform>Wiersze pominięte, bo są już na liście (%n): %1.</numerusform>
+            <numerusform>Wiersze pominięte, bo są już na liście (%n): %1.</numerusform>
+            <numerusform>Wiersze pominięte, bo są już na liście (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as holding a line break (%n): %1.</source>
+        <translation>
+            <numerusform>Wiersze pominięte, bo zawierają podział wiersza (%n): %1.</numerusform>
+            <numerusform>Wiersze pominięte, bo zawierają podział wiersza (%n): %1.</numerusform>
+            <numerusform>Wiersze pominięte, bo zawierają podział wiersza (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as the list was full (%n): %1.</source>
+        <translation>
+            <numerusform>Wiersze pominięte, bo lista była pełna (%n): %1.</numerusform>
+            <numerusform>Wiersze pominięte, bo lista była pełna (%n): %1.</numerusform>
+            <numerusform>Wiersze pominięte, bo lista była pełna (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Pliki tekstowe (*.txt);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it may not be yours to read, not be a file, or the disk failed. No word was added.</source>
+        <translation>Nie można odczytać %1: być może nie masz prawa go czytać, nie jest to plik albo dysk uległ awarii. Nie dodano żadnego słowa.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

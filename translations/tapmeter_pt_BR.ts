@@ -298,6 +298,68 @@ Iniciado sem opções, abre sua janela.</translation>
         <source>Words in database: 0</source>
         <translation>Palavras na lista: 0</translation>
     </message>
+    <message>
+        <source>Add &amp;Words...</source>
+        <translation>Adicionar &amp;palavras...</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>linha %1</translation>
+    </message>
+    <message>
+        <source>line %1 &quot;%2&quot;</source>
+        <translation>linha %1 “%2”</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Words added: %n.</source>
+        <translation>
+            <numerusform>Palavras adicionadas: %n.</numerusform>
+            <numerusform>Palavras adicionadas: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty lines skipped (%n): %1.</source>
+        <translation>
+            <numerusform>Linhas vazias ignoradas (%n): %1.</numerusform>
+            <numerusform>Linhas vazias ignoradas (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as already in the list (%n): %1.</source>
+        <translation>
+            <numerusform>Linhas ignoradas por já estarem na lista (%n): %1.</numerusform>
+            <numerusform>Linhas ignoradas por já estarem na lista (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as holding a line break (%n): %1.</source>
+        <translation>
+            <numerusform>Linhas ignoradas por conterem uma quebra de linha (%n): %1.</numerusform>
+            <numerusform>Linhas ignoradas por conterem uma quebra de linha (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as the list was full (%n): %1.</source>
+        <translation>
+            <numerusform>Linhas ignoradas porque a lista estava cheia (%n): %1.</numerusform>
+            <numerusform>Linhas ignoradas porque a lista estava cheia (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Arquivos de texto (*.txt);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it may not be yours to read, not be a file, or the disk failed. No word was added.</source>
+        <translation>Não é possível ler %1: talvez você não tenha permissão para lê-lo, pode não ser um arquivo ou o disco pode ter falhado. Nenhuma palavra foi adicionada.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>

@@ -300,6 +300,74 @@ Started without options, it opens its window.</source>
         <source>Words in database: 0</source>
         <translation>Слов в базе: 0</translation>
     </message>
+    <message>
+        <source>Add &amp;Words...</source>
+        <translation>&amp;Добавить слова...</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>строка %1</translation>
+    </message>
+    <message>
+        <source>line %1 &quot;%2&quot;</source>
+        <translation>строка %1 «%2»</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+            <numerusform>и ещё %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Words added: %n.</source>
+        <translation>
+            <numerusform>Добавлено слов: %n.</numerusform>
+            <numerusform>Добавлено слов: %n.</numerusform>
+            <numerusform>Добавлено слов: %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Empty lines skipped (%n): %1.</source>
+        <translation>
+            <numerusform>Пропущены пустые строки (%n): %1.</numerusform>
+            <numerusform>Пропущены пустые строки (%n): %1.</numerusform>
+            <numerusform>Пропущены пустые строки (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as already in the list (%n): %1.</source>
+        <translation>
+            <numerusform>Пропущены строки, которые уже есть в списке (%n): %1.</numerusform>
+            <numerusform>Пропущены строки, которые уже есть в списке (%n): %1.</numerusform>
+            <numerusform>Пропущены строки, которые уже есть в списке (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as holding a line break (%n): %1.</source>
+        <translation>
+            <numerusform>Пропущены строки с переносом строки (%n): %1.</numerusform>
+            <numerusform>Пропущены строки с переносом строки (%n): %1.</numerusform>
+            <numerusform>Пропущены строки с переносом строки (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Lines skipped as the list was full (%n): %1.</source>
+        <translation>
+            <numerusform>Пропущены строки, так как список был полон (%n): %1.</numerusform>
+            <numerusform>Пропущены строки, так как список был полон (%n): %1.</numerusform>
+            <numerusform>Пропущены строки, так как список был полон (%n): %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <translation>Текстовые файлы (*.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it may not be yours to read, not be a file, or the disk failed. No word was added.</source>
+        <translation>Не удаётся прочитать %1: возможно, у вас нет прав на чтение, это не файл или произошёл сбой диска. Ни одно слово не добавлено.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
