@@ -136,7 +136,7 @@ bool Form1::SaveAll() {
 }
 
 bool Form1::saveResults(QString* error) {
-    const auto failed = [this](const QString& reason) { return tr("Could not save results.dat: %1").arg(reason); };
+    const auto failed = [](const QString& reason) { return tr("Could not save results.dat: %1").arg(reason); };
     if (m_resultsUnreadable) {
         *error = failed(tr("it could not be read, and saving would replace what it holds. Make it readable and "
                            "press \"Load\" first."));
