@@ -40,9 +40,9 @@ inline QList<ModelWord> firstDayWords() {
 // The typist types the word once: an attempt as the main window keeps it.
 class ModelTypist {
 public:
-    explicit ModelTypist(QList<ModelWord> words, unsigned seed = 21)
+    explicit ModelTypist(QList<ModelWord> words, unsigned randomStart = 21)
         : m_words(std::move(words))
-        , m_random(seed) {}
+        , m_random(randomStart) {}
 
     const QList<ModelWord>& words() const { return m_words; }
     QStringList listed() const {
