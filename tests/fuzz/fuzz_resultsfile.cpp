@@ -31,7 +31,8 @@ QByteArray asWritten(const QByteArray& bytes, AnsiText::Encoding encoding) {
 bool holdsOnlyItsEncoding(const QByteArray& bytes, AnsiText::Encoding encoding) {
     if (encoding != AnsiText::Encoding::Utf8WithBom)
         return true;
-    QStringDecoder decoder(QStringConverter::Utf8);
+    // Stateless, so that a sequence cut off at the end counts as an error.
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     [[maybe_unused]] const QString decoded = decoder(bytes);
     return !decoder.hasError();
 }
