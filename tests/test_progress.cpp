@@ -9,6 +9,7 @@
 #include <QCategoryAxis>
 #include <QChartView>
 #include <QClipboard>
+#include <QDateTimeAxis>
 #include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QListWidget>
@@ -314,8 +315,9 @@ private slots:
         for (Attempt& a : history)
             a.letters = a.word.size() + 2 * a.mistakes.size();
         const ProgressControls p = openProgress(h, resultLines("house - na na"), history);
-        QCOMPARE(p.find<QLabel>("lblOverall")->text(), "Today: 40 words a minute (200 letters), 92 % right\n"
-                                                       "Last 7 days: 43 words a minute (214 letters), 93 % right");
+        QCOMPARE(p.find<QLabel>("lblOverall")->text(),
+                 "Today: 40 words a minute (200 letters a minute), 92 % right\n"
+                 "Last 7 days: 43 words a minute (214 letters a minute), 93 % right");
         // The chooser's last entry shows all words, a point for each day.
         p.cboWord->setFocus();
         QTest::keyClick(p.cboWord, Qt::Key_End);
@@ -727,6 +729,20 @@ private slots:
         h.press(Qt::Key_Backspace);
         h.type("ttle");
         QVERIFY(h.fakes.appendFiles.files.values().join().endsWith(",3:t>x\r\n"));
+    }
+
+    // A first day starts from Progress: "All words" is all there is to
+    // choose, and "Practise" takes the word that needs practice most.
+    void practiseOnAllWordsTakesTheNeediestWordOnAFirstDay() {
+        Form1Harness h;
+        h.fakes.clock.dateTime = Noon;
+        const ProgressControls p = openProgress(h, resultLines("cat - na na;dog - na na"));
+        QCOMPARE(entries(p.cboWord), QStringList{"All words"});
+        const auto* dates = qobject_cast<QDateTimeAxis*>(p.chtAttempts->chart()->axes(Qt::Horizontal).value(0));
+        QCOMPARE(dates->min().date(), Noon.date());
+        chooseEntry(h.ui->Combo1, 1);
+        p.find<QPushButton>("cmdPractise")->click();
+        QCOMPARE(h.ui->Combo1->currentText(), "cat");
     }
 
     void practiseTakesTheFirstWordOfTheChooser() {
