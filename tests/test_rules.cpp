@@ -1,12 +1,12 @@
 // The plain rules under the windows, each with a table of its own: the number
 // a text begins with and number texts, the word count, letter case, the
 // order of two record times and the merge of one results table into another.
-#include "tests/harness.h"
 #include "database/recordtime.h"
 #include "database/resultsformat.h"
 #include "merge/comparison.h"
 #include "merge/sourcemerge.h"
 #include "progress/progressfigures.h"
+#include "tests/harness.h"
 #include "trainer/lettercase.h"
 #include "trainer/numbertext.h"
 
