@@ -614,6 +614,37 @@ private slots:
         QCOMPARE(highlighted(), "");
     }
 
+    // A word's attempts, a minute apart in the order given, each "N" seconds
+    // or "N*count" for several alike.
+    void progressOfAWord_data() {
+        QTest::addColumn<QString>("attempts");
+        QTest::addColumn<QString>("figures"); // best, average of the last 10, change
+        QTest::newRow("one") << "3"
+                             << "3 3 none";
+        QTest::newRow("ten: nothing to compare with") << "6 4*9"
+                                                      << "4 4.2 none";
+        QTest::newRow("nineteen: not against fewer than 10") << "6*9 4*10"
+                                                             << "4 4 none";
+        QTest::newRow("twenty: against the 10 before") << "6*10 4*10"
+                                                       << "4 4 -2";
+        QTest::newRow("against the 10 before, not all") << "9*5 5*10 4*10"
+                                                        << "4 4 -1";
+    }
+
+    void progressOfAWord() {
+        QFETCH(QString, attempts);
+        QList<Attempt> history;
+        for (const QString& group : attempts.split(u' '))
+            for (int i = 0; i < qMax(1, group.section(u'*', 1).toInt()); ++i)
+                history << attempt("w", group.section(u'*', 0, 0), Noon.addSecs(60 * history.size()));
+        std::reverse(history.begin(), history.end()); // read out of order
+        const WordProgress word = figuresOf(history).words().value(0);
+        QTEST(QStringList({timeText(word.best), QString::number(word.recentAverage),
+                           word.change ? QString::number(*word.change) : "none"})
+                  .join(u' '),
+              "figures");
+    }
+
     // "Change" compares the last 10 attempts with the 10 before them: nothing
     // at 19 attempts, a change once the 20th is typed.
     void changeWaitsForTwentyAttempts() {
