@@ -1,8 +1,8 @@
 #pragma once
 
-#include "progress/progressfigures.h"
 #include "platform/preferences.h"
 #include "platform/services.h"
+#include "progress/progressfigures.h"
 
 #include <QHash>
 #include <QWidget>
@@ -83,6 +83,7 @@ private:
     void setUpPractice();
     QList<int> needRanks() const;
     void chooseNextWord();
+    QString neediestListedWord() const;
     std::optional<double> recordOf(const QString& word) const;
     void showLettersMissed();
     void showPositionsMissed(const WordProgress* word);
