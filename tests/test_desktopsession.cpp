@@ -1,9 +1,9 @@
 // What a Linux desktop does to a running program: a second copy in the same folder, the session's end
 // by a signal and folders that limit a save.
+#include "app/workingfolder.h"
 #include "platform/folderlock.h"
 #include "platform/qtdialogs.h"
 #include "platform/sessionend.h"
-#include "app/workingfolder.h"
 #include "tests/harness.h"
 
 #include <QApplication>

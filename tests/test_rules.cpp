@@ -2,12 +2,12 @@
 // a text begins with and number texts, the word count, letter case and the
 // merge of one results table into another (Update Results shows the order of
 // two record times).
-#include "tests/resultlines.h"
 #include "database/recordtime.h"
 #include "database/resultsformat.h"
 #include "merge/comparison.h"
 #include "merge/sourcemerge.h"
 #include "progress/history.h"
+#include "tests/resultlines.h"
 #include "trainer/lettercase.h"
 #include "trainer/numbertext.h"
 
