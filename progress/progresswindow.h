@@ -83,6 +83,7 @@ private:
     void setUpPractice();
     QList<int> needRanks() const;
     void chooseNextWord();
+    QString neediestListedWord() const;
     std::optional<double> recordOf(const QString& word) const;
     void showLettersMissed();
     void showPositionsMissed(const WordProgress* word);
