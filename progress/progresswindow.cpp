@@ -1,8 +1,8 @@
 #include "progress/progresswindow.h"
-#include "ui_progresswindow.h"
 
 #include "platform/accessibility.h"
 #include "platform/windowstyle.h"
+#include "ui_progresswindow.h"
 
 #include <QAction>
 #include <QCategoryAxis>

@@ -1,8 +1,8 @@
 // The windows on the desktop: the About window's texts, what the controls
 // announce, the keyboard alone working everything, and files whose names or
 // kinds a typist never thinks about.
-#include "platform/datetext.h"
 #include "about/form2.h"
+#include "platform/datetext.h"
 #include "platform/programinfo.h"
 #include "tests/harness.h"
 

@@ -51,9 +51,12 @@ class TestMerge : public QObject {
 
 private slots:
     void marksCompareTimesAsNumbersAndNoRecordIsSlowest() {
-        Opened h("a 9.5 d n; b 12s d n; c - d n; d - d n; e 0 d n", "a 10.2 d n; b 9 d n; c - d n; d 7.1 d n; e - d n");
-        QCOMPARE(marksOf(h.w->ImageCombo1), QStringList({"faster", "slower", "similar", "slower", "faster"}));
-        QCOMPARE(marksOf(h.w->ImageCombo2), QStringList({"slower", "faster", "similar", "faster", "slower"}));
+        Opened h("a 9.5 d n; b 12s d n; c - d n; d - d n; e 0 d n; f 4.3 d n",
+                 "a 10.2 d n; b 9 d n; c - d n; d 7.1 d n; e - d n; f 4.30 d n");
+        QCOMPARE(marksOf(h.w->ImageCombo1),
+                 QStringList({"faster", "slower", "similar", "slower", "faster", "similar"}));
+        QCOMPARE(marksOf(h.w->ImageCombo2),
+                 QStringList({"slower", "faster", "similar", "faster", "slower", "similar"}));
         QCOMPARE(panels(h), "9.5 d n | 10.2 d n");
         QVERIFY(h.w->Command5->isEnabled());
     }

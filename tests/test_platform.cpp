@@ -1,6 +1,6 @@
 #include "platform/datetext.h"
-#include "platform/qtclock.h"
 #include "platform/preferences.h"
+#include "platform/qtclock.h"
 #include "platform/qtsettingsstore.h"
 #include "platform/windowstyle.h"
 

@@ -1,9 +1,9 @@
-#include "tests/harness.h"
-#include "tests/modeltypist.h"
-#include "progress/history.h"
-#include "progress/progressfigures.h"
 #include "platform/qtappendfiles.h"
 #include "platform/windowstyle.h"
+#include "progress/history.h"
+#include "progress/progressfigures.h"
+#include "tests/harness.h"
+#include "tests/modeltypist.h"
 
 #include <QAbstractAxis>
 #include <QCategoryAxis>

@@ -1,9 +1,9 @@
 // The program on real files under stress: results.dat written on a failing disk by the Save button, on closing and
 // by the merge, results files no typist would write, history.csv that is no regular file, and a settings file that
 // cannot be written.
-#include "tests/harness.h"
 #include "platform/qtappendfiles.h"
 #include "platform/qtsettingsstore.h"
+#include "tests/harness.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>

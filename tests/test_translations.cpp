@@ -5,18 +5,18 @@
 #include "tests/harness.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTranslator>
 #include <QTest>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 namespace {

@@ -243,6 +243,15 @@ private slots:
         QCOMPARE(h.counters(), "since last 1.6, total 1.6, per letter 0, typing 0, letters 1, words 1, fixes 0");
         QVERIFY(h.clockRuns());
     }
+    // The clock's own limit counts only under "Time passed".
+    void aWordLimitIsNoTimeLimit() {
+        Run h("cat");
+        h.automatic("Stop", "Words written", "2");
+        h.type("c");
+        h.ticks(20);
+        QCOMPARE(h.totalTime(), "2");
+        QCOMPARE(h.fakes.dialogs.boxes.size(), 0);
+    }
     // The total time counts from 0.1 in tenths: "1.50" and "0" never show.
     void timeLimitIsMetOnlyAsWritten_data() {
         QTest::addColumn<QString>("limit");

@@ -2,12 +2,12 @@
 // between computers: each computer's own records file, the conflict copies
 // an engine leaves, and a results.dat changed on disk since it was read.
 #include "trainer/form1.h"
-#include "ui_form1.h"
 
-#include "merge/sourcemerge.h"
 #include "database/resultsformat.h"
+#include "merge/sourcemerge.h"
 #include "platform/syncedfiles.h"
 #include "progress/history.h"
+#include "ui_form1.h"
 
 #include <QHash>
 
