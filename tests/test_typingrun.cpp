@@ -85,6 +85,8 @@ private slots:
         h.paste(pasted);
         QTEST(h.indicator(), "colour");
         QTEST(h.indicatorSays(), "says");
+        // Right or wrong, the first change starts the clock.
+        QVERIFY(h.clockRuns());
     }
 
     // The counters: each change counts a letter and adds the time since the
