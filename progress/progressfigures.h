@@ -68,6 +68,9 @@ struct WordProgress {
     QString word;
     qsizetype letters = 0;
     QList<KeptAttempt> attempts; // oldest first
+    // The milliseconds of the attempts summed up to each one, so that the
+    // average of any run of them is one subtraction away.
+    QList<qint64> summedMilliseconds;
     KeptAttempt best;            // the fastest, the earliest of equals
     // The average of the last 10 attempts (of all, when there are fewer).
     double recentAverage = 0.0;
@@ -80,6 +83,9 @@ struct WordProgress {
     double need = 0.0;
     // The positions that went wrong, most often first, ten at most.
     QList<MistakeCount> mistakesByPosition;
+
+    // The average time of the attempts from first up to, not including, last.
+    double averageSeconds(qsizetype first, qsizetype last) const;
 
     // The figures' own bookkeeping.
     qint64 lastAdded = -1; // the place of its latest attempt among all added
@@ -130,6 +136,9 @@ public:
     // The words with a history, the one to practise next first: how much
     // each needs practice, and how many attempts at other words it waited.
     QList<qsizetype> practiceOrder() const;
+    // The word's place in that order, from 1. One finished word moves every
+    // word's place: they are worked out when first asked for after it.
+    int practiceRank(qsizetype word) const;
     // Of the listed words, the one to practise next: a word never typed
     // first, then by practiceOrder(); never a fourth time in a row while
     // another is listed. Empty when nothing is listed.
@@ -154,6 +163,7 @@ private:
     QHash<quint64, MistakeCount> m_letterCounts;
     QList<MistakeCount> m_lettersMissed;
     QMap<QDate, Performance> m_days;
+    mutable QList<int> m_ranks; // each word's practice rank, once worked out
     // The local day last looked up, as a span of moments.
     QDate m_day;
     qint64 m_dayStart = 0;

@@ -65,12 +65,8 @@ void setWord(QStandardItem* item, const QString& word) {
 }
 
 // The average time of the run of attempts from first on.
-double averageOfRun(const QList<KeptAttempt>& attempts, qsizetype first, qsizetype run) {
-    const qsizetype last = std::min(attempts.size(), first + run);
-    double sum = 0.0;
-    for (qsizetype i = first; i < last; ++i)
-        sum += attempts[i].measuredSeconds();
-    return sum / double(last - first);
+double averageOfRun(const WordProgress& word, qsizetype first, qsizetype run) {
+    return word.averageSeconds(first, std::min(word.attempts.size(), first + run));
 }
 
 // The locale's short time without its seconds.
@@ -95,25 +91,25 @@ QString changeText(const std::optional<double>& change) {
         .arg(secondsText(std::abs(*change)));
 }
 
-// A word's place in the practice order, read from the window's list of
-// places whenever it is shown or sorted: one finished word moves every
-// word's place, and the cells need not be made anew for it.
+// A word's place in the practice order, looked up whenever it is shown or
+// sorted: one finished word moves every word's place, and the cells need
+// not be made anew for it, nor the places worked out before they are shown.
 class RankCell : public QStandardItem {
 public:
-    RankCell(const QList<int>& ranks, qsizetype word)
-        : m_ranks(ranks)
+    RankCell(const ProgressFigures& figures, qsizetype word)
+        : m_figures(figures)
         , m_word(word) {}
     QVariant data(int role) const override {
         if (role == Qt::UserRole)
-            return m_ranks.value(m_word);
+            return m_figures.practiceRank(m_word);
         if (role == Qt::DisplayRole)
-            return QString::number(m_ranks.value(m_word));
+            return QString::number(m_figures.practiceRank(m_word));
         return QStandardItem::data(role);
     }
-    QStandardItem* clone() const override { return new RankCell(m_ranks, m_word); }
+    QStandardItem* clone() const override { return new RankCell(m_figures, m_word); }
 
 private:
-    const QList<int>& m_ranks;
+    const ProgressFigures& m_figures;
     qsizetype m_word;
 };
 
@@ -174,7 +170,7 @@ ProgressWindow::ProgressWindow(Services& services, QWidget* parent)
     // the window itself highlights for the chooser's word is no choice.
     connect(ui->tblWords->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (!current.isValid())
+                if (!current.isValid() || m_placingRow)
                     return;
                 const QString word = m_table->item(current.row(), WordColumn)->data(WordRole).toString();
                 if (word == ui->cboWord->currentData(WordRole).toString())
@@ -289,12 +285,12 @@ void ProgressWindow::showTotals() {
 void ProgressWindow::fillTable() {
     m_table->setRowCount(0);
     m_wordCells.clear();
-    m_ranks = needRanks();
     for (const WordProgress& word : m_figures.words()) {
         m_table->appendRow(QList<QStandardItem*>(NeedColumn + 1));
         fillRow(m_table->rowCount() - 1, word);
     }
-    sortTable();
+    const QHeaderView* header = ui->tblWords->horizontalHeader();
+    m_table->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
 }
 
 void ProgressWindow::fillRow(int row, const WordProgress& word) {
@@ -311,19 +307,68 @@ void ProgressWindow::fillRow(int row, const WordProgress& word) {
         m_table->setItem(row, column, cells[column]);
     m_wordCells.insert(word.word, cells[WordColumn]);
     if (!m_table->item(row, NeedColumn))
-        m_table->setItem(row, NeedColumn, new RankCell(m_ranks, m_figures.indexOf(word.word)));
+        m_table->setItem(row, NeedColumn, new RankCell(m_figures, m_figures.indexOf(word.word)));
 }
 
-// One word's attempts change every word's place in the order of need.
+// One word's attempts change every word's place in the order of need: the
+// rows shown ask for theirs anew.
 void ProgressWindow::showRanks() {
-    m_ranks = needRanks();
     if (m_table->rowCount() > 0)
         emit m_table->dataChanged(m_table->index(0, NeedColumn), m_table->index(m_table->rowCount() - 1, NeedColumn));
 }
 
-void ProgressWindow::sortTable() {
+// Moves the row of a word just finished to its place in the table's order,
+// found by halving, where sorting them all would put it: after the rows it
+// equals that were above it, before those that were below. Sorted by need,
+// where every row may move, the table is sorted whole.
+void ProgressWindow::placeRow(int row) {
     const QHeaderView* header = ui->tblWords->horizontalHeader();
-    m_table->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
+    const int column = header->sortIndicatorSection();
+    const Qt::SortOrder order = header->sortIndicatorOrder();
+    if (column == NeedColumn) {
+        m_table->sort(column, order);
+        return;
+    }
+    const auto before = [this, column, order](int a, int b) {
+        const QStandardItem& first = *m_table->item(a, column);
+        const QStandardItem& second = *m_table->item(b, column);
+        return order == Qt::AscendingOrder ? first < second : second < first;
+    };
+    // Up: to the first row above that it goes before.
+    int low = 0;
+    int high = row;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (before(row, middle))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    int place = low;
+    if (place == row) {
+        // Down: past the rows below that go before it.
+        low = row + 1;
+        high = m_table->rowCount();
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (before(middle, row))
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        place = low - 1;
+    }
+    if (place == row)
+        return;
+    // The highlighted row moves with its word, which stays the one chosen.
+    const QModelIndex current = ui->tblWords->currentIndex();
+    const QString highlighted =
+        current.isValid() ? m_table->item(current.row(), WordColumn)->data(WordRole).toString() : QString();
+    m_placingRow = true;
+    m_table->insertRow(place, m_table->takeRow(row));
+    if (!highlighted.isEmpty())
+        highlightInTable(highlighted);
+    m_placingRow = false;
 }
 
 void ProgressWindow::fillChooser() {
@@ -349,9 +394,16 @@ void ProgressWindow::fillChooser() {
 // alphabetical order.
 void ProgressWindow::addToChooser(const QString& word) {
     QComboBox* chooser = ui->cboWord;
-    int entry = chooser->count() - 1; // before "All words"
-    while (entry > 0 && QString::localeAwareCompare(chooser->itemData(entry - 1, WordRole).toString(), word) > 0)
-        --entry;
+    // After the words before it, found by halving, and before "All words".
+    int entry = 0;
+    int after = chooser->count() - 1;
+    while (entry < after) {
+        const int middle = entry + (after - entry) / 2;
+        if (QString::localeAwareCompare(chooser->itemData(middle, WordRole).toString(), word) > 0)
+            after = middle;
+        else
+            entry = middle + 1;
+    }
     chooser->insertItem(entry, shortened(word), word);
     chooser->setItemData(entry, word, WordRole);
     chooser->setItemData(entry, word, Qt::AccessibleTextRole);
@@ -423,7 +475,6 @@ void ProgressWindow::addToFigures(const Attempt& attempt) {
     m_figures.update();
     int row = 0;
     if (newWord) {
-        m_ranks.append(0);
         row = m_table->rowCount();
         m_table->appendRow(QList<QStandardItem*>(NeedColumn + 1));
         const QSignalBlocker block(ui->cboWord);
@@ -433,7 +484,7 @@ void ProgressWindow::addToFigures(const Attempt& attempt) {
     }
     fillRow(row, *m_figures.find(attempt.word));
     showRanks();
-    sortTable();
+    placeRow(row);
     showLettersMissed();
     showTotals();
 }
@@ -533,7 +584,7 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     double highest = 0.0;
     for (qsizetype first = 0; first < count; first += run) {
         points << QPointF(double(first + (std::min(count, first + run) - first - 1) / 2.0),
-                          averageOfRun(attempts, first, run));
+                          averageOfRun(*word, first, run));
         highest = std::max(highest, points.last().y());
     }
     auto* times = new QLineSeries;
@@ -560,7 +611,7 @@ void ProgressWindow::drawChart(const WordProgress* word) {
                                run == 1
                                    ? tr("%1: %2 s").arg(when(first), timeText(shown[first]))
                                    : tr("%1 to %2: %3 s on average")
-                                         .arg(when(first), when(last), secondsText(averageOfRun(shown, first, run))),
+                                         .arg(when(first), when(last), secondsText(averageOfRun(*found, first, run))),
                                ui->chtAttempts);
         });
 
@@ -594,7 +645,15 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     const qsizetype labels = std::min(count, AxisLabels);
     for (qsizetype k = 0; k < labels; ++k) {
         qsizetype first = labels == 1 ? 0 : k * (count - 1) / (labels - 1);
-        const QString label = locale.toString(attempts[first].when().toLocalTime(), format);
+        const QDateTime at = attempts[first].when().toLocalTime();
+        const QString label = locale.toString(at, format);
+        // A date's first attempt is found by halving: a day may hold thousands.
+        const QDateTime dayStart(at.date(), QTime(0, 0));
+        if (!oneDay && dayStart.isValid()) {
+            first = std::lower_bound(attempts.cbegin(), attempts.cbegin() + first, dayStart.toMSecsSinceEpoch(),
+                                     [](const KeptAttempt& a, qint64 moment) { return a.moment < moment; }) -
+                    attempts.cbegin();
+        }
         while (first > 0 && locale.toString(attempts[first - 1].when().toLocalTime(), format) == label)
             --first;
         order->append(label, double(first));
@@ -646,15 +705,6 @@ void ProgressWindow::chooseNextWord() {
     const QString next = m_figures.nextToPractise(listed);
     if (!next.isEmpty())
         emit nextWordChosen(next);
-}
-
-// Each word's place in the practice order, from 1, in the order of the words.
-QList<int> ProgressWindow::needRanks() const {
-    QList<int> ranks(m_figures.words().size());
-    const QList<qsizetype> order = m_figures.practiceOrder();
-    for (qsizetype place = 0; place < order.size(); ++place)
-        ranks[order[place]] = int(place + 1);
-    return ranks;
 }
 
 void ProgressWindow::cmdPractise_Click() {

@@ -69,7 +69,7 @@ private:
     void fillRow(int row, const WordProgress& word);
     void showRanks();
     void addToFigures(const Attempt& attempt);
-    void sortTable();
+    void placeRow(int row);
     void fillChooser();
     void addToChooser(const QString& word);
     void selectInChooser(const QString& word);
@@ -81,7 +81,6 @@ private:
     void clearChart();
     static QString performanceText(const Performance& figures);
     void setUpPractice();
-    QList<int> needRanks() const;
     void chooseNextWord();
     std::optional<double> recordOf(const QString& word) const;
     void showLettersMissed();
@@ -94,8 +93,6 @@ private:
     Preferences m_preferences;
     QList<ListedWord> m_listed;
     ProgressFigures m_figures;
-    // Each word's place in the practice order, in the order of the words.
-    QList<int> m_ranks;
     // The table's cell of each word.
     QHash<QString, QStandardItem*> m_wordCells;
     bool m_historyRead = false;
@@ -103,4 +100,6 @@ private:
     bool m_nameFailureTold = false;
     // The chart stays on a word the typist chose here.
     bool m_typistChose = false;
+    // A row on its way to its place is no choice of the typist's.
+    bool m_placingRow = false;
 };
