@@ -264,7 +264,7 @@ QString ProgressWindow::performanceText(const Performance& figures) {
         return tr("no attempts");
     const QLocale locale = QLocale::system();
     const QString none = QStringLiteral("\u2013");
-    return tr("%1 words a minute (%2 letters), %3 % right")
+    return tr("%1 words a minute (%2 letters a minute), %3 % right")
         .arg(letters ? locale.toString(*letters / 5.0, 'f', 0) : none,
              letters ? locale.toString(*letters, 'f', 0) : none,
              accuracy ? locale.toString(*accuracy * 100.0, 'f', 0) : none);
@@ -540,16 +540,15 @@ void ProgressWindow::drawAllWords() {
     auto* dates = new QDateTimeAxis;
     dates->setFormat(locale.dateFormat(QLocale::ShortFormat));
     dates->setTickCount(int(std::clamp<qsizetype>(days.size(), 2, AxisLabels)));
-    if (!days.isEmpty()) {
-        dates->setRange(QDateTime(days.firstKey(), QTime(0, 0)), QDateTime(days.lastKey(), QTime(23, 59)));
-    }
+    // Before the first finished word the axis shows today, not the epoch.
+    const QDate today = m_services.clock.nowDateTime().toLocalTime().date();
+    dates->setRange(QDateTime(days.isEmpty() ? today : days.firstKey(), QTime(0, 0)),
+                    QDateTime(days.isEmpty() ? today : days.lastKey(), QTime(23, 59)));
     auto* perMinute = new QValueAxis;
-    perMinute->setTitleText(speed->name());
     perMinute->setLabelFormat(QStringLiteral("%g"));
     perMinute->setRange(0.0, fastest > 0 ? fastest * 1.15 : 1.0);
     perMinute->applyNiceNumbers();
     auto* percent = new QValueAxis;
-    percent->setTitleText(accuracy->name());
     percent->setLabelFormat(QStringLiteral("%g"));
     percent->setRange(0.0, 100.0);
     chart->addAxis(dates, Qt::AlignBottom);
@@ -557,8 +556,13 @@ void ProgressWindow::drawAllWords() {
     chart->addAxis(percent, Qt::AlignRight);
     for (QLineSeries* series : {speed, accuracy})
         series->attachAxis(dates);
-    speed->attachAxis(perMinute);
-    accuracy->attachAxis(percent);
+    // Each scale takes its line's colour, which the legend names: a title
+    // along the side would be cut short in a chart this low.
+    for (auto [series, axis] : {std::pair{speed, perMinute}, std::pair{accuracy, percent}}) {
+        series->attachAxis(axis);
+        axis->setLabelsColor(series->color());
+        axis->setLinePenColor(series->color());
+    }
     ui->chtAttempts->setAccessibleDescription(tr("All words: %1").arg(ui->lblOverall->text()));
 }
 
@@ -699,17 +703,28 @@ void ProgressWindow::setUpPractice() {
 
 // The word of the list to practise next.
 void ProgressWindow::chooseNextWord() {
-    QStringList listed;
-    for (const ListedWord& word : std::as_const(m_listed))
-        listed << word.word;
-    const QString next = m_figures.nextToPractise(listed);
+    const QString next = neediestListedWord();
     if (!next.isEmpty())
         emit nextWordChosen(next);
 }
 
+QString ProgressWindow::neediestListedWord() const {
+    QStringList listed;
+    for (const ListedWord& word : std::as_const(m_listed))
+        listed << word.word;
+    return m_figures.nextToPractise(listed);
+}
+
+// On "All words" there is no word to take, so the one that needs practice
+// most is practised: a first day starts from Progress that way too.
 void ProgressWindow::cmdPractise_Click() {
-    if (ui->cboWord->currentIndex() >= 0 && !ui->cboWord->currentData(AllWordsRole).toBool())
-        practise(ui->cboWord->currentData(WordRole).toString());
+    if (ui->cboWord->currentIndex() < 0)
+        return;
+    const QString word = ui->cboWord->currentData(AllWordsRole).toBool()
+                             ? neediestListedWord()
+                             : ui->cboWord->currentData(WordRole).toString();
+    if (!word.isEmpty())
+        practise(word);
 }
 
 void ProgressWindow::chkPractise_Click() {

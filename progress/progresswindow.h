@@ -82,6 +82,7 @@ private:
     static QString performanceText(const Performance& figures);
     void setUpPractice();
     void chooseNextWord();
+    QString neediestListedWord() const;
     std::optional<double> recordOf(const QString& word) const;
     void showLettersMissed();
     void showPositionsMissed(const WordProgress* word);

@@ -3,6 +3,7 @@
 #include "platform/folderlock.h"
 #include "platform/qtdialogs.h"
 #include "platform/sessionend.h"
+#include "app/workingfolder.h"
 #include "tests/harness.h"
 
 #include <QApplication>
@@ -64,6 +65,7 @@ private slots:
     void savesInAFolderThatLimitsIt();
     void startsWhereNoLockCanBeMade();
     void aSecondSignalDuringTheTeardownIsIgnored();
+    void noStartWithoutItsWorkingFolder();
 };
 
 // What may be found where the lock of a folder goes. Only a Tapmeter working in that folder keeps another copy out;
@@ -331,6 +333,35 @@ void TestDesktopSession::aSecondSignalDuringTheTeardownIsIgnored() {
     QCOMPARE(requested, 1);
     for (const int signal : {SIGTERM, SIGHUP, SIGINT})
         std::signal(signal, SIG_DFL);
+}
+
+// Installed, the program works in a folder of its own; where that cannot be
+// made or entered it stops, rather than work in the folder it was started in.
+// A copy of this test beside a data folder runs the start as installed.
+void TestDesktopSession::noStartWithoutItsWorkingFolder() {
+    if (qEnvironmentVariableIsSet("TAPMETER_AS_INSTALLED")) {
+        FakeDialogs dialogs;
+        const QString startedIn = QDir::currentPath();
+        QVERIFY(!enterWorkingFolder(dialogs));
+        QCOMPARE(QDir::currentPath(), startedIn);
+        QVERIFY(dialogs.messages().value(0).endsWith("Tapmeter cannot start without its folder."));
+        return;
+    }
+    QTemporaryDir tree;
+    const QString installed = tree.filePath("bin/test_desktopsession");
+    QVERIFY(QDir().mkpath(tree.filePath("bin")) && QDir().mkpath(tree.filePath("share/tapmeter")));
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), installed));
+    // A file where the home folder should be.
+    QVERIFY(writeFile(tree.filePath("home"), "not a folder"));
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TAPMETER_AS_INSTALLED", "1");
+    environment.insert("HOME", tree.filePath("home"));
+    environment.remove("XDG_DATA_HOME");
+    program.setProcessEnvironment(environment);
+    program.start(installed, {"noStartWithoutItsWorkingFolder"});
+    QVERIFY(program.waitForFinished(60000));
+    QVERIFY2(program.exitCode() == 0, program.readAllStandardOutput().constData());
 }
 
 QTEST_MAIN(TestDesktopSession)

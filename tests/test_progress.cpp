@@ -9,6 +9,7 @@
 #include <QCategoryAxis>
 #include <QChartView>
 #include <QClipboard>
+#include <QDateTimeAxis>
 #include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QListWidget>
@@ -314,8 +315,9 @@ private slots:
         for (Attempt& a : history)
             a.letters = a.word.size() + 2 * a.mistakes.size();
         const ProgressControls p = openProgress(h, resultLines("house - na na"), history);
-        QCOMPARE(p.find<QLabel>("lblOverall")->text(), "Today: 40 words a minute (200 letters), 92 % right\n"
-                                                       "Last 7 days: 43 words a minute (214 letters), 93 % right");
+        QCOMPARE(p.find<QLabel>("lblOverall")->text(),
+                 "Today: 40 words a minute (200 letters a minute), 92 % right\n"
+                 "Last 7 days: 43 words a minute (214 letters a minute), 93 % right");
         // The chooser's last entry shows all words, a point for each day.
         p.cboWord->setFocus();
         QTest::keyClick(p.cboWord, Qt::Key_End);
@@ -612,6 +614,37 @@ private slots:
         QCOMPARE(highlighted(), "");
     }
 
+    // A word's attempts, a minute apart in the order given, each "N" seconds
+    // or "N*count" for several alike.
+    void progressOfAWord_data() {
+        QTest::addColumn<QString>("attempts");
+        QTest::addColumn<QString>("figures"); // best, average of the last 10, change
+        QTest::newRow("one") << "3"
+                             << "3 3 none";
+        QTest::newRow("ten: nothing to compare with") << "6 4*9"
+                                                      << "4 4.2 none";
+        QTest::newRow("nineteen: not against fewer than 10") << "6*9 4*10"
+                                                             << "4 4 none";
+        QTest::newRow("twenty: against the 10 before") << "6*10 4*10"
+                                                       << "4 4 -2";
+        QTest::newRow("against the 10 before, not all") << "9*5 5*10 4*10"
+                                                        << "4 4 -1";
+    }
+
+    void progressOfAWord() {
+        QFETCH(QString, attempts);
+        QList<Attempt> history;
+        for (const QString& group : attempts.split(u' '))
+            for (int i = 0; i < qMax(1, group.section(u'*', 1).toInt()); ++i)
+                history << attempt("w", group.section(u'*', 0, 0), Noon.addSecs(60 * history.size()));
+        std::reverse(history.begin(), history.end()); // read out of order
+        const WordProgress word = figuresOf(history).words().value(0);
+        QTEST(QStringList({timeText(word.best), QString::number(word.recentAverage),
+                           word.change ? QString::number(*word.change) : "none"})
+                  .join(u' '),
+              "figures");
+    }
+
     // "Change" compares the last 10 attempts with the 10 before them: nothing
     // at 19 attempts, a change once the 20th is typed.
     void changeWaitsForTwentyAttempts() {
@@ -696,6 +729,20 @@ private slots:
         h.press(Qt::Key_Backspace);
         h.type("ttle");
         QVERIFY(h.fakes.appendFiles.files.values().join().endsWith(",3:t>x\r\n"));
+    }
+
+    // A first day starts from Progress: "All words" is all there is to
+    // choose, and "Practise" takes the word that needs practice most.
+    void practiseOnAllWordsTakesTheNeediestWordOnAFirstDay() {
+        Form1Harness h;
+        h.fakes.clock.dateTime = Noon;
+        const ProgressControls p = openProgress(h, resultLines("cat - na na;dog - na na"));
+        QCOMPARE(entries(p.cboWord), QStringList{"All words"});
+        const auto* dates = qobject_cast<QDateTimeAxis*>(p.chtAttempts->chart()->axes(Qt::Horizontal).value(0));
+        QCOMPARE(dates->min().date(), Noon.date());
+        chooseEntry(h.ui->Combo1, 1);
+        p.find<QPushButton>("cmdPractise")->click();
+        QCOMPARE(h.ui->Combo1->currentText(), "cat");
     }
 
     void practiseTakesTheFirstWordOfTheChooser() {

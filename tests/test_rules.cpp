@@ -1,12 +1,12 @@
 // The plain rules under the windows, each with a table of its own: the number
 // a text begins with and number texts, the word count, letter case, the
 // order of two record times and the merge of one results table into another.
-#include "tests/harness.h"
+#include "tests/resultlines.h"
 #include "database/recordtime.h"
 #include "database/resultsformat.h"
 #include "merge/comparison.h"
 #include "merge/sourcemerge.h"
-#include "progress/progressfigures.h"
+#include "progress/history.h"
 #include "trainer/lettercase.h"
 #include "trainer/numbertext.h"
 
@@ -30,8 +30,6 @@ private slots:
     void timeOrder();
     void mergeOfTwoTables_data();
     void mergeOfTwoTables();
-    void progressOfAWord_data();
-    void progressOfAWord();
 };
 
 // A text read as the number it begins with (the fuzz target holds the reading
@@ -204,49 +202,6 @@ void TestRules::mergeOfTwoTables() {
         records = QStringList{records.first(), "..", records.last()};
     const QString report = mergeReport(outcome).replace("\r\n\r\n", "/").replace("\r\n", "/");
     QTEST(records.join("; ") + " | " + report, "merged");
-}
-
-// A word's attempts, a minute apart in the order given, each "N" seconds or
-// "N*count" for several alike.
-void TestRules::progressOfAWord_data() {
-    QTest::addColumn<QString>("attempts");
-    QTest::addColumn<QString>("figures"); // best, average of the last 10, change
-    const auto row = [](const char* name, const char* attempts, const char* figures) {
-        QTest::newRow(name) << QString(attempts) << QString(figures);
-    };
-    row("one", "3", "3 3 none");
-    row("ten: nothing to compare with", "6 4*9", "4 4.2 none");
-    row("nineteen: not against fewer than 10", "6*9 4*10", "4 4 none");
-    row("twenty: against the 10 before", "6*10 4*10", "4 4 -2");
-    row("against the 10 before, not all", "9*5 5*10 4*10", "4 4 -1");
-}
-
-void TestRules::progressOfAWord() {
-    QFETCH(QString, attempts);
-    QList<Attempt> list;
-    const QDateTime start(QDate(2026, 12, 5), QTime(8, 0));
-    for (const QString& group : attempts.split(u' ')) {
-        for (int i = 0; i < qMax(1, group.section(u'*', 1).toInt()); ++i) {
-            const QString seconds = group.section(u'*', 0, 0);
-            Attempt attempt;
-            attempt.when = start.addSecs(60 * list.size());
-            attempt.word = "w";
-            attempt.seconds = seconds;
-            attempt.secondsValue = seconds.toDouble();
-            attempt.letters = 1;
-            list << attempt;
-        }
-    }
-    std::reverse(list.begin(), list.end()); // read out of order
-    ProgressFigures figures;
-    for (const Attempt& attempt : list)
-        figures.add(attempt);
-    figures.update();
-    const WordProgress word = figures.words().value(0);
-    QTEST(QStringList({timeText(word.best), QString::number(word.recentAverage),
-                       word.change ? QString::number(*word.change) : "none"})
-              .join(u' '),
-          "figures");
 }
 
 QTEST_GUILESS_MAIN(TestRules)

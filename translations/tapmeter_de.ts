@@ -772,8 +772,8 @@ Ohne Optionen gestartet, öffnet er sein Fenster.</translation>
         <translation>keine Versuche</translation>
     </message>
     <message>
-        <source>%1 words a minute (%2 letters), %3 % right</source>
-        <translation>%1 Wörter pro Minute (%2 Buchstaben), %3 % richtig</translation>
+        <source>%1 words a minute (%2 letters a minute), %3 % right</source>
+        <translation>%1 Wörter pro Minute (%2 Buchstaben pro Minute), %3 % richtig</translation>
     </message>
     <message>
         <source>Today: %1</source>

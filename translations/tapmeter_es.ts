@@ -772,8 +772,8 @@ Si se inicia sin opciones, abre su ventana.</translation>
         <translation>ningún intento</translation>
     </message>
     <message>
-        <source>%1 words a minute (%2 letters), %3 % right</source>
-        <translation>%1 palabras por minuto (%2 letras), %3 % correctas</translation>
+        <source>%1 words a minute (%2 letters a minute), %3 % right</source>
+        <translation>%1 palabras por minuto (%2 letras por minuto), %3 % correctas</translation>
     </message>
     <message>
         <source>Today: %1</source>

@@ -772,8 +772,8 @@ Lancé sans option, il ouvre sa fenêtre.</translation>
         <translation>aucun essai</translation>
     </message>
     <message>
-        <source>%1 words a minute (%2 letters), %3 % right</source>
-        <translation>%1 mots par minute (%2 lettres), %3 % justes</translation>
+        <source>%1 words a minute (%2 letters a minute), %3 % right</source>
+        <translation>%1 mots par minute (%2 lettres par minute), %3 % justes</translation>
     </message>
     <message>
         <source>Today: %1</source>

@@ -784,8 +784,8 @@ Uruchomiony bez opcji otwiera swoje okno.</translation>
         <translation>brak prób</translation>
     </message>
     <message>
-        <source>%1 words a minute (%2 letters), %3 % right</source>
-        <translation>%1 słów na minutę (%2 liter), %3 % poprawnie</translation>
+        <source>%1 words a minute (%2 letters a minute), %3 % right</source>
+        <translation>%1 słów na minutę (%2 liter na minutę), %3 % poprawnie</translation>
     </message>
     <message>
         <source>Today: %1</source>

@@ -772,8 +772,8 @@ Iniciado sem opções, abre sua janela.</translation>
         <translation>nenhuma tentativa</translation>
     </message>
     <message>
-        <source>%1 words a minute (%2 letters), %3 % right</source>
-        <translation>%1 palavras por minuto (%2 letras), %3 % certas</translation>
+        <source>%1 words a minute (%2 letters a minute), %3 % right</source>
+        <translation>%1 palavras por minuto (%2 letras por minuto), %3 % certas</translation>
     </message>
     <message>
         <source>Today: %1</source>

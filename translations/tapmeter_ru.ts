@@ -784,8 +784,8 @@ Started without options, it opens its window.</source>
         <translation>попыток нет</translation>
     </message>
     <message>
-        <source>%1 words a minute (%2 letters), %3 % right</source>
-        <translation>%1 слов в минуту (%2 букв), %3 % верно</translation>
+        <source>%1 words a minute (%2 letters a minute), %3 % right</source>
+        <translation>%1 слов в минуту (%2 букв в минуту), %3 % верно</translation>
     </message>
     <message>
         <source>Today: %1</source>
