@@ -284,7 +284,8 @@ double readSeconds(QByteArrayView text, bool* ok) {
     }
     if (!plain)
         return text.toDouble(ok);
-    static constexpr double powers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    static constexpr double powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     *ok = true;
     return double(number) / powers[point >= 0 ? text.size() - 1 - point : 0];
 }

@@ -71,7 +71,7 @@ struct WordProgress {
     // The milliseconds of the attempts summed up to each one, so that the
     // average of any run of them is one subtraction away.
     QList<qint64> summedMilliseconds;
-    KeptAttempt best;            // the fastest, the earliest of equals
+    KeptAttempt best; // the fastest, the earliest of equals
     // The average of the last 10 attempts (of all, when there are fewer).
     double recentAverage = 0.0;
     // The recent average less that of the up to 10 attempts before them:

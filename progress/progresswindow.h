@@ -13,8 +13,7 @@
 namespace Ui {
 class ProgressWindow;
 }
-class QStandardItem;
-class QStandardItemModel;
+class ProgressTable;
 
 // The Progress window: every word's finished attempts from history.csv, one
 // word's attempts over time in a chart, and how many attempts were made
@@ -65,11 +64,7 @@ public slots:
 
 private:
     void setUpTable();
-    void fillTable();
-    void fillRow(int row, const WordProgress& word);
-    void showRanks();
     void addToFigures(const Attempt& attempt);
-    void placeRow(int row);
     void fillChooser();
     void addToChooser(const QString& word);
     void selectInChooser(const QString& word);
@@ -88,19 +83,15 @@ private:
     void showPositionsMissed(const WordProgress* word);
 
     std::unique_ptr<Ui::ProgressWindow> ui;
-    QStandardItemModel* m_table;
+    ProgressTable* m_table;
 
     Services& m_services;
     Preferences m_preferences;
     QList<ListedWord> m_listed;
     ProgressFigures m_figures;
-    // The table's cell of each word.
-    QHash<QString, QStandardItem*> m_wordCells;
     bool m_historyRead = false;
     // A name that cannot be remembered is told once while the window is open.
     bool m_nameFailureTold = false;
     // The chart stays on a word the typist chose here.
     bool m_typistChose = false;
-    // A row on its way to its place is no choice of the typist's.
-    bool m_placingRow = false;
 };

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTranslator>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -309,6 +310,8 @@ private slots:
     void noTwoControlsShareAnAltLetter();
     void aboutTextsFollowTheLanguage_data();
     void aboutTextsFollowTheLanguage();
+    void bothWindowsShowWhole_data();
+    void bothWindowsShowWhole();
     void cleanup();
 };
 
@@ -457,6 +460,29 @@ void TestTranslations::aboutTextsFollowTheLanguage() {
     QWidget* about = shownWindow("Form2");
     QVERIFY(about);
     QCOMPARE(about->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText(), shown);
+}
+
+// On this laptop screen, in every language, Progress opens beside the main window and neither runs off the screen.
+void TestTranslations::bothWindowsShowWhole_data() {
+    everyTextShowsWhole_data();
+}
+
+void TestTranslations::bothWindowsShowWhole() {
+    QFETCH(QString, language);
+    QVERIFY(language.isEmpty() || installTranslations(language));
+    Form1Harness h;
+    h.start(resultLines(QStringLiteral("cat - na na")));
+    h.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+    h.ui->mnuProgress->trigger();
+    QWidget* progress = shownWindow("ProgressWindow");
+    QVERIFY(QTest::qWaitForWindowExposed(progress));
+
+    const QRect screen = h.form->screen()->availableGeometry();
+    QCOMPARE(screen.size(), QSize(1280, 800));
+    QVERIFY(screen.contains(h.form->frameGeometry()));
+    QVERIFY(screen.contains(progress->frameGeometry()));
+    QVERIFY(!progress->frameGeometry().intersects(h.form->frameGeometry()));
 }
 
 QTEST_MAIN(TestTranslations)

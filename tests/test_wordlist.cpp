@@ -356,8 +356,9 @@ private slots:
         h.fakes.dialogs.openFileAnswers << path;
         h.ui->mnuAddWords->trigger();
         QCOMPARE(h.listed(), QStringList{"cat"});
-        QCOMPARE(h.fakes.dialogs.messages(), QStringList{path + " cannot be read: it may not be yours to read, not be a "
-                                                                "file, or the disk failed. No word was added."});
+        QCOMPARE(h.fakes.dialogs.messages(),
+                 QStringList{path + " cannot be read: it may not be yours to read, not be a "
+                                    "file, or the disk failed. No word was added."});
     }
 
     // With Progress open, the drill goes on to the words just added: never typed, they come first.
