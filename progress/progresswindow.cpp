@@ -374,7 +374,6 @@ void ProgressWindow::setUpTable() {
     m_table->setHeaders(headers, explained);
     ui->tblWords->setModel(m_table);
     ui->tblWords->verticalHeader()->hide();
-    ui->tblWords->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->tblWords->horizontalHeader()->setStretchLastSection(true);
     ui->tblWords->sortByColumn(WordColumn, Qt::AscendingOrder);
     // The column headers sort by mouse; the table's menu (Shift+F10 or the
@@ -422,6 +421,7 @@ void ProgressWindow::Form_Load() {
         showTotals();
     }
     m_table->fill();
+    ui->tblWords->resizeColumnsToContents();
     fillChooser();
 }
 
@@ -559,9 +559,21 @@ void ProgressWindow::addToFigures(const Attempt& attempt) {
         addToChooser(attempt.word);
     }
     m_table->wordChanged(m_figures.indexOf(attempt.word));
+    fitColumns(m_table->rowOf(attempt.word));
     m_table->ranksChanged();
     showLettersMissed();
     showTotals();
+}
+
+// Widens the columns whose widths a finished word's row outgrew. They are
+// fitted to every row when the history is read; fitting them after each
+// finished word measured a thousand rows each time.
+void ProgressWindow::fitColumns(int row) {
+    const QHeaderView* header = ui->tblWords->horizontalHeader();
+    for (int column = WordColumn; column < NeedColumn; ++column) {
+        if (ui->tblWords->sizeHintForIndex(m_table->index(row, column)).width() >= header->sectionSize(column))
+            ui->tblWords->resizeColumnToContents(column);
+    }
 }
 
 void ProgressWindow::cboWord_Click() {

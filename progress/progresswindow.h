@@ -64,6 +64,7 @@ public slots:
 
 private:
     void setUpTable();
+    void fitColumns(int row);
     void addToFigures(const Attempt& attempt);
     void fillChooser();
     void addToChooser(const QString& word);
