@@ -12,6 +12,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -208,15 +211,21 @@ private:
 class SharedTexts {
 public:
     QString operator()(QByteArrayView bytes) {
-        // The bytes are looked up where they are, and copied only when new.
-        auto found = m_texts.constFind(QByteArray::fromRawData(bytes.data(), bytes.size()));
-        if (found == m_texts.cend())
-            found = m_texts.insert(bytes.toByteArray(), QString::fromUtf8(bytes));
-        return *found;
+        // The bytes are looked up where they are, and copied only when new;
+        // the standard library's hash takes a fraction of the time of Qt's.
+        const std::string_view key(bytes.data(), size_t(bytes.size()));
+        auto found = m_texts.find(key);
+        if (found == m_texts.end())
+            found = m_texts.emplace(key, QString::fromUtf8(bytes)).first;
+        return found->second;
     }
 
 private:
-    QHash<QByteArray, QString> m_texts;
+    struct Hash {
+        using is_transparent = void;
+        size_t operator()(std::string_view bytes) const { return std::hash<std::string_view>()(bytes); }
+    };
+    std::unordered_map<std::string, QString, Hash, std::equal_to<>> m_texts;
 };
 
 } // namespace History

@@ -160,19 +160,19 @@ const WordProgress* ProgressFigures::find(const QString& word) const {
 }
 
 void ProgressFigures::add(const Attempt& attempt) {
-    auto found = m_indexOfWord.constFind(attempt.word);
-    if (found == m_indexOfWord.cend()) {
-        found = m_indexOfWord.insert(attempt.word, m_words.size());
+    auto found = m_indexOfWord.find(attempt.word);
+    if (found == m_indexOfWord.end()) {
+        found = m_indexOfWord.emplace(attempt.word, m_words.size()).first;
         m_words.append(WordProgress());
         m_words.last().word = attempt.word;
         m_words.last().letters = lettersIn(attempt.word);
     }
     m_ranks.clear();
-    WordProgress& word = m_words[*found];
+    WordProgress& word = m_words[found->second];
     const KeptAttempt kept = KeptAttempt::of(attempt);
     if (word.attempts.isEmpty() || faster(kept, word.best))
         word.best = kept;
-    const bool late = !word.attempts.isEmpty() && earlier(kept, word.attempts.last());
+    const bool late = !word.attempts.isEmpty() && earlier(kept, word.attempts.constLast());
     if (late && !word.changed) {
         // Dated before the latest, after the figures were worked out: put in
         // its place, after the ones of the same moment, as sorting would.
@@ -190,7 +190,7 @@ void ProgressFigures::add(const Attempt& attempt) {
     word.lastAdded = m_added++;
     if (!word.changed) {
         word.changed = true;
-        m_changed.append(*found);
+        m_changed.append(found->second);
     }
 
     for (const Mistake& mistake : attempt.mistakes) {
