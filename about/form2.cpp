@@ -1,9 +1,9 @@
 #include "about/form2.h"
-#include "ui_form2.h"
 
 #include "platform/accessibility.h"
 #include "platform/programinfo.h"
 #include "platform/windowstyle.h"
+#include "ui_form2.h"
 
 #include <QLocale>
 

@@ -1,10 +1,10 @@
 #include "app/commandline.h"
-#include "platform/folderlock.h"
-#include "trainer/form1.h"
-#include "platform/qtservices.h"
-#include "platform/sessionend.h"
 #include "app/translations.h"
 #include "app/workingfolder.h"
+#include "platform/folderlock.h"
+#include "platform/qtservices.h"
+#include "platform/sessionend.h"
+#include "trainer/form1.h"
 
 #include <QApplication>
 #include <QDir>

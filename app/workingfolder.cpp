@@ -1,9 +1,9 @@
 #include "app/workingfolder.h"
 
-#include "platform/dialogs.h"
-#include "platform/qttextfiles.h"
 #include "database/resultsformat.h"
 #include "database/starterlist.h"
+#include "platform/dialogs.h"
+#include "platform/qttextfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

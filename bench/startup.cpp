@@ -3,8 +3,8 @@
 // (CLOCK_REALTIME ns, read by bench/run.sh just before the exec) to the main window's first expose, and the peak
 // memory.
 #include "app/translations.h"
-#include "trainer/form1.h"
 #include "platform/qtservices.h"
+#include "trainer/form1.h"
 
 #include <QApplication>
 #include <QComboBox>

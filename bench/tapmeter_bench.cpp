@@ -1,22 +1,21 @@
 // Clock accuracy, keystroke cost, and load, save and merge of full results files, for bench/run.sh.
-#include "tests/harness.h"
-#include "tests/modeltypist.h"
-#include "progress/progresswindow.h"
-#include "platform/qtappendfiles.h"
 #include "database/resultsformat.h"
 #include "merge/sourcemerge.h"
+#include "platform/qtappendfiles.h"
+#include "progress/progresswindow.h"
+#include "tests/harness.h"
+#include "tests/modeltypist.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <chrono>
-#include <numeric>
 #include <ctime>
+#include <numeric>
 #include <vector>
 
 namespace {

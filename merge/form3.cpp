@@ -1,11 +1,11 @@
 #include "merge/form3.h"
-#include "ui_form3.h"
 
-#include "platform/accessibility.h"
+#include "database/resultsformat.h"
 #include "merge/comparison.h"
 #include "merge/sourcemerge.h"
-#include "database/resultsformat.h"
+#include "platform/accessibility.h"
 #include "platform/windowstyle.h"
+#include "ui_form3.h"
 
 #include <QCloseEvent>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "merge/markpictures.h"
 #include "database/recordtable.h"
 #include "database/resultsformat.h"
+#include "merge/markpictures.h"
 #include "platform/services.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "platform/accessibility.h"
 
-#include <QAccessibleWidget>
 #include <QAbstractButton>
+#include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QString>

@@ -7,9 +7,8 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 
-#include <optional>
-
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>

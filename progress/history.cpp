@@ -376,6 +376,38 @@ QStringList files(const QStringList& fileNames) {
     return found;
 }
 
+QString ownFoldedFileName() {
+    return QStringLiteral("folded-history-%1.csv").arg(SyncedFiles::computerName());
+}
+
+QStringList foldedFiles(const QStringList& fileNames) {
+    QStringList found;
+    for (const QString& name : fileNames) {
+        if (name.startsWith(QStringLiteral("folded-history-")) && name.endsWith(QStringLiteral(".csv")) &&
+            !SyncedFiles::conflictOriginal(name))
+            found << name;
+    }
+    return found;
+}
+
+QByteArray foldedTogether(const QList<QByteArray>& histories) {
+    QByteArray together;
+    QHash<QByteArray, int> most; // of each line, the most times one history had it so far
+    for (const QByteArray& history : histories) {
+        QHash<QByteArray, int> times;
+        // The moments are read in UTC: the same attempt folded in two time zones makes one line.
+        forEach(history, [&](Attempt&& attempt) {
+            const QByteArray attemptLine = line(attempt);
+            const int seen = ++times[attemptLine];
+            if (seen > most.value(attemptLine)) {
+                most[attemptLine] = seen;
+                together += attemptLine;
+            }
+        });
+    }
+    return together;
+}
+
 QByteArray headerLine() {
     return joined(QStringList(std::begin(Columns), std::end(Columns)));
 }

@@ -59,6 +59,19 @@ QString ownFileName();
 // conflict copy.
 QStringList files(const QStringList& fileNames);
 
+// This computer's folded history, folded-history-<computer>.csv: the
+// attempts it took in from a sync engine's conflict copies of a history. Two
+// computers may each take in the same copy before either sees the other's
+// fold, so the folded histories are read together by foldedTogether().
+QString ownFoldedFileName();
+// Of the names of the files in the working folder, every computer's folded
+// history.
+QStringList foldedFiles(const QStringList& fileNames);
+// The folded histories as the bytes of one history: each line as many times
+// as the one file holding it most often has it, so that an attempt folded in
+// by two computers counts once and two alike attempts of one file twice.
+QByteArray foldedTogether(const QList<QByteArray>& histories);
+
 // The line that names the columns, written first into a new file.
 QByteArray headerLine();
 // One attempt as a line, line break included.

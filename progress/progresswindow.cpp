@@ -1,8 +1,8 @@
 #include "progress/progresswindow.h"
-#include "ui_progresswindow.h"
 
 #include "platform/accessibility.h"
 #include "platform/windowstyle.h"
+#include "ui_progresswindow.h"
 
 #include <QAction>
 #include <QCategoryAxis>
@@ -402,7 +402,8 @@ void ProgressWindow::Form_Load() {
     // Every computer's history, read together as one, each in parts, so
     // that a long history is never held whole.
     m_historyRead = true;
-    for (const QString& name : History::files(m_services.appendFiles.fileNames())) {
+    const QStringList names = m_services.appendFiles.fileNames();
+    for (const QString& name : History::files(names)) {
         QString error;
         History::Reader reader([this](Attempt&& attempt) { m_figures.add(attempt); });
         m_historyRead = m_services.appendFiles.readInParts(
@@ -413,9 +414,20 @@ void ProgressWindow::Form_Load() {
         }
         reader.finish();
     }
+    // What folds took in from conflict copies, each attempt once.
+    QList<QByteArray> folded;
+    for (const QString& name : History::foldedFiles(names)) {
+        if (!m_historyRead)
+            break;
+        QString error;
+        m_historyRead = m_services.appendFiles.read(name, &folded.emplaceBack(), &error);
+        if (!m_historyRead)
+            ui->lblTotals->setText(tr("Could not read %1: %2").arg(name, error));
+    }
     if (!m_historyRead) {
         m_figures = ProgressFigures();
     } else {
+        History::forEach(History::foldedTogether(folded), [this](Attempt&& attempt) { m_figures.add(attempt); });
         m_figures.update();
         showLettersMissed();
         showTotals();

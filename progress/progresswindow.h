@@ -1,8 +1,8 @@
 #pragma once
 
-#include "progress/progressfigures.h"
 #include "platform/preferences.h"
 #include "platform/services.h"
+#include "progress/progressfigures.h"
 
 #include <QHash>
 #include <QWidget>

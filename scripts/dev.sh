@@ -33,6 +33,10 @@ if [ "$mode" = test ]; then
         # The house checks (scripts/check-house.sh) and the static analysis
         # (scripts/clang-tidy.sh).
         clang-format shellcheck clang-tidy
+        # Two computers sharing a folder through real Syncthing instances
+        # (tests/test_syncthing.sh): the engine, its REST interface's client
+        # and ss for free ports.
+        syncthing curl iproute2
     )
 fi
 missing=()

@@ -1,19 +1,19 @@
 #pragma once
 
+#include "merge/form3.h"
+#include "platform/qttextfiles.h"
 #include "tests/fakes/fakeservices.h"
 #include "tests/resultlines.h"
 #include "trainer/filledsquare.h"
 #include "trainer/form1.h"
-#include "merge/form3.h"
-#include "platform/qttextfiles.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -31,6 +31,11 @@ QStringList told(const Form1Harness& h) {
     return texts;
 }
 
+// Update Results opened on two files of these records.
+struct Opened : Form1Harness {
+    Opened(const QString& records1, const QString& records2) { openRecords(records1, records2); }
+};
+
 void clickMerge(Form1Harness& h) {
     h.w->Command5->click();
 }
@@ -46,25 +51,24 @@ class TestMerge : public QObject {
 
 private slots:
     void marksCompareTimesAsNumbersAndNoRecordIsSlowest() {
-        Form1Harness h;
-        h.openRecords("a 9.5 d n; b 12s d n; c - d n; d - d n; e 0 d n",
-                      "a 10.2 d n; b 9 d n; c - d n; d 7.1 d n; e - d n");
-        QCOMPARE(marksOf(h.w->ImageCombo1), QStringList({"faster", "slower", "similar", "slower", "faster"}));
-        QCOMPARE(marksOf(h.w->ImageCombo2), QStringList({"slower", "faster", "similar", "faster", "slower"}));
+        Opened h("a 9.5 d n; b 12s d n; c - d n; d - d n; e 0 d n; f 4.3 d n",
+                 "a 10.2 d n; b 9 d n; c - d n; d 7.1 d n; e - d n; f 4.30 d n");
+        QCOMPARE(marksOf(h.w->ImageCombo1),
+                 QStringList({"faster", "slower", "similar", "slower", "faster", "similar"}));
+        QCOMPARE(marksOf(h.w->ImageCombo2),
+                 QStringList({"slower", "faster", "similar", "faster", "slower", "similar"}));
         QCOMPARE(panels(h), "9.5 d n | 10.2 d n");
         QVERIFY(h.w->Command5->isEnabled());
     }
 
     void letterCaseMakesAnotherWord() {
-        Form1Harness h;
-        h.openRecords("House 1 d n", "house 1 d n");
+        Opened h("House 1 d n", "house 1 d n");
         QCOMPARE(marksOf(h.w->ImageCombo1) + marksOf(h.w->ImageCombo2), QStringList({"new", "new"}));
     }
 
     // Only a faster or a new record offers the merge.
     void aWordTwiceInSource2IsMarkedByItsLastRecord() {
-        Form1Harness h;
-        h.openRecords("a 5 d n", "a 9 d n; a 3 d n");
+        Opened h("a 5 d n", "a 9 d n; a 3 d n");
         QCOMPARE(marksOf(h.w->ImageCombo1), QStringList{"slower"});
         QCOMPARE(marksOf(h.w->ImageCombo2), QStringList({"slower", "faster"}));
         QTest::keyClick(h.w->ImageCombo2, Qt::Key_Down);
@@ -75,8 +79,7 @@ private slots:
     // After the merge Source 2 is opened again: Source 1's records are then
     // similar, and the added word is listed.
     void mergeWritesFasterAndNewRecordsIntoSource2() {
-        Form1Harness h;
-        h.openRecords("house 4.3 D1 N1; zebra 2 d n", "house 5 D2 N2");
+        Opened h("house 4.3 D1 N1; zebra 2 d n", "house 5 D2 N2");
         clickMerge(h);
         QCOMPARE(told(h), QStringList{"Done!/Updated: 1/Added: 1"});
         QCOMPARE(h.fakes.files.bytes(h.source2Path), crlf(resultLines("house 4.3 D1 N1; zebra 2 d n")));
@@ -86,8 +89,7 @@ private slots:
     }
 
     void aFailedWriteChangesNothing() {
-        Form1Harness h;
-        h.openRecords("house 4.3 D1 N1; zebra 2 d n", "house 5 D2 N2");
+        Opened h("house 4.3 D1 N1; zebra 2 d n", "house 5 D2 N2");
         const QByteArray before = h.fakes.files.bytes(h.source2Path);
         h.fakes.files.failWrites = "Permission denied";
         clickMerge(h);
@@ -102,8 +104,7 @@ private slots:
     }
 
     void aSource2CutByTheListIsNotMergedInto() {
-        Form1Harness h;
-        h.openRecords("new 1 d n", numbered(102, "w%1 10 d n").join(u';'));
+        Opened h("new 1 d n", numbered(102, "w%1 10 d n").join(u';'));
         const QByteArray before = h.fakes.files.bytes(h.source2Path);
         QCOMPARE(entries(h.w->ImageCombo2).size(), 101);
         clickMerge(h);
@@ -115,8 +116,7 @@ private slots:
 
     // Source 2 lacks its last line: the merge would cut it, so a copy comes first.
     void withoutACopyOfACutSource2ThereIsNoMerge() {
-        Form1Harness h;
-        h.openRecords("house 4.3 D1 N1", "house 5 D2");
+        Opened h("house 4.3 D1 N1", "house 5 D2");
         h.fakes.files.unreadable.insert(h.source2Path);
         clickMerge(h);
         QCOMPARE(told(h), QStringList{"Could not keep a copy of /home/typist/mine.dat as /home/typist/mine.dat.bak: "
@@ -164,8 +164,7 @@ private slots:
     // Both files are read before anything changes: Source 1, rewritten on disk,
     // is not shown when Source 2 cannot be read, and nothing is merged.
     void anOpenThatFailsOnSource2ChangesNothing() {
-        Form1Harness h;
-        h.openRecords("house 4.3 d n", "house 5 d n");
+        Opened h("house 4.3 d n", "house 5 d n");
         h.fakes.files.put(h.source1Path, crlf(resultLines("house 1 D0 N0; zebra 1 d n")));
         h.fakes.files.unreadable.insert(h.source2Path);
         clickOpen(h);
@@ -193,8 +192,7 @@ private slots:
     }
 
     void leavingGivesTheMainWindowBack() {
-        Form1Harness h;
-        h.openRecords("house 4.3 D1 N1", "garden 5");
+        Opened h("house 4.3 D1 N1", "garden 5");
         QVERIFY(!h.form->isEnabled());
         h.w->Command1->click(); // Back!
         QVERIFY(h.form->isEnabled());
@@ -206,8 +204,7 @@ private slots:
 
     // Though the tables still hold the files, the lists start with "-" alone.
     void openedAgainItStartsAfresh() {
-        Form1Harness h;
-        h.openRecords("house 4.3 D1 N1", "garden 5");
+        Opened h("house 4.3 D1 N1", "garden 5");
         h.w->Command1->click(); // Back!
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(h.window.isNull());

@@ -1,5 +1,5 @@
-#include "platform/ansitext.h"
 #include "database/resultsformat.h"
+#include "platform/ansitext.h"
 #include "tests/fakes/fakeservices.h"
 
 #include <QFile>

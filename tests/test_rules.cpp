@@ -1,12 +1,13 @@
 // The plain rules under the windows, each with a table of its own: the number
-// a text begins with and number texts, the word count, letter case, the
-// order of two record times and the merge of one results table into another.
-#include "tests/resultlines.h"
+// a text begins with and number texts, the word count, letter case and the
+// merge of one results table into another (Update Results shows the order of
+// two record times).
 #include "database/recordtime.h"
 #include "database/resultsformat.h"
 #include "merge/comparison.h"
 #include "merge/sourcemerge.h"
 #include "progress/history.h"
+#include "tests/resultlines.h"
 #include "trainer/lettercase.h"
 #include "trainer/numbertext.h"
 
@@ -26,8 +27,6 @@ private slots:
     void correctBeginnings();
     void lettersCountedAsSeen_data();
     void lettersCountedAsSeen();
-    void timeOrder_data();
-    void timeOrder();
     void mergeOfTwoTables_data();
     void mergeOfTwoTables();
 };
@@ -151,24 +150,6 @@ void TestRules::lettersCountedAsSeen() {
     const std::optional<Mistake> found = firstWrongLetter(word, pair.section(u'|', 1), true);
     QVERIFY(found);
     QCOMPARE(History::mistakesText({*found}), mistake);
-}
-
-void TestRules::timeOrder_data() {
-    QTest::addColumn<QString>("pair");
-    QTest::addColumn<TimeOrder>("order"); // a against b
-    QTest::newRow("numbers, not texts") << "9.5|10.2" << TimeOrder::Faster;
-    QTest::newRow("same number, other text") << "4.3|4.30" << TimeOrder::Equal;
-    QTest::newRow("a unit after it") << "12s|9" << TimeOrder::Slower;
-    QTest::newRow("no record loses to any") << "-|99" << TimeOrder::Slower;
-    QTest::newRow("0 beats no record") << "0|-" << TimeOrder::Faster;
-}
-
-void TestRules::timeOrder() {
-    QFETCH(QString, pair);
-    QFETCH(TimeOrder, order);
-    QCOMPARE(CompareTimes(pair.section(u'|', 0, 0), pair.section(u'|', 1)), order);
-    // Seen from b, the other way round.
-    QCOMPARE(int(CompareTimes(pair.section(u'|', 1), pair.section(u'|', 0, 0))), 2 - int(order));
 }
 
 void TestRules::mergeOfTwoTables_data() {

@@ -154,9 +154,12 @@ void TestSync::conflictCopiesAreFoldedInOnce() {
           "results (Computer's conflicted copy 2026-12-07).dat", "history (Ann's conflicted copy 2026-12-07).csv"})
         QVERIFY2(told.contains(name), qPrintable(told));
     QVERIFY2(told.contains("Records updated: 0, words added: 1, finished words added: 2."), qPrintable(told));
-    // Both kite lines are two attempts; the house line was kept already. The moments are kept in UTC.
-    QCOMPARE(h.fakes.appendFiles.files.value(History::ownFileName()),
-             history({historyLine("kite", "5", 2, Noon.toUTC()), historyLine("kite", "5", 2, Noon.toUTC())}));
+    // Both kite lines are two attempts; the house line was kept already. They go into this computer's folded
+    // history, in its local time as it writes its own lines.
+    QCOMPARE(
+        h.fakes.appendFiles.files.value(History::ownFoldedFileName()),
+        history({historyLine("kite", "5", 2, Noon.toLocalTime()), historyLine("kite", "5", 2, Noon.toLocalTime())}));
+    QVERIFY(!h.fakes.appendFiles.files.contains(History::ownFileName()));
     QCOMPARE(h.fakes.appendFiles.files.value("history (Ann's conflicted copy 2026-12-07).csv.folded"), copied);
     QCOMPARE(sortedFiles(h.fakes.files.files),
              (QStringList{"results (Computer's conflicted copy 2026-12-07).dat.folded",
@@ -196,7 +199,8 @@ void TestSync::aCopyThatCannotBeReadIsLeftAndNamed() {
 }
 
 // Progress reads history.csv and every computer's history as one, in the order of their dates. A conflict copy is
-// folded into this computer's history first, without the attempts kept already.
+// folded into this computer's folded history first, without the attempts kept already; an attempt that another
+// computer folded in from the same copy meanwhile counts once.
 void TestSync::everyComputersHistoryIsReadAsOne() {
     Form1Harness h;
     h.fakes.appendFiles.files["history.csv"] = history({historyLine("house", "3", 5), historyLine("house", "3", 5)});
@@ -206,12 +210,17 @@ void TestSync::everyComputersHistoryIsReadAsOne() {
     h.fakes.appendFiles.files["history-desk.sync-conflict-20261207-193000-ABCDEFG.csv"] =
         history({historyLine("house", "4", 1), historyLine("house", "1", 3)});
     h.start(resultLines("house 2 D Me"));
+    // The laptop folded in the same copy before it saw this computer's fold, in its own time zone, and another
+    // copy with an attempt made twice in a second.
+    h.fakes.appendFiles.files["folded-history-laptop.csv"] =
+        history({historyLine("house", "1", 3, Noon.toOffsetFromUtc(-7200)), historyLine("house", "6", 4),
+                 historyLine("house", "6", 4)});
     h.ui->mnuProgress->trigger();
     const Controls progress{shownWindow("ProgressWindow")};
 
     // Two alike lines of one history are two attempts; the latest is the latest by its date.
     QCOMPARE(progress.find<QWidget>("chtAttempts")->accessibleDescription().section(", best", 0, 0),
-             "house: 6 attempts, from 5 Dec 2026 07:30:00 to 5 Dec 2026 07:39:00");
+             "house: 8 attempts, from 5 Dec 2026 07:30:00 to 5 Dec 2026 07:39:00");
 }
 
 // A save first folds in the records of a results.dat that another computer wrote since it was read, and tells so.

@@ -19,6 +19,10 @@ void startShown(Form1Harness& h, const std::optional<QByteArray>& results) {
     QCoreApplication::processEvents();
 }
 
+struct Shown : Form1Harness {
+    explicit Shown(const std::optional<QByteArray>& results = std::nullopt) { startShown(*this, results); }
+};
+
 // The start of each message the typist was shown, in order.
 QStringList toldStarts(const Form1Harness& h, int length = 40) {
     QStringList starts;
@@ -42,9 +46,8 @@ class TestWordList : public QObject {
 
 private slots:
     void moreWordsThanTheListHoldsAreToldOnce() {
-        Form1Harness h;
         const QByteArray file = crlf(resultLines(numbered(103, "w%1 - na na").join(u';')));
-        startShown(h, file);
+        Shown h(file);
         QCOMPARE(h.listed().size(), 101);
         QCOMPARE(h.listed().constLast(), "w100");
         QCOMPARE(wordCountShown(h), "Words in database: 101");
@@ -54,8 +57,7 @@ private slots:
     }
 
     void aFullListTakesNoMoreWords() {
-        Form1Harness h;
-        startShown(h, crlf(resultLines(numbered(101, "w%1 - na na").join(u';'))));
+        Shown h(crlf(resultLines(numbered(101, "w%1 - na na").join(u';'))));
         h.addWord("more");
         QCOMPARE(h.listed().size(), 101);
         QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt), QStringList());
@@ -83,8 +85,7 @@ private slots:
     }
 
     void loadDropsTheWordsAddedSince() {
-        Form1Harness h;
-        startShown(h, crlf(resultLines("cat - na na")));
+        Shown h(crlf(resultLines("cat - na na")));
         h.addWord("dog");
         QCOMPARE(wordCountShown(h), "Words in database: 2");
         h.ui->Command2->click(); // Load
@@ -93,8 +94,7 @@ private slots:
     }
 
     void loadOfAnEmptyOrMissingFileKeepsTheList() {
-        Form1Harness h;
-        startShown(h, crlf(resultLines("cat - na na")));
+        Shown h(crlf(resultLines("cat - na na")));
         h.addWord("dog");
         h.setResults({});
         h.ui->Command2->click(); // Load
@@ -109,9 +109,8 @@ private slots:
     // What the list cannot use would be lost by the first save: the file as it
     // was is kept as results.dat.bak first, once.
     void aFileWithUnusableLinesIsCopiedBeforeItsFirstSave() {
-        Form1Harness h;
         const QByteArray file = crlf({"junk", ":::house", "4.3", "D", "N", "extra"});
-        startShown(h, file);
+        Shown h(file);
         h.ui->Command4->click(); // Save
         QVERIFY(h.form->close());
         QCOMPARE(toldStarts(h), QStringList({"results.dat holds lines Tapmeter cannot ", "Saved!"}));
@@ -123,8 +122,7 @@ private slots:
     // A copy is kept of a file as it is; once the file is gone, there is
     // nothing to copy and the save goes ahead.
     void aFileDeletedWhileItsCopyIsPendingIsSaved() {
-        Form1Harness h;
-        startShown(h, crlf({"junk", ":::house", "4.3", "D", "N"}));
+        Shown h(crlf({"junk", ":::house", "4.3", "D", "N"}));
         h.fakes.files.files.clear();
         h.ui->Command4->click(); // Save
         QCOMPARE(toldStarts(h).constLast(), "Saved!");
@@ -132,9 +130,8 @@ private slots:
     }
 
     void withoutACopyThereIsNoSave() {
-        Form1Harness h;
         const QByteArray file = crlf({"junk", ":::house", "4.3", "D", "N"});
-        startShown(h, file);
+        Shown h(file);
         h.fakes.files.unreadable.insert(h.resultsPath());
         h.ui->Command4->click(); // Save
         QCOMPARE(toldStarts(h, 60).constLast(), "Could not save results.dat: no copy of it could be kept as r");
@@ -144,8 +141,7 @@ private slots:
 
     // Blanks and letter case are the typist's: only the very same word is asked for again.
     void wordsAreAddedAsTypedAndAnExactDuplicateIsAskedAgain() {
-        Form1Harness h;
-        startShown(h, std::nullopt);
+        Shown h;
         h.fakes.dialogs.promptAnswers = {" ice cream ", " ice cream ", "House", "house"};
         for (int i = 0; i < 4; ++i)
             h.ui->Command3->click(); // Add word
@@ -161,8 +157,7 @@ private slots:
     }
 
     void wordsWithLineBreaksAreRefusedLettersOfEveryScriptTaken() {
-        Form1Harness h;
-        startShown(h, std::nullopt);
+        Shown h;
         h.fakes.dialogs.promptAnswers = {"ice\ncream", "ice\rcream", "Ωmega"};
         h.ui->Command3->click(); // Add word
         QCOMPARE(toldStarts(h),
@@ -180,8 +175,7 @@ private slots:
 
     void removingAWordChoosesTheLast() {
         QFETCH(int, removed);
-        Form1Harness h;
-        startShown(h, crlf(ThreeWords));
+        Shown h(crlf(ThreeWords));
         chooseEntry(h.ui->Combo1, removed);
         h.removeWord();
         QTEST(h.listed().join(u' ') + " | " + h.record(), "left");
@@ -193,8 +187,7 @@ private slots:
     }
 
     void removingTheOnlyWordLeavesItsRecordShown() {
-        Form1Harness h;
-        startShown(h, crlf(resultLines("only 7 D N")));
+        Shown h(crlf(resultLines("only 7 D N")));
         h.removeWord();
         h.removeWord();
         QCOMPARE(h.listed(), QStringList());
@@ -204,8 +197,7 @@ private slots:
     }
 
     void theListTakesNoTypingButArrowsChoose() {
-        Form1Harness h;
-        startShown(h, crlf(ThreeWords));
+        Shown h(crlf(ThreeWords));
         QTest::keyClicks(h.ui->Combo1, "tw\b");
         QCOMPARE(h.ui->Combo1->currentText(), "one");
         QTest::keyClick(h.ui->Combo1, Qt::Key_Down);
@@ -215,8 +207,7 @@ private slots:
     }
 
     void closingTakesAboutAlongAndSaves() {
-        Form1Harness h;
-        startShown(h, std::nullopt);
+        Shown h;
         h.ui->mnuAbout->trigger();
         QVERIFY(shownWindow("Form2"));
         QVERIFY(h.form->close());
@@ -227,8 +218,7 @@ private slots:
     // While Update Results keeps the main window unavailable, closing it is
     // refused without a save.
     void closingWaitsUntilUpdateResultsIsLeft() {
-        Form1Harness h;
-        startShown(h, std::nullopt);
+        Shown h;
         h.openWindow();
         QVERIFY(!h.form->close());
         QVERIFY(h.window);
@@ -239,8 +229,7 @@ private slots:
     }
 
     void closingAfterAFailedSaveAsksFirst() {
-        Form1Harness h;
-        startShown(h, crlf(resultLines("house 4.3 D N")));
+        Shown h(crlf(resultLines("house 4.3 D N")));
         h.fakes.files.failWrites = "No space left on device";
         QVERIFY(!h.form->close());
         h.fakes.dialogs.confirmAnswers << true;
@@ -330,8 +319,7 @@ private slots:
     }
     // Add Words reads a file of words, one a line, into the list as far as it has room.
     void wordsFromAFileAreAddedAndTheSkippedLinesTold() {
-        Form1Harness h;
-        startShown(h, crlf(resultLines(numbered(97, "w%1 - na na").join(u';') + ";cat - na na")));
+        Shown h(crlf(resultLines(numbered(97, "w%1 - na na").join(u';') + ";cat - na na")));
         h.fakes.files.put("words.txt", "ant\n\ncat\nbee\n\nfly\nowl\nyak\nemu\nelk\ngnu\nasp\nbat\n");
         h.fakes.dialogs.openFileAnswers << h.fakes.files.absolute("words.txt");
         h.ui->mnuAddWords->trigger();
@@ -348,8 +336,7 @@ private slots:
     }
 
     void anUnreadableFileOfWordsAddsNothing() {
-        Form1Harness h;
-        startShown(h, crlf(resultLines("cat - na na")));
+        Shown h(crlf(resultLines("cat - na na")));
         const QString path = h.fakes.files.absolute("words.txt");
         h.fakes.files.put("words.txt", "ant\n");
         h.fakes.files.unreadable << path;
@@ -377,8 +364,7 @@ private slots:
     }
 
     void aUtf8FileOfWordsIsReadAsWritten() {
-        Form1Harness h;
-        startShown(h, std::nullopt);
+        Shown h;
         h.fakes.files.put("words.txt", QStringLiteral("\u017c\u00f3\u0142w\r\nkot\r\n").toUtf8());
         h.fakes.dialogs.openFileAnswers << h.fakes.files.absolute("words.txt");
         h.ui->mnuAddWords->trigger();

@@ -1,16 +1,16 @@
 #include "trainer/form1.h"
-#include "ui_form1.h"
 
-#include "platform/accessibility.h"
-#include "platform/programinfo.h"
 #include "about/form2.h"
 #include "merge/form3.h"
-#include "progress/progresswindow.h"
+#include "platform/accessibility.h"
+#include "platform/programinfo.h"
 #include "platform/windowstyle.h"
+#include "progress/progresswindow.h"
+#include "ui_form1.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>

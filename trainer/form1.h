@@ -1,8 +1,8 @@
 #pragma once
 
 #include "database/recordtable.h"
-#include "platform/ansitext.h"
 #include "merge/sourcemerge.h"
+#include "platform/ansitext.h"
 #include "platform/preferences.h"
 #include "platform/services.h"
 #include "progress/history.h"

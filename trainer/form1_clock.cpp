@@ -1,8 +1,8 @@
 // The run clock, the automatic stop and reset, and the reset of a run.
 #include "trainer/form1.h"
-#include "ui_form1.h"
 
 #include "trainer/numbertext.h"
+#include "ui_form1.h"
 
 #include <QTimer>
 

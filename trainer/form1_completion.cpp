@@ -1,15 +1,15 @@
 // Word completion: a finished word becomes the last score and, when it is
 // fast enough, the word's record.
 #include "trainer/form1.h"
-#include "ui_form1.h"
 
+#include "database/recordtime.h"
+#include "database/wordrules.h"
 #include "platform/ansitext.h"
+#include "platform/windowstyle.h"
 #include "progress/history.h"
 #include "trainer/lettercase.h"
 #include "trainer/numbertext.h"
-#include "database/recordtime.h"
-#include "platform/windowstyle.h"
-#include "database/wordrules.h"
+#include "ui_form1.h"
 
 #include <algorithm>
 #include <limits>

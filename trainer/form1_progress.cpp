@@ -1,11 +1,11 @@
 // The history of finished words and the Progress window that shows it.
 #include "trainer/form1.h"
-#include "ui_form1.h"
 
-#include "progress/history.h"
-#include "progress/progresswindow.h"
 #include "database/recordtime.h"
 #include "platform/windowstyle.h"
+#include "progress/history.h"
+#include "progress/progresswindow.h"
+#include "ui_form1.h"
 
 void Form1::mnuProgress_Click() {
     if (!m_progress) {

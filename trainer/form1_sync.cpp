@@ -2,12 +2,12 @@
 // between computers: each computer's own records file, the conflict copies
 // an engine leaves, and a results.dat changed on disk since it was read.
 #include "trainer/form1.h"
-#include "ui_form1.h"
 
-#include "merge/sourcemerge.h"
 #include "database/resultsformat.h"
+#include "merge/sourcemerge.h"
 #include "platform/syncedfiles.h"
 #include "progress/history.h"
+#include "ui_form1.h"
 
 #include <QHash>
 
@@ -20,7 +20,7 @@ bool isRecordsFile(const QString& fileName) {
 }
 
 bool isHistoryFile(const QString& fileName) {
-    return History::files({fileName}) == QStringList{fileName};
+    return !History::files({fileName}).isEmpty() || !History::foldedFiles({fileName}).isEmpty();
 }
 
 // How often the histories hold each attempt, as the line it makes: two alike
@@ -30,7 +30,8 @@ using LineCounts = QHash<QByteArray, int>;
 
 LineCounts keptLines(const AppendFiles& files) {
     LineCounts kept;
-    for (const QString& name : History::files(files.fileNames())) {
+    const QStringList names = files.fileNames();
+    for (const QString& name : History::files(names) + History::foldedFiles(names)) {
         QByteArray bytes;
         if (!files.read(name, &bytes, nullptr))
             continue;
@@ -125,17 +126,20 @@ QString Form1::foldConflictCopies() {
         QByteArray missing;
         int count = 0;
         History::forEach(bytes, [&](Attempt&& attempt) {
-            const QByteArray line = History::line(attempt);
-            auto found = kept->find(line);
+            auto found = kept->find(History::line(attempt));
             if (found != kept->end() && found.value() > 0) {
                 --found.value();
                 return;
             }
-            missing += line;
+            // Written as this computer writes its own lines, in its local time.
+            attempt.when = attempt.when.toLocalTime();
+            missing += History::line(attempt);
             ++count;
         });
-        // Into this computer's own history: no other computer writes there.
-        if (!missing.isEmpty() && !history.append(History::ownFileName(), History::headerLine(), missing, nullptr)) {
+        // Into this computer's folded history: no other computer writes there, and another computer folding the
+        // same copy meanwhile does not make its attempts count twice.
+        if (!missing.isEmpty() &&
+            !history.append(History::ownFoldedFileName(), History::headerLine(), missing, nullptr)) {
             leftAsTheyAre << name;
             continue;
         }

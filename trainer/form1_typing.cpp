@@ -1,10 +1,10 @@
 // The typing engine: what every change of the typing box and every key
 // pressed in it does.
 #include "trainer/form1.h"
-#include "ui_form1.h"
 
 #include "trainer/lettercase.h"
 #include "trainer/numbertext.h"
+#include "ui_form1.h"
 
 #include <QTimer>
 

@@ -1,14 +1,13 @@
 // The main window's word list: loading and saving results.dat, choosing,
 // adding and removing words.
 #include "trainer/form1.h"
-#include "ui_form1.h"
-
-#include "progress/progresswindow.h"
 
 #include "database/resultsformat.h"
-#include "platform/windowstyle.h"
 #include "database/wordrules.h"
+#include "platform/windowstyle.h"
+#include "progress/progresswindow.h"
 #include "trainer/lettercase.h"
+#include "ui_form1.h"
 
 #include <QAccessible>
 #include <QDir>

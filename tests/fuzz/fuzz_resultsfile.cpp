@@ -1,8 +1,8 @@
 // A results file read the way both windows read it: the encoding its bytes
 // show gives back every byte, and what was read survives a save and a second
 // read unchanged.
-#include "platform/ansitext.h"
 #include "database/resultsformat.h"
+#include "platform/ansitext.h"
 #include "tests/fuzz/check.h"
 
 #include <QStringDecoder>
