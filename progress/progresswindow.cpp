@@ -4,6 +4,7 @@
 #include "platform/windowstyle.h"
 #include "ui_progresswindow.h"
 
+#include <QAbstractTableModel>
 #include <QAction>
 #include <QCategoryAxis>
 #include <QChart>
@@ -15,7 +16,6 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QShortcut>
-#include <QAbstractTableModel>
 #include <QTextBoundaryFinder>
 #include <QToolTip>
 #include <QValueAxis>
