@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QDateTimeAxis>
 #include <QGraphicsTextItem>
+#include <QHeaderView>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QTableView>
@@ -630,6 +631,49 @@ private slots:
                            word.change ? QString::number(*word.change) : "none"})
                   .join(u' '),
               "figures");
+    }
+
+    // An attempt dated before the latest (a clock put back), added once the
+    // figures were worked out, goes in its place: the last ten stay the
+    // latest by date, and the averages of runs take it in.
+    void aLateAttemptTakesItsPlace() {
+        QList<Attempt> history;
+        typed(history, "w", 11, 1000);
+        ProgressFigures figures = figuresOf(history);
+        figures.add(attempt("w", "9", Noon.addSecs(30), 9000));
+        figures.update();
+        const WordProgress& word = *figures.find("w");
+        QCOMPARE(word.recentAverage, 1.0);
+        QCOMPARE(word.averageSeconds(0, 2), 5.0);
+    }
+
+    // Sorted by a column, the table keeps the highlighted word on its row,
+    // and a finished word's row moves to its place: up for a new best, down
+    // as its attempts pass others'. Every word's practice rank follows.
+    void theSortedTableFollowsEachFinishedWord() {
+        Form1Harness h;
+        h.setSetting("RecordName", "Ann");
+        QList<Attempt> history;
+        typed(history, "cat", 3, 1000);
+        typed(history, "dog", 1, 3000);
+        typed(history, "eel", 2, 2000);
+        const ProgressControls p = openProgress(h, resultLines("dog - na na;cat - na na;eel - na na"), history);
+        const auto sortBy = [&p](int column) {
+            const QHeaderView* header = p.tblWords->horizontalHeader();
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              {header->sectionViewportPosition(column) + 4, header->height() / 2});
+        };
+        const auto highlighted = [&p] { return p.tblWords->currentIndex().siblingAtColumn(0).data().toString(); };
+        sortBy(2); // Best
+        QCOMPARE(p.rows({0}), "cat eel dog");
+        QCOMPARE(highlighted(), "dog");
+        h.type("dog"); // the clock stands still: a best of 0 s
+        QCOMPARE(p.rows({0}), "dog cat eel");
+        sortBy(1); // Attempts
+        QCOMPARE(p.rows({0, 1}), "dog 2 eel 2 cat 3");
+        h.type("dog");
+        QCOMPARE(p.rows({0, 1, 5}), "eel 2 2 dog 3 3 cat 3 1");
+        QCOMPARE(highlighted(), "dog");
     }
 
     // "Change" compares the last 10 attempts with the 10 before them: nothing
