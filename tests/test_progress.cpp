@@ -809,10 +809,12 @@ private slots:
 
     void aWordFinishedForTheFirstTimeJoinsTheChooserAndTheSortedTable() {
         Form1Harness h;
-        const ProgressControls p = openProgress(h, resultLines("apple - na na"), {attempt("zebra", "1")});
-        h.type("apple");
-        QVERIFY(entries(p.cboWord).contains("apple"));
-        QCOMPARE(p.rows({0}), "apple zebra");
+        const ProgressControls p = openProgress(h, resultLines("hippopotamus - na na"), {attempt("zebra", "1")});
+        h.type("hippopotamus");
+        QCOMPARE(entries(p.cboWord), QStringList({"hippopotamus", "zebra", "All words"}));
+        QCOMPARE(p.rows({0}), "hippopotamus zebra");
+        // Its column widens to show it whole.
+        QVERIFY(p.tblWords->sizeHintForIndex(p.tblWords->model()->index(0, 0)).width() < p.tblWords->columnWidth(0));
     }
 
     // A change of less than half a hundredth reads as "same".
