@@ -348,10 +348,9 @@ private slots:
                                     "file, or the disk failed. No word was added."});
     }
 
-    // With Progress open, the drill goes on to the words just added: never typed, they come first.
-    void progressDrillsTheWordsAdded() {
+    // With Progress open, the words added are practised first from "All words": never typed, they need it most.
+    void progressTakesTheWordsAdded() {
         Form1Harness h;
-        h.setSetting("PractiseNeediestWord", "1");
         h.setSetting("RecordName", "Ann");
         startShown(h, crlf(resultLines("cat - na na")));
         h.ui->mnuProgress->trigger();
@@ -359,7 +358,11 @@ private slots:
         h.fakes.files.put("words.txt", "ant\nbee\n");
         h.fakes.dialogs.openFileAnswers << h.fakes.files.absolute("words.txt");
         h.ui->mnuAddWords->trigger();
-        h.type("bee");
+        const QWidget* progress = shownWindow("ProgressWindow");
+        auto* chooser = progress->findChild<QComboBox*>("cboWord");
+        chooser->setFocus();
+        QTest::keyClick(chooser, Qt::Key_End); // All words
+        progress->findChild<QPushButton*>("cmdPractise")->click();
         QCOMPARE(h.ui->Combo1->currentText(), "ant");
     }
 
