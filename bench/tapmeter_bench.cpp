@@ -4,7 +4,7 @@
 #include "platform/qtappendfiles.h"
 #include "progress/progresswindow.h"
 #include "tests/harness.h"
-#include "tests/modeltypist.h"
+#include "bench/modeltypist.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
