@@ -233,7 +233,7 @@ void ProgressFigures::workOutFigures(WordProgress& word) {
 }
 
 double ProgressFigures::priority(const WordProgress& word) const {
-    const double waited = double(m_added - 1 - word.lastAdded);
+    const auto waited = double(m_added - 1 - word.lastAdded);
     return (1.0 + word.need) * (waited + 1.0);
 }
 

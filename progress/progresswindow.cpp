@@ -554,7 +554,7 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     }
     auto* times = new QLineSeries;
     times->setName(run == 1 ? tr("Time of each attempt")
-                            : tr("Average time of each %n attempts in a row", nullptr, run));
+                            : tr("Average time of each %n attempts in a row", nullptr, int(run)));
     times->setPointsVisible(points.size() <= MarkedPoints);
     times->replace(points);
     chart->addSeries(times);

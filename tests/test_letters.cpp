@@ -4,26 +4,6 @@
 #include <QInputMethodEvent>
 #include <QTest>
 
-// Words and names of every script, as a typist meets them: results files in
-// the code page and in UTF-8, letters composed in different ways, letter case
-// across scripts, and input methods that compose letters.
-class TestLetters : public QObject {
-    Q_OBJECT
-
-private slots:
-    void aWordListSavedByAnEditorShowsAsWritten();
-    void aPolishWordAndNameAreSavedAsUtf8AndReadBack();
-    void aWesternEuropeanListIsSavedByteForByte();
-    void aMergeWritesSource2InUtf8OnlyWhenItMust_data();
-    void aMergeWritesSource2InUtf8OnlyWhenItMust();
-    void composedAndDecomposedLettersFinishTheWord_data();
-    void composedAndDecomposedLettersFinishTheWord();
-    void aWrongAccentIsNotedAtItsLetter();
-    void anInputMethodCommitIsOneChange();
-    void preEditTextIsNoLetterYet();
-    void aDeadKeyGivesOneLetter();
-};
-
 namespace {
 
 const QByteArray Mark("\xef\xbb\xbf");
@@ -31,86 +11,6 @@ const QByteArray Mark("\xef\xbb\xbf");
 QByteArray utf8Lines(const QString& records) {
     return resultLines(records).join("\r\n").toUtf8() + "\r\n";
 }
-
-} // namespace
-
-void TestLetters::aWordListSavedByAnEditorShowsAsWritten() {
-    Form1Harness h;
-    h.setResults(utf8Lines("żółw 4.2 wtorek Łukasz; źdźbło - na na; café - na na"));
-    h.start();
-    QCOMPARE(h.listed(), QStringList({"żółw", "źdźbło", "café"}));
-    QCOMPARE(h.ui->Text4->text(), "Łukasz");
-    QVERIFY(h.fakes.dialogs.boxes.isEmpty());
-}
-
-// Typed through to a record, saved, and loaded again: every letter stays.
-void TestLetters::aPolishWordAndNameAreSavedAsUtf8AndReadBack() {
-    Form1Harness h(Files::Real);
-    h.setResults(crlf(resultLines("house 9 D Ann")));
-    h.start();
-    h.fakes.dialogs.promptAnswers << "żółw"
-                                  << "Łukasz";
-    h.ui->Command3->click();
-    h.type("żółw");
-    QCOMPARE(h.ui->Text4->text(), "Łukasz");
-    h.ui->Command4->click();
-    QCOMPARE(h.results(), crlf({":::house", "9", "D", "Ann", ":::żółw", "0", h.fakes.clock.now, "Łukasz"}));
-    h.ui->Command2->click();
-    QCOMPARE(h.listed(), QStringList({"house", "żółw"}));
-    chooseEntry(h.ui->Combo1, 1);
-    QCOMPARE(h.ui->Text4->text(), "Łukasz");
-}
-
-// A list of the code page's letters only is written as it always was: one
-// byte a letter, whatever is added, typed or saved.
-void TestLetters::aWesternEuropeanListIsSavedByteForByte() {
-    Form1Harness h;
-    const QByteArray file(":::caf\xe9\r\n4.2\r\nD\r\nJos\xe9\r\n:::sm\xf8rrebr\xf8"
-                          "d\r\n-\r\nna\r\nna\r\n");
-    h.setResults(file);
-    h.start();
-    h.fakes.dialogs.promptAnswers << "Straße"
-                                  << "Zoë";
-    h.ui->Command3->click();
-    h.type("Straße");
-    h.ui->Command4->click();
-    QCOMPARE(h.results(), file +
-                              ":::Stra\xdf"
-                              "e\r\n0\r\n" +
-                              h.fakes.clock.now.toLatin1() + "\r\nZo\xeb\r\n");
-}
-
-void TestLetters::aMergeWritesSource2InUtf8OnlyWhenItMust_data() {
-    QTest::addColumn<QByteArray>("source1");
-    QTest::addColumn<QByteArray>("source2");
-    QTest::addColumn<QByteArray>("merged");
-    const QByteArray houseCodePage(":::h\xe9\r\n9\r\nD\r\nJos\xe9\r\n");
-    QTest::newRow("UTF-8 records that fit the code page")
-        << utf8Lines("hé 5 D2 Zoë") << houseCodePage << QByteArray(":::h\xe9\r\n5\r\nD2\r\nZo\xeb\r\n");
-    QTest::newRow("a Polish name into the code page")
-        << utf8Lines("hé 5 D2 Łukasz") << houseCodePage << utf8Lines("hé 5 D2 Łukasz");
-    QTest::newRow("a Greek word into the code page")
-        << utf8Lines("ελπίδα 3 D3 Eleni") << houseCodePage << utf8Lines("hé 9 D José; ελπίδα 3 D3 Eleni");
-    QTest::newRow("code-page records into UTF-8 with a mark")
-        << houseCodePage << Mark + utf8Lines("hé 12 D0 Ola") << Mark + utf8Lines("hé 9 D José");
-    QTest::newRow("code-page records into UTF-8")
-        << houseCodePage << utf8Lines("żółw 1 D Ola") << utf8Lines("żółw 1 D Ola; hé 9 D José");
-}
-
-void TestLetters::aMergeWritesSource2InUtf8OnlyWhenItMust() {
-    QFETCH(QByteArray, source1);
-    QFETCH(QByteArray, source2);
-    QFETCH(QByteArray, merged);
-    Form1Harness h;
-    h.fakes.files.put(h.source1Path, source1);
-    h.fakes.files.put(h.source2Path, source2);
-    h.openSources(h.source1Path, h.source2Path);
-    h.w->Command5->click();
-    QCOMPARE(h.fakes.files.bytes(h.source2Path), merged);
-    QCOMPARE(h.fakes.dialogs.messages().size(), 1);
-}
-
-namespace {
 
 // A typing run at one word, the box ready for the first key.
 struct Run : Form1Harness {
@@ -120,6 +20,7 @@ struct Run : Form1Harness {
         start();
         fakes.dialogs.promptAnswers << "Ola";
     }
+
     // What an input method sends the box, through the event loop: the text
     // it is still composing, or the text it commits.
     void compose(const QString& preEdit) { send(new QInputMethodEvent(preEdit, {})); }
@@ -128,10 +29,12 @@ struct Run : Form1Harness {
         event->setCommitString(text);
         send(event);
     }
+
     void send(QInputMethodEvent* event) {
         QCoreApplication::postEvent(ui->Text1, event);
         QCoreApplication::processEvents();
     }
+
     // Whether the word was finished: the record it took.
     bool finished() const { return ui->Text4->text() == "Ola"; }
     // Letters written, the seconds of the run and whether its clock runs.
@@ -143,92 +46,176 @@ struct Run : Form1Harness {
 
 } // namespace
 
-// However an input method or a file composes "é", it is the same letter:
-// the indicator stays green and the word finishes.
-void TestLetters::composedAndDecomposedLettersFinishTheWord_data() {
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("length"); // shown beside the word
-    QTest::newRow("decomposed into composed") << "caf\u00e9"
-                                              << "cafe\u0301" << 4;
-    QTest::newRow("composed into decomposed") << "cafe\u0301"
-                                              << "caf\u00e9" << 4;
-    QTest::newRow("two accents, one by one") << "vi\u1ec7t"
-                                             << "vie\u0323\u0302t" << 4;
-}
+// Words and names of every script, as a typist meets them: results files in
+// the code page and in UTF-8, letters composed in different ways, letter case
+// across scripts, and input methods that compose letters.
+class TestLetters : public QObject {
+    Q_OBJECT
 
-void TestLetters::composedAndDecomposedLettersFinishTheWord() {
-    QFETCH(QString, word);
-    QFETCH(QString, typed);
-    Run h(word);
-    QTEST(h.ui->Label13->text().toInt(), "length");
-    QStringList shown;
-    for (QChar c : typed) {
-        if (h.finished())
-            break;
-        typeKeys(h.ui->Text1, c);
-        shown << h.indicator();
+private slots:
+    void aWordListSavedByAnEditorShowsAsWritten() {
+        Form1Harness h;
+        h.setResults(utf8Lines("żółw 4.2 wtorek Łukasz; źdźbło - na na; café - na na"));
+        h.start();
+        QCOMPARE(h.listed(), QStringList({"żółw", "źdźbło", "café"}));
+        QCOMPARE(h.ui->Text4->text(), "Łukasz");
+        QVERIFY(h.fakes.dialogs.boxes.isEmpty());
     }
-    QCOMPARE(shown, QStringList(typed.size(), "green"));
-    QVERIFY(h.finished());
-    QCOMPARE(h.listed(), QStringList{word});
-}
 
-// Typed "cafè" for "café": red at the fourth letter, and the history notes
-// the letters as seen, accents composed.
-void TestLetters::aWrongAccentIsNotedAtItsLetter() {
-    Run h("caf\u00e9s");
-    h.type("cafe\u0300");
-    QCOMPARE(h.indicator(), "red");
-    h.ui->Text1->backspace();
-    h.type("\u0301s");
-    QVERIFY(h.finished());
-    QVERIFY2(h.history().contains(",4:\u00e9>\u00e8\r\n"), qPrintable(h.history()));
-}
+    // Typed through to a record, saved, and loaded again: every letter stays.
+    void aPolishWordAndNameAreSavedAsUtf8AndReadBack() {
+        Form1Harness h(Files::Real);
+        h.setResults(crlf(resultLines("house 9 D Ann")));
+        h.start();
+        h.fakes.dialogs.promptAnswers << "żółw"
+                                      << "Łukasz";
+        h.ui->Command3->click();
+        h.type("żółw");
+        QCOMPARE(h.ui->Text4->text(), "Łukasz");
+        h.ui->Command4->click();
+        QCOMPARE(h.results(), crlf({":::house", "9", "D", "Ann", ":::żółw", "0", h.fakes.clock.now, "Łukasz"}));
+        h.ui->Command2->click();
+        QCOMPARE(h.listed(), QStringList({"house", "żółw"}));
+        chooseEntry(h.ui->Combo1, 1);
+        QCOMPARE(h.ui->Text4->text(), "Łukasz");
+    }
 
-// A dead key, a compose sequence or an East Asian input method commits its
-// letter at once: one change, like a key, and "한" finishes "한".
-void TestLetters::anInputMethodCommitIsOneChange() {
-    Run h("\ud55c\uae00");
-    h.compose("\u314e");
-    h.compose("\ud558");
-    h.compose("\ud55c");
-    h.commit("\ud55c");
-    QCOMPARE(h.counters(), "1 0 running");
-    QCOMPARE(h.indicator(), "green");
-    h.ticks(3);
-    h.compose("\u3131");
-    h.commit("\uae00");
-    QVERIFY(h.finished());
-    QCOMPARE(h.ui->Label9->text(), "0.3");
-}
+    // A list of the code page's letters only is written as it always was: one
+    // byte a letter, whatever is added, typed or saved.
+    void aWesternEuropeanListIsSavedByteForByte() {
+        Form1Harness h;
+        const QByteArray file(":::caf\xe9\r\n4.2\r\nD\r\nJos\xe9\r\n:::sm\xf8rrebr\xf8"
+                              "d\r\n-\r\nna\r\nna\r\n");
+        h.setResults(file);
+        h.start();
+        h.fakes.dialogs.promptAnswers << "Straße"
+                                      << "Zoë";
+        h.ui->Command3->click();
+        h.type("Straße");
+        h.ui->Command4->click();
+        QCOMPARE(h.results(), file +
+                                  ":::Stra\xdf"
+                                  "e\r\n0\r\n" +
+                                  h.fakes.clock.now.toLatin1() + "\r\nZo\xeb\r\n");
+    }
 
-// What is still being composed is no letter: no clock, no count, no red.
-void TestLetters::preEditTextIsNoLetterYet() {
-    Run h("cat");
-    h.compose("x");
-    QCOMPARE(h.counters(), "0 0 stopped");
-    h.type("c");
-    QCOMPARE(h.indicator(), "green");
-    h.compose("\u00e1");
-    QCOMPARE(h.counters(), "1 0 running");
-    QCOMPARE(h.indicator(), "green");
-    h.commit("a");
-    h.type("t");
-    QVERIFY(h.finished());
-}
+    void aMergeWritesSource2InUtf8OnlyWhenItMust_data() {
+        QTest::addColumn<QByteArray>("source1");
+        QTest::addColumn<QByteArray>("source2");
+        QTest::addColumn<QByteArray>("merged");
+        const QByteArray houseCodePage(":::h\xe9\r\n9\r\nD\r\nJos\xe9\r\n");
+        QTest::newRow("UTF-8 records that fit the code page")
+            << utf8Lines("hé 5 D2 Zoë") << houseCodePage << QByteArray(":::h\xe9\r\n5\r\nD2\r\nZo\xeb\r\n");
+        QTest::newRow("a Polish name into the code page")
+            << utf8Lines("hé 5 D2 Łukasz") << houseCodePage << utf8Lines("hé 5 D2 Łukasz");
+        QTest::newRow("a Greek word into the code page")
+            << utf8Lines("ελπίδα 3 D3 Eleni") << houseCodePage << utf8Lines("hé 9 D José; ελπίδα 3 D3 Eleni");
+        QTest::newRow("code-page records into UTF-8 with a mark")
+            << houseCodePage << Mark + utf8Lines("hé 12 D0 Ola") << Mark + utf8Lines("hé 9 D José");
+        QTest::newRow("code-page records into UTF-8")
+            << houseCodePage << utf8Lines("żółw 1 D Ola") << utf8Lines("żółw 1 D Ola; hé 9 D José");
+    }
 
-// A dead acute, then "e", as X delivers them without an input method: the
-// dead key is no change and "é" comes as one key.
-void TestLetters::aDeadKeyGivesOneLetter() {
-    Run h("caf\u00e9");
-    h.type("caf");
-    QTest::sendKeyEvent(QTest::Click, h.ui->Text1, Qt::Key_Dead_Acute, QString(), Qt::NoModifier);
-    QCOMPARE(h.counters(), "3 0 running");
-    QTest::sendKeyEvent(QTest::Click, h.ui->Text1, Qt::Key_E, QString("\u00e9"), Qt::NoModifier);
-    QVERIFY(h.finished());
-    QCOMPARE(h.ui->Label9->text(), "0");
-}
+    void aMergeWritesSource2InUtf8OnlyWhenItMust() {
+        QFETCH(QByteArray, source1);
+        QFETCH(QByteArray, source2);
+        QFETCH(QByteArray, merged);
+        Form1Harness h;
+        h.fakes.files.put(h.source1Path, source1);
+        h.fakes.files.put(h.source2Path, source2);
+        h.openSources(h.source1Path, h.source2Path);
+        h.w->Command5->click();
+        QCOMPARE(h.fakes.files.bytes(h.source2Path), merged);
+        QCOMPARE(h.fakes.dialogs.messages().size(), 1);
+    }
+
+    // However an input method or a file composes "é", it is the same letter:
+    // the indicator stays green and the word finishes.
+    void composedAndDecomposedLettersFinishTheWord_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("length"); // shown beside the word
+        QTest::newRow("decomposed into composed") << "caf\u00e9"
+                                                  << "cafe\u0301" << 4;
+        QTest::newRow("composed into decomposed") << "cafe\u0301"
+                                                  << "caf\u00e9" << 4;
+        QTest::newRow("two accents, one by one") << "vi\u1ec7t"
+                                                 << "vie\u0323\u0302t" << 4;
+    }
+
+    void composedAndDecomposedLettersFinishTheWord() {
+        QFETCH(QString, word);
+        QFETCH(QString, typed);
+        Run h(word);
+        QTEST(h.ui->Label13->text().toInt(), "length");
+        QStringList shown;
+        for (QChar c : typed) {
+            if (h.finished())
+                break;
+            typeKeys(h.ui->Text1, c);
+            shown << h.indicator();
+        }
+        QCOMPARE(shown, QStringList(typed.size(), "green"));
+        QVERIFY(h.finished());
+        QCOMPARE(h.listed(), QStringList{word});
+    }
+
+    // Typed "cafè" for "café": red at the fourth letter, and the history notes
+    // the letters as seen, accents composed.
+    void aWrongAccentIsNotedAtItsLetter() {
+        Run h("caf\u00e9s");
+        h.type("cafe\u0300");
+        QCOMPARE(h.indicator(), "red");
+        h.ui->Text1->backspace();
+        h.type("\u0301s");
+        QVERIFY(h.finished());
+        QVERIFY2(h.history().contains(",4:\u00e9>\u00e8\r\n"), qPrintable(h.history()));
+    }
+
+    // A dead key, a compose sequence or an East Asian input method commits its
+    // letter at once: one change, like a key, and "한" finishes "한".
+    void anInputMethodCommitIsOneChange() {
+        Run h("\ud55c\uae00");
+        h.compose("\u314e");
+        h.compose("\ud558");
+        h.compose("\ud55c");
+        h.commit("\ud55c");
+        QCOMPARE(h.counters(), "1 0 running");
+        QCOMPARE(h.indicator(), "green");
+        h.ticks(3);
+        h.compose("\u3131");
+        h.commit("\uae00");
+        QVERIFY(h.finished());
+        QCOMPARE(h.ui->Label9->text(), "0.3");
+    }
+
+    // What is still being composed is no letter: no clock, no count, no red.
+    void preEditTextIsNoLetterYet() {
+        Run h("cat");
+        h.compose("x");
+        QCOMPARE(h.counters(), "0 0 stopped");
+        h.type("c");
+        QCOMPARE(h.indicator(), "green");
+        h.compose("\u00e1");
+        QCOMPARE(h.counters(), "1 0 running");
+        QCOMPARE(h.indicator(), "green");
+        h.commit("a");
+        h.type("t");
+        QVERIFY(h.finished());
+    }
+
+    // A dead acute, then "e", as X delivers them without an input method: the
+    // dead key is no change and "é" comes as one key.
+    void aDeadKeyGivesOneLetter() {
+        Run h("caf\u00e9");
+        h.type("caf");
+        QTest::sendKeyEvent(QTest::Click, h.ui->Text1, Qt::Key_Dead_Acute, QString(), Qt::NoModifier);
+        QCOMPARE(h.counters(), "3 0 running");
+        QTest::sendKeyEvent(QTest::Click, h.ui->Text1, Qt::Key_E, QString("\u00e9"), Qt::NoModifier);
+        QVERIFY(h.finished());
+        QCOMPARE(h.ui->Label9->text(), "0");
+    }
+};
 
 QTEST_MAIN(TestLetters)
 #include "test_letters.moc"

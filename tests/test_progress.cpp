@@ -432,13 +432,17 @@ private slots:
     }
 
     // A word of 20,000 letters neither widens the window nor the chooser: it is
-    // shortened where it is shown and whole where it is told.
+    // shortened where it is shown and whole where it is told. One of 32 letters
+    // is shown whole, one of 33 cut to 32 and "…".
     void longWordsAreShownShortened() {
         // An accent at the cut goes with its letter.
         const QString word = "<b>" + QString(28, u'w') + "e\u0301" + QString(20'000, u'w');
         const QString shown = "<b>" + QString(28, u'w') + u'\u2026';
         Form1Harness h;
-        const ProgressControls p = openProgress(h, resultLines("cat - na na"), {attempt(word, "3")});
+        const ProgressControls p =
+            openProgress(h, resultLines("cat - na na"),
+                         {attempt(word, "3"), attempt(QString(32, u'a'), "1"), attempt(QString(33, u'b'), "1")});
+        QCOMPARE(entries(p.cboWord).mid(1, 2), QStringList({QString(32, u'a'), QString(32, u'b') + u'\u2026'}));
         const QModelIndex cell = p.tblWords->model()->index(0, 0);
         QCOMPARE(QStringList({p.cboWord->currentText(), cell.data().toString(), p.chtAttempts->chart()->title()}),
                  QStringList({shown, shown, shown.toHtmlEscaped()}));
@@ -473,23 +477,6 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QVERIFY2(larger[i].width() > placed[i].width() && larger[i].height() > placed[i].height(),
                      qPrintable(QString::number(i)));
-    }
-
-    // Where the screen is wide enough for both (1280 by 800, 1366 by 768) but
-    // no side of the centred main window is, the main window slides aside just
-    // far enough, and Progress goes beside it at its full size.
-    void slidesTheMainWindowToMakeRoom() {
-        const QSize progress(720, 620);
-        QList<QRect> placed;
-        for (const QRect& screen : {QRect(0, 0, 1280, 800), QRect(0, 0, 1366, 768)}) {
-            const QRect main(QPoint(), QSize(529, 292));
-            const QRect moved = makeRoomBeside(main.translated(screen.center() - main.center()), progress, screen);
-            placed << moved << besideWindow(moved, progress, QSize(331, 454), screen);
-        }
-        QCOMPARE(placed,
-                 (QList<QRect>{{31, 254, 529, 292}, {560, 180, 720, 620}, {117, 238, 529, 292}, {646, 148, 720, 620}}));
-        // Too narrow for both: the main window stays.
-        QCOMPARE(makeRoomBeside({100, 0, 529, 292}, progress, QRect(0, 0, 1024, 768)), QRect(100, 0, 529, 292));
     }
 
     // Each time the typed text turns wrong its first wrong letter is noted once,
@@ -697,15 +684,14 @@ private slots:
     // record boxes, results.dat and the history, this run and the next.
     void filledNameBoxKeepsRecordsWithoutAsking() {
         Form1Harness h;
-        QStringList played;
-        h.fakes.sound.whilePlaying = [&played](const QString& file, bool) { played << file; };
+        h.listen();
         h.setSetting("Sounds", "1");
         const ProgressControls p = openProgress(h, resultLines("cat - na na;dog - na na"));
         typeKeys(p.find<QLineEdit>("txtName"), "Ann");
         QCOMPARE(h.setting("RecordName"), "Ann");
         h.type("cat");
         QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt), QStringList());
-        QVERIFY(played.contains("newrecord.wav"));
+        QVERIFY(h.heard.contains("newrecord!"));
         QCOMPARE(h.ui->Text4->text(), "Ann");
         QVERIFY(h.fakes.appendFiles.files.value(History::ownFileName()).contains(",cat,0,3,0,1,"));
         h.ui->Command4->click();
@@ -755,6 +741,17 @@ private slots:
         QCOMPARE(h.ui->Combo1->currentText(), "dog");
     }
 
+    // With the tick box ticked, the word just finished counts when the next is
+    // chosen: "cat", typed at last, is no longer a word never typed.
+    void tickBoxChoosesAfterCountingTheFinishedWord() {
+        Form1Harness h;
+        h.setSetting("PractiseNeediestWord", "1");
+        h.setSetting("RecordName", "Ann");
+        openProgress(h, resultLines("cat - na na;dog - na na"));
+        h.type("cat");
+        QCOMPARE(h.ui->Combo1->currentText(), "dog");
+    }
+
     // Here a day starts at 03:30 UTC: 19:00 and 21:00 on one evening are one
     // day, though UTC puts the second on the next.
     void anEveningWestOfUtcIsChartedAsOneDay() {
@@ -772,15 +769,6 @@ private slots:
         h.type("apple");
         QVERIFY(entries(p.cboWord).contains("apple"));
         QCOMPARE(p.rows({0}), "apple zebra");
-    }
-
-    // Words of 32 letters are shown whole, longer ones cut to 32 and "…".
-    void aWordOf32LettersIsShownWhole() {
-        Form1Harness h;
-        const ProgressControls p = openProgress(h, resultLines("cat - na na"),
-                                                {attempt(QString(32, u'a'), "1"), attempt(QString(33, u'b'), "1")});
-        QVERIFY(entries(p.cboWord).contains(QString(32, u'a')) &&
-                entries(p.cboWord).contains(QString(32, u'b') + u'\u2026'));
     }
 
     // A change of less than half a hundredth reads as "same".

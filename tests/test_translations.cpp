@@ -58,10 +58,6 @@ struct Message {
     QStringList forms;
 };
 
-QString named(const Message& message) {
-    return QStringLiteral("  [%1] \"%2\"").arg(message.context, message.source);
-}
-
 // The texts of the language's catalogue as committed.
 QList<Message> readCatalogue(const QString& language) {
     QFile file(QStringLiteral(TAPMETER_CATALOGUES "/tapmeter_%1.ts").arg(language));
@@ -263,12 +259,14 @@ QStringList sharedAltLetters(QWidget* window) {
     return shared;
 }
 
-// Every window of the program in the language, opened as the user opens them; each window is handed to check.
-void inEveryWindow(const std::function<void(QWidget* window)>& checkWindow) {
+// What find finds in every window of the program, opened as the user opens them, each named by its window.
+QStringList foundInEveryWindow(const std::function<QStringList(QWidget* window)>& find) {
+    QStringList found;
     int checked = 0;
     const auto check = [&](QWidget* window) {
         ++checked;
-        checkWindow(window);
+        for (const QString& finding : find(window))
+            found << window->objectName() + QStringLiteral(": ") + finding;
     };
     Form1Harness h;
     h.fakes.dialogs.promptAnswers << QStringLiteral("Ann");
@@ -290,7 +288,9 @@ void inEveryWindow(const std::function<void(QWidget* window)>& checkWindow) {
         }
     });
     QtDialogs().prompt(h.form.get(), h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt).value(0));
-    QCOMPARE(checked, 5);
+    if (checked != 5)
+        found << QStringLiteral("%1 windows of 5 checked").arg(checked);
+    return found;
 }
 
 } // namespace
@@ -299,165 +299,131 @@ class TestTranslations : public QObject {
     Q_OBJECT
 
 private slots:
-    void helpSpeaksTheDesktopLanguage_data();
-    void helpSpeaksTheDesktopLanguage();
-    void translationsKeepPlaceholdersAndAltLetters_data();
-    void translationsKeepPlaceholdersAndAltLetters();
-    void everyTextShowsWhole_data();
-    void everyTextShowsWhole();
-    void noTwoControlsShareAnAltLetter_data();
-    void noTwoControlsShareAnAltLetter();
-    void aboutTextsFollowTheLanguage_data();
-    void aboutTextsFollowTheLanguage();
-    void cleanup();
-};
-
-void TestTranslations::cleanup() {
-    // Back to English for the next language.
-    qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
-}
-
-void TestTranslations::helpSpeaksTheDesktopLanguage_data() {
-    QTest::addColumn<DesktopLanguage>("desktop");
-    QTest::addColumn<QString>("usage");       // how the first line begins: Qt's own text
-    QTest::addColumn<QString>("description"); // how the program describes itself: its own text
-    const QString german = QStringLiteral("Ein Trainer für die Tippgeschwindigkeit");
-    const QString polish = QStringLiteral("Trener szybkości pisania");
-    QTest::newRow("LANGUAGE") << DesktopLanguage{"de", "-", "-", "C.UTF-8"} << "Aufruf:" << german;
-    QTest::newRow("LANGUAGE over LANG") << DesktopLanguage{"pl", "-", "-", "de_DE.UTF-8"} << "Sposób użycia:" << polish;
-    QTest::newRow("first spoken language of LANGUAGE")
-        << DesktopLanguage{"ja:ko:pl:de", "-", "-", "-"} << "Sposób użycia:" << polish;
-    QTest::newRow("English before a spoken language")
-        << DesktopLanguage{"en_GB:de", "-", "-", "-"} << "Usage:" << EnglishDescription;
-    QTest::newRow("LC_ALL over LC_MESSAGES") << DesktopLanguage{"-", "ru_RU.UTF-8", "de_DE.UTF-8", "-"}
-                                             << "Использование:" << QStringLiteral("Тренажёр скорости печати");
-    QTest::newRow("LC_MESSAGES over LANG") << DesktopLanguage{"-", "-", "fr_FR.UTF-8", "de_DE.UTF-8"}
-                                           << "Utilisation :" << QStringLiteral("Un entraîneur de vitesse de frappe");
-    QTest::newRow("LANG with a region") << DesktopLanguage{"-", "-", "-", "es_MX.UTF-8"}
-                                        << "Uso:" << QStringLiteral("Un entrenador de velocidad de escritura");
-    QTest::newRow("Portuguese of Portugal reads Brazilian")
-        << DesktopLanguage{"-", "-", "-", "pt_PT.UTF-8"} << "Uso:" << QStringLiteral("Um treinador de velocidade");
-    QTest::newRow("no language spoken") << DesktopLanguage{"ja", "-", "-", "ja_JP.UTF-8"}
-                                        << "Usage:" << EnglishDescription;
-    QTest::newRow("C locale") << DesktopLanguage{"-", "C", "-", "-"} << "Usage:" << EnglishDescription;
-}
-
-void TestTranslations::helpSpeaksTheDesktopLanguage() {
-    QFETCH(DesktopLanguage, desktop);
-    QFETCH(QString, usage);
-    QFETCH(QString, description);
-
-    const QStringList help = helpLines(desktop);
-
-    QVERIFY2(help.size() > 2, qPrintable(help.join(QLatin1Char('\n'))));
-    QVERIFY2(help[0].startsWith(usage), qPrintable(help[0]));
-    QVERIFY2(help[1].startsWith(description), qPrintable(help[1]));
-}
-
-// A translation shows the same values as the English text and marks an Alt letter where it does.
-void TestTranslations::translationsKeepPlaceholdersAndAltLetters_data() {
-    QTest::addColumn<QString>("language");
-    for (const QString& language : languages())
-        QTest::newRow(qPrintable(language)) << language;
-}
-
-void TestTranslations::translationsKeepPlaceholdersAndAltLetters() {
-    QFETCH(QString, language);
-
-    const QList<Message> messages = readCatalogue(language);
-
-    QVERIFY(!messages.isEmpty());
-    QStringList wrong;
-    for (const Message& message : messages) {
-        for (const QString& form : message.forms) {
-            if (!message.finished)
-                continue;
-            if (placeholders(form) != placeholders(message.source))
-                wrong << named(message) + QStringLiteral(" has placeholders %1 where it needs %2: \"%3\"")
-                                              .arg(placeholders(form).join(QLatin1Char(' ')),
-                                                   placeholders(message.source).join(QLatin1Char(' ')), form);
-            if (altLetters(form) != altLetters(message.source))
-                wrong << named(message) + QStringLiteral(" marks %1 Alt letters (&) where it needs %2: \"%3\"")
-                                              .arg(QString::number(altLetters(form)),
-                                                   QString::number(altLetters(message.source)), form);
-        }
+    void cleanup() {
+        // Back to English for the next language.
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
     }
-    QVERIFY2(
-        wrong.isEmpty(),
-        qPrintable(QStringLiteral("In translations/tapmeter_%1.ts:\n%2").arg(language, wrong.join(QLatin1Char('\n')))));
-}
 
-// In every language every label, button, tick box, list entry and menu entry of every window shows its whole text.
-void TestTranslations::everyTextShowsWhole_data() {
-    QTest::addColumn<QString>("language");
-    QTest::newRow("en") << QString();
-    for (const QString& language : languages())
-        QTest::newRow(qPrintable(language)) << language;
-}
+    void helpSpeaksTheDesktopLanguage_data() {
+        QTest::addColumn<DesktopLanguage>("desktop");
+        QTest::addColumn<QString>("usage");       // how the first line begins: Qt's own text
+        QTest::addColumn<QString>("description"); // how the program describes itself: its own text
+        const QString german = QStringLiteral("Ein Trainer für die Tippgeschwindigkeit");
+        const QString polish = QStringLiteral("Trener szybkości pisania");
+        QTest::newRow("LANGUAGE") << DesktopLanguage{"de", "-", "-", "C.UTF-8"} << "Aufruf:" << german;
+        QTest::newRow("LANGUAGE over LANG")
+            << DesktopLanguage{"pl", "-", "-", "de_DE.UTF-8"} << "Sposób użycia:" << polish;
+        QTest::newRow("first spoken language of LANGUAGE")
+            << DesktopLanguage{"ja:ko:pl:de", "-", "-", "-"} << "Sposób użycia:" << polish;
+        QTest::newRow("English before a spoken language")
+            << DesktopLanguage{"en_GB:de", "-", "-", "-"} << "Usage:" << EnglishDescription;
+        QTest::newRow("LC_ALL over LC_MESSAGES") << DesktopLanguage{"-", "ru_RU.UTF-8", "de_DE.UTF-8", "-"}
+                                                 << "Использование:" << QStringLiteral("Тренажёр скорости печати");
+        QTest::newRow("LC_MESSAGES over LANG")
+            << DesktopLanguage{"-", "-", "fr_FR.UTF-8", "de_DE.UTF-8"}
+            << "Utilisation :" << QStringLiteral("Un entraîneur de vitesse de frappe");
+        QTest::newRow("LANG with a region") << DesktopLanguage{"-", "-", "-", "es_MX.UTF-8"}
+                                            << "Uso:" << QStringLiteral("Un entrenador de velocidad de escritura");
+        QTest::newRow("Portuguese of Portugal reads Brazilian")
+            << DesktopLanguage{"-", "-", "-", "pt_PT.UTF-8"} << "Uso:" << QStringLiteral("Um treinador de velocidade");
+        QTest::newRow("no language spoken")
+            << DesktopLanguage{"ja", "-", "-", "ja_JP.UTF-8"} << "Usage:" << EnglishDescription;
+        QTest::newRow("C locale") << DesktopLanguage{"-", "C", "-", "-"} << "Usage:" << EnglishDescription;
+    }
 
-void TestTranslations::everyTextShowsWhole() {
-    QFETCH(QString, language);
-    QVERIFY(language.isEmpty() || installTranslations(language));
-    QStringList cut;
+    void helpSpeaksTheDesktopLanguage() {
+        QFETCH(DesktopLanguage, desktop);
+        QFETCH(QString, usage);
+        QFETCH(QString, description);
 
-    inEveryWindow([&cut](QWidget* window) {
-        QVERIFY(window);
-        for (const QString& text : cutTexts(window))
-            cut << window->objectName() + QStringLiteral(": ") + text;
-    });
+        const QStringList help = helpLines(desktop);
 
-    QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("Cut off (shorten the translation or make room for it):\n") +
-                                       cut.join(QLatin1Char('\n'))));
-}
+        QVERIFY2(help.size() > 2, qPrintable(help.join(QLatin1Char('\n'))));
+        QVERIFY2(help[0].startsWith(usage), qPrintable(help[0]));
+        QVERIFY2(help[1].startsWith(description), qPrintable(help[1]));
+    }
 
-void TestTranslations::noTwoControlsShareAnAltLetter_data() {
-    everyTextShowsWhole_data();
-}
+    // A translation shows the same values as the English text and marks an Alt letter where it does.
+    void translationsKeepPlaceholdersAndAltLetters_data() {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : languages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
 
-void TestTranslations::noTwoControlsShareAnAltLetter() {
-    QFETCH(QString, language);
-    QVERIFY(language.isEmpty() || installTranslations(language));
-    QStringList shared;
+    void translationsKeepPlaceholdersAndAltLetters() {
+        QFETCH(QString, language);
 
-    inEveryWindow([&shared](QWidget* window) {
-        QVERIFY(window);
-        for (const QString& letter : sharedAltLetters(window))
-            shared << window->objectName() + QStringLiteral(": ") + letter;
-    });
+        const QList<Message> messages = readCatalogue(language);
 
-    QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QLatin1Char('\n'))));
-}
+        QVERIFY(!messages.isEmpty());
+        QStringList wrong;
+        for (const Message& message : messages) {
+            for (const QString& form : message.forms) {
+                if (message.finished && (placeholders(form) != placeholders(message.source) ||
+                                         altLetters(form) != altLetters(message.source)))
+                    wrong << QStringLiteral("  [%1] \"%2\" as \"%3\"").arg(message.context, message.source, form);
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("Placeholders or Alt letters (&) differ in "
+                                                            "translations/tapmeter_%1.ts:\n%2")
+                                                 .arg(language, wrong.join(QLatin1Char('\n')))));
+    }
 
-// The About window shows the copy of its texts in the language of the windows, saved in UTF-8 by a text editor, and
-// the English one where there is none.
-void TestTranslations::aboutTextsFollowTheLanguage_data() {
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QStringList>("copies"); // the texts' copies in the working folder beside whatsnew.txt
-    QTest::addColumn<QString>("shown");
-    const QStringList copies{"whatsnew_de.txt", "whatsnew_pt_BR.txt"};
-    QTest::newRow("German") << "de" << copies << "whatsnew_de.txt: Größe";
-    QTest::newRow("Brazilian Portuguese") << "pt_BR" << copies << "whatsnew_pt_BR.txt: Größe";
-    QTest::newRow("Polish, without its copy") << "pl" << copies << "English";
-    QTest::newRow("English, with copies of others") << "" << copies << "English";
-}
+    // In every language every label, button, tick box, list entry and menu entry of every window shows its whole text.
+    void everyTextShowsWhole_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << QString();
+        for (const QString& language : languages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
 
-void TestTranslations::aboutTextsFollowTheLanguage() {
-    QFETCH(QString, language);
-    QFETCH(QStringList, copies);
-    QFETCH(QString, shown);
-    installTranslations(language);
-    Form1Harness h;
-    h.fakes.files.put("whatsnew.txt", "English");
-    for (const QString& copy : copies)
-        h.fakes.files.put(copy, (copy + QStringLiteral(": Größe")).toUtf8());
-    h.start();
+    void everyTextShowsWhole() {
+        QFETCH(QString, language);
+        QVERIFY(language.isEmpty() || installTranslations(language));
+        const QStringList cut = foundInEveryWindow(cutTexts);
+        QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("Cut off (shorten the translation or make room for it):\n") +
+                                           cut.join(QLatin1Char('\n'))));
+    }
 
-    h.ui->mnuAbout->trigger();
+    void noTwoControlsShareAnAltLetter_data() { everyTextShowsWhole_data(); }
+    void noTwoControlsShareAnAltLetter() {
+        QFETCH(QString, language);
+        QVERIFY(language.isEmpty() || installTranslations(language));
+        const QStringList shared = foundInEveryWindow(sharedAltLetters);
+        QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QLatin1Char('\n'))));
+    }
 
-    QWidget* about = shownWindow("Form2");
-    QVERIFY(about);
-    QCOMPARE(about->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText(), shown);
-}
+    // The About window shows the copy of its texts in the language of the windows, saved in UTF-8 by a text editor, and
+    // the English one where there is none.
+    void aboutTextsFollowTheLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("copies"); // the texts' copies in the working folder beside whatsnew.txt
+        QTest::addColumn<QString>("shown");
+        const QStringList copies{"whatsnew_de.txt", "whatsnew_pt_BR.txt"};
+        QTest::newRow("German") << "de" << copies << "whatsnew_de.txt: Größe";
+        QTest::newRow("Brazilian Portuguese") << "pt_BR" << copies << "whatsnew_pt_BR.txt: Größe";
+        QTest::newRow("Polish, without its copy") << "pl" << copies << "English";
+        QTest::newRow("English, with copies of others") << "" << copies << "English";
+    }
+
+    void aboutTextsFollowTheLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QStringList, copies);
+        QFETCH(QString, shown);
+        installTranslations(language);
+        Form1Harness h;
+        h.fakes.files.put("whatsnew.txt", "English");
+        for (const QString& copy : copies)
+            h.fakes.files.put(copy, (copy + QStringLiteral(": Größe")).toUtf8());
+        h.start();
+
+        h.ui->mnuAbout->trigger();
+
+        QWidget* about = shownWindow("Form2");
+        QVERIFY(about);
+        QCOMPARE(about->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText(), shown);
+    }
+};
 
 QTEST_MAIN(TestTranslations)
 #include "test_translations.moc"

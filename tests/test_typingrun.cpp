@@ -85,6 +85,8 @@ private slots:
         h.paste(pasted);
         QTEST(h.indicator(), "colour");
         QTEST(h.indicatorSays(), "says");
+        // Right or wrong, the first change starts the clock.
+        QVERIFY(h.clockRuns());
     }
 
     // The counters: each change counts a letter and adds the time since the
@@ -186,6 +188,8 @@ private slots:
     void resetEmptiesTheBoxAndHoldsTheClock() {
         Run h("house");
         h.type("hx");
+        h.press(Qt::Key_Backspace);
+        h.type("o"); // one fix
         h.ticks(4);
         h.clickSmallReset();
         QCOMPARE(h.typed(), "");
