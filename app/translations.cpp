@@ -24,7 +24,7 @@ QString chosenLanguage(const QStringList& uiLanguages) {
     const QStringList shipped = shippedLanguages();
     for (QString wanted : uiLanguages) {
         wanted.replace(QLatin1Char('-'), QLatin1Char('_'));
-        const QString language = wanted.section(QLatin1Char('_'), 0, 0);
+        QString language = wanted.section(QLatin1Char('_'), 0, 0);
         if (language == QLatin1String("en"))
             return QString();
         if (shipped.contains(wanted))

@@ -214,7 +214,8 @@ void Form3::Command5_Click() {
     // The merge works on copies, so that a file that cannot be written
     // leaves the tables and the lists as the last "Open" showed them.
     QStringList words2 = entryTexts(ui->ImageCombo2);
-    const int listed = words2.size();
+    // A list box counts its entries in int.
+    const int listed = int(words2.size());
     SourceTable merged = Source2Table;
     const MergeOutcome outcome = mergeSources(entryTexts(ui->ImageCombo1), Source1Table, words2, merged);
 
@@ -229,7 +230,7 @@ void Form3::Command5_Click() {
             this, tr("Could not keep a copy of %1 as %2: %3. Nothing was merged.").arg(path, copyPath, error));
         return;
     }
-    const QStringList lines = ResultsFormat::recordLines(merged, words2.size());
+    const QStringList lines = ResultsFormat::recordLines(merged, int(words2.size()));
     if (!m_services.files.writeLines(path, lines, AnsiText::encodingToWrite(m_opened->source2Encoding, lines),
                                      &error)) {
         m_services.dialogs.message(this, tr("Could not write %1: %2").arg(path, error));

@@ -17,7 +17,7 @@ MergeOutcome mergeSources(const QStringList& source1Words, const SourceTable& so
     MergeOutcome outcome;
     for (int i = 0; i < source1Words.size() && RecordTable::isSlot(i); ++i) {
         const QString& word = source1Words[i];
-        const int j = source2Words.indexOf(word);
+        const int j = int(source2Words.indexOf(word));
         if (j >= 0) {
             if (RecordTable::isSlot(j) &&
                 CompareTimes(source1Table.FastestTime[i], source2Table.FastestTime[j]) == TimeOrder::Faster) {
@@ -27,7 +27,7 @@ MergeOutcome mergeSources(const QStringList& source1Words, const SourceTable& so
             continue;
         }
 
-        const int n = source2Words.size();
+        const int n = int(source2Words.size());
         if (!RecordTable::isSlot(n)) {
             if (!outcome.notAdded.contains(word))
                 outcome.notAdded.append(word);

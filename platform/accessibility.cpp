@@ -7,8 +7,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace {
 
 // Controls carry their designer name; Qt's own inner parts (scroll bars,
@@ -18,56 +16,22 @@ bool isDesignedControl(const QWidget* widget) {
     return !name.isEmpty() && !name.startsWith(QLatin1String("qt_"));
 }
 
-bool hasLetter(const QString& text) {
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetter(); });
+// A caption as a control's name: what it says up to its colon, so that
+// "Words in database: 12" names the list below it without the count, which
+// changes.
+QString beforeColon(const QString& caption) {
+    return caption.left(caption.indexOf(QLatin1Char(':'))).trimmed();
 }
 
-// A label's caption: what it says up to its colon, so that "Words in
-// database: 12" names the list below it without the count, which changes.
-QString labelCaption(const QLabel* label) {
-    const QString text = label->text();
-    const qsizetype colon = text.indexOf(QLatin1Char(':'));
-    return spokenCaption(colon < 0 ? text : text.left(colon));
-}
-
-// The widget as a label with letters in its caption, or null.
-QLabel* captionLabel(QWidget* widget) {
-    auto* label = qobject_cast<QLabel*>(widget);
-    return label && hasLetter(labelCaption(label)) ? label : nullptr;
-}
-
-// The label that names the control: one made its buddy; else the nearest
-// neighbour on its left, on the same row, when that is a label; else the
-// nearest neighbour just above it (less than its own height away),
-// overlapping it sideways, when that is one.
-QLabel* besideLabel(const QWidget* control) {
-    const QRect box = control->geometry();
-    QWidget* left = nullptr;
-    QWidget* above = nullptr;
-    for (QWidget* sibling : control->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (sibling == control)
-            continue;
-        if (QLabel* label = captionLabel(sibling); label && label->buddy() == control)
-            return label;
-        const QRect g = sibling->geometry();
-        const bool sameRow = g.top() <= box.center().y() && box.center().y() <= g.bottom();
-        // Designed layouts let a label run a pixel or two into its box.
-        const bool onTheLeft = g.left() < box.left() && g.right() < box.center().x();
-        if (sameRow && onTheLeft && (!left || g.right() > left->geometry().right()))
-            left = sibling;
-        const bool overlapsSideways = g.left() <= box.right() && box.left() <= g.right();
-        const bool justAbove = g.center().y() < box.top() && box.top() - g.bottom() <= box.height();
-        if (overlapsSideways && justAbove && (!above || g.bottom() > above->geometry().bottom()))
-            above = sibling;
-    }
-    if (QLabel* label = captionLabel(left))
-        return label;
-    return captionLabel(above);
-}
-
-QString frameCaption(const QWidget* control) {
-    const auto* frame = qobject_cast<const QGroupBox*>(control->parentWidget());
-    return frame ? spokenCaption(frame->title()) : QString();
+// The caption of what Qt's accessibility reports as labelling the control (a
+// label made its buddy in the window's design, else its frame's title), which
+// it would read whole, colon and count included.
+QString labellingCaption(QWidget* control) {
+    const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    if (!accessible)
+        return {};
+    const auto labels = accessible->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : beforeColon(labels.first().first->text(QAccessible::Name));
 }
 
 QString accessibleNameFor(QWidget* control) {
@@ -76,14 +40,8 @@ QString accessibleNameFor(QWidget* control) {
     if (const auto* frame = qobject_cast<const QGroupBox*>(control))
         return spokenCaption(frame->title());
     if (qobject_cast<const QLabel*>(control) || control->focusPolicy() == Qt::NoFocus)
-        return QString();
-    if (QLabel* label = besideLabel(control)) {
-        // Some screen readers name a list by the label it is "labelled by"
-        // rather than by its own name; the buddy link tells them which.
-        label->setBuddy(control);
-        return labelCaption(label);
-    }
-    return frameCaption(control);
+        return {};
+    return labellingCaption(control);
 }
 
 // Qt gives a QWidget of its own class the role of a pane, even when it is a

@@ -21,7 +21,7 @@ QString generalTimeFormat(const QString& format) {
 } // namespace
 
 QString generalDateTimeText(const QDateTime& moment, const QLocale& locale) {
-    const QString date = locale.toString(moment.date(), QLocale::ShortFormat);
+    QString date = locale.toString(moment.date(), QLocale::ShortFormat);
     const QTime time = moment.time();
     // Midnight in whole seconds: the milliseconds are not shown either.
     if (time.hour() == 0 && time.minute() == 0 && time.second() == 0)

@@ -75,6 +75,9 @@ test)
     # "fuzz").
     cmake --preset sanitize
     cmake --build build-sanitize -j"$(nproc)"
+    # clang-tidy on the program's code, as this build compiles it: one file at
+    # a time (the GCC build above is a unity build), by the clang it belongs to.
+    scripts/clang-tidy.sh build-sanitize
     cd build-sanitize
     QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
     ;;

@@ -242,7 +242,7 @@ void Form1::mnuAddWords_Click() {
     }
 
     QStringList listed = listedWords();
-    const int countBefore = listed.size();
+    const qsizetype countBefore = listed.size();
     SkippedLines skipped;
     int lineNumber = 0;
     AnsiText::forEachLine(*bytes, AnsiText::detect(*bytes), [&](const QString& line) {

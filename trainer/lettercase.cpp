@@ -7,7 +7,7 @@ namespace {
 // The text in the given form, each character in upper case where case does
 // not count. QString::toUpper() would turn one "ß" into two letters.
 QString comparable(const QString& text, QString::NormalizationForm form, bool caseSensitive) {
-    const QString normal = text.normalized(form);
+    QString normal = text.normalized(form);
     if (caseSensitive)
         return normal;
     QList<uint> characters = normal.toUcs4();
@@ -53,7 +53,7 @@ std::optional<Mistake> firstWrongLetter(const QString& word, const QString& type
     const QStringList expected = lettersOf(word);
     const QStringList letters = lettersOf(typed);
     for (qsizetype i = 0; i < letters.size(); ++i) {
-        const qint32 position = qint32(i + 1);
+        const auto position = qint32(i + 1);
         if (i >= expected.size())
             return Mistake{position, 0, firstCharacter(letters[i])};
         if (!sameLetters(expected[i], letters[i], caseSensitive))
