@@ -1,10 +1,10 @@
 // Clock accuracy, keystroke cost, and load, save and merge of full results files, for bench/run.sh.
+#include "bench/modeltypist.h"
 #include "database/resultsformat.h"
 #include "merge/sourcemerge.h"
 #include "platform/qtappendfiles.h"
 #include "progress/progresswindow.h"
 #include "tests/harness.h"
-#include "tests/modeltypist.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

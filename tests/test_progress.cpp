@@ -3,7 +3,6 @@
 #include "progress/history.h"
 #include "progress/progressfigures.h"
 #include "tests/harness.h"
-#include "tests/modeltypist.h"
 
 #include <QAbstractAxis>
 #include <QCategoryAxis>
@@ -48,15 +47,6 @@ QString needs(const ProgressFigures& figures) {
     for (const WordProgress& word : figures.words())
         texts << word.word + ' ' + QString::number(word.need, 'f', 2);
     return texts.join(' ');
-}
-
-int longestRun(const QStringList& words) {
-    int longest = 0;
-    for (qsizetype i = 0, run = 0; i < words.size(); ++i) {
-        run = i > 0 && words[i] == words[i - 1] ? run + 1 : 1;
-        longest = std::max(longest, int(run));
-    }
-    return longest;
 }
 
 QByteArray historyOf(const QList<Attempt>& attempts) {
@@ -245,28 +235,6 @@ private slots:
         for (const MistakeCount& count : figures.find("cat")->mistakesByPosition)
             listed << QString::number(count.mistake.position) + 'x' + QString::number(count.times);
         QCOMPARE(listed.join(' '), "l2 a1 b1 c1 d1 e1 f1 g1 h1 i1 | 1x12 2x1");
-    }
-
-    // The model typist drills the first day's forty words 400 times: the
-    // drill visits every word first, comes back to each, gives the slow and
-    // the error-prone words more attempts than any other, and never the
-    // same word four times in a row.
-    void theModelTypistsDrillMovesOn() {
-        ModelTypist typist(firstDayWords());
-        const QStringList listed = typist.listed();
-        const QStringList drilled = typist.drill(400);
-        QCOMPARE(QSet<QString>(drilled.cbegin(), drilled.cbegin() + 40).size(), 40);
-        QVERIFY(longestRun(drilled) <= ProgressFigures::InARow);
-        int mostOfTheRest = 0;
-        int fewestOfTheHard = 400;
-        for (const QString& word : listed) {
-            const bool hard = listed.indexOf(word) >= 35;
-            (hard ? fewestOfTheHard : mostOfTheRest) = hard ? std::min(fewestOfTheHard, int(drilled.count(word)))
-                                                            : std::max(mostOfTheRest, int(drilled.count(word)));
-            QVERIFY2(drilled.count(word) > 1, qPrintable(word));
-        }
-        QVERIFY2(fewestOfTheHard > mostOfTheRest,
-                 qPrintable(QString("%1 against %2").arg(fewestOfTheHard).arg(mostOfTheRest)));
     }
 
     // alpha is faster of late, beta has one attempt and no change yet, delta is
@@ -567,6 +535,27 @@ private slots:
         QCOMPARE(p.chtAttempts->chart()->series().value(1)->name(), "Record, kept in tenths: 0.4 s");
     }
 
+    // A word removed from the list while Progress shows it loses its record line.
+    void recordLineGoesWithARemovedWord() {
+        Form1Harness h;
+        const ProgressControls p = openProgress(h, resultLines("cat 9 na na;dog - na na"), {attempt("cat", "9.2")});
+        QCOMPARE(p.chtAttempts->chart()->series().size(), 2);
+        h.removeWord();
+        QCOMPARE(p.chtAttempts->chart()->series().size(), 1);
+    }
+
+    // The chooser shows the main window's word until the typist chooses another there.
+    void followsTheMainWindowsWordUntilTheTypistChooses() {
+        Form1Harness h;
+        const ProgressControls p = openProgress(h, resultLines("cat - na na;dog - na na;eel - na na"),
+                                                {attempt("cat", "1"), attempt("dog", "1"), attempt("eel", "1")});
+        chooseEntry(h.ui->Combo1, 1);
+        QCOMPARE(p.cboWord->currentText(), "dog");
+        chooseEntry(p.cboWord, 2);
+        chooseEntry(h.ui->Combo1, 0);
+        QCOMPARE(p.cboWord->currentText(), "eel");
+    }
+
     // After the typist chose a word in Progress, "Practise" makes it follow the
     // drill again: the chooser and the table's highlighted row both show the
     // word to type, which the typing box names.
@@ -811,6 +800,7 @@ private slots:
         Form1Harness h;
         const ProgressControls p = openProgress(h, resultLines("hippopotamus - na na"), {attempt("zebra", "1")});
         h.type("hippopotamus");
+        QCOMPARE(p.cboWord->currentText(), "hippopotamus");
         QCOMPARE(entries(p.cboWord), QStringList({"hippopotamus", "zebra", "All words"}));
         QCOMPARE(p.rows({0}), "hippopotamus zebra");
         // Its column widens to show it whole.
