@@ -1,10 +1,10 @@
 // Clock accuracy, keystroke cost, and load, save and merge of full results files, for bench/run.sh.
+#include "bench/modeltypist.h"
 #include "database/resultsformat.h"
 #include "merge/sourcemerge.h"
 #include "platform/qtappendfiles.h"
 #include "progress/progresswindow.h"
 #include "tests/harness.h"
-#include "tests/modeltypist.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -201,7 +201,8 @@ struct LongHistory {
     explicit LongHistory(int lines = 100'000, Shape kind = Shape::FiftyWords) {
         const HistoryShape shape = shapeOf(kind, lines);
         QByteArray bytes = History::headerLine();
-        const QDateTime start(QDate(2026, 1, 1), QTime(18, 0));
+        // The last line an hour ago, so that a word finished now comes last.
+        const QDateTime start = QDateTime::currentDateTime().addSecs(-qint64(shape.lines) * 300 - 3600);
         for (int i = 0; i < shape.lines; ++i) {
             const int tenths = 30 + (i * 7919) % 40;
             // One wrong letter in every fourth attempt, or in each.

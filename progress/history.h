@@ -111,6 +111,6 @@ private:
 // The mistakes column: "3:e>r 5:t>y", "4:>s" for a letter past the end.
 QString mistakesText(const QList<Mistake>& mistakes);
 // The notes of a mistakes column; nothing when any of it does not read.
-std::optional<QList<Mistake>> readMistakes(const QString& text);
+std::optional<QList<Mistake>> readMistakes(QByteArrayView utf8);
 
 } // namespace History

@@ -18,12 +18,6 @@ constexpr double GoodPaceShare = 0.25;
 
 using AttemptIterator = QList<KeptAttempt>::const_iterator;
 
-double averageSeconds(AttemptIterator first, AttemptIterator last) {
-    const double sum = std::accumulate(first, last, 0.0,
-                                       [](double total, const KeptAttempt& a) { return total + a.measuredSeconds(); });
-    return sum / double(last - first);
-}
-
 // Wrong beginnings per attempt, among the attempts that kept them.
 double mistakesPerAttempt(AttemptIterator first, AttemptIterator last) {
     qsizetype kept = 0;
@@ -42,26 +36,40 @@ qsizetype timedLetters(qsizetype wordLetters) {
     return std::max<qsizetype>(0, wordLetters - 1);
 }
 
+bool earlier(const KeptAttempt& a, const KeptAttempt& b) {
+    return a.moment < b.moment;
+}
+
+// The sums of the word's attempts' milliseconds from the one at first on.
+void sumFrom(WordProgress& word, qsizetype first) {
+    word.summedMilliseconds.resize(first);
+    qint64 sum = first > 0 ? word.summedMilliseconds[first - 1] : 0;
+    for (qsizetype i = first; i < word.attempts.size(); ++i)
+        word.summedMilliseconds.append(sum += word.attempts[i].milliseconds);
+}
+
 bool faster(const KeptAttempt& a, const KeptAttempt& b) {
     return a.milliseconds != b.milliseconds ? a.milliseconds < b.milliseconds : a.moment < b.moment;
 }
 
 // Counts one more time of a wrong letter whose count is now counted.times,
 // in the list of the ones counted most often, which only changes when the
-// letter counted joins it or moves up in it: counts only grow.
+// letter counted joins it or moves up in it: counts only grow, so it moves
+// up past the ones it now goes before.
 template <typename Before, typename Same>
 void countInList(QList<MistakeCount>& listed, const MistakeCount& counted, Before before, Same same) {
-    const auto found = std::find_if(listed.begin(), listed.end(),
-                                    [&](const MistakeCount& count) { return same(count.mistake, counted.mistake); });
+    auto found = std::find_if(listed.begin(), listed.end(),
+                              [&](const MistakeCount& count) { return same(count.mistake, counted.mistake); });
     if (found != listed.end())
         found->times = counted.times;
     else if (listed.size() < ProgressFigures::MistakesListed)
-        listed.append(counted);
+        found = listed.insert(listed.end(), counted);
     else if (before(counted, listed.last()))
-        listed.last() = counted;
+        *(found = listed.end() - 1) = counted;
     else
         return;
-    std::sort(listed.begin(), listed.end(), before);
+    for (; found != listed.begin() && before(*found, *(found - 1)); --found)
+        std::iter_swap(found, found - 1);
 }
 
 bool beforeByPosition(const MistakeCount& a, const MistakeCount& b) {
@@ -141,30 +149,48 @@ qsizetype lettersIn(const QString& word) {
     return count;
 }
 
+double WordProgress::averageSeconds(qsizetype first, qsizetype last) const {
+    const qint64 sum = summedMilliseconds[last - 1] - (first > 0 ? summedMilliseconds[first - 1] : 0);
+    return double(sum) / 1000.0 / double(last - first);
+}
+
 const WordProgress* ProgressFigures::find(const QString& word) const {
     const qsizetype index = indexOf(word);
     return index < 0 ? nullptr : &m_words[index];
 }
 
 void ProgressFigures::add(const Attempt& attempt) {
-    auto found = m_indexOfWord.constFind(attempt.word);
-    if (found == m_indexOfWord.cend()) {
-        found = m_indexOfWord.insert(attempt.word, m_words.size());
+    auto found = m_indexOfWord.find(attempt.word);
+    if (found == m_indexOfWord.end()) {
+        found = m_indexOfWord.emplace(attempt.word, m_words.size()).first;
         m_words.append(WordProgress());
         m_words.last().word = attempt.word;
         m_words.last().letters = lettersIn(attempt.word);
     }
-    WordProgress& word = m_words[*found];
+    m_ranks.clear();
+    WordProgress& word = m_words[found->second];
     const KeptAttempt kept = KeptAttempt::of(attempt);
     if (word.attempts.isEmpty() || faster(kept, word.best))
         word.best = kept;
-    if (!word.attempts.isEmpty() && kept.moment < word.attempts.last().moment)
-        word.inOrder = false;
-    word.attempts.append(kept);
+    const bool late = !word.attempts.isEmpty() && earlier(kept, word.attempts.constLast());
+    if (late && !word.changed) {
+        // Dated before the latest, after the figures were worked out: put in
+        // its place, after the ones of the same moment, as sorting would.
+        const qsizetype place =
+            std::upper_bound(word.attempts.cbegin(), word.attempts.cend(), kept, earlier) - word.attempts.cbegin();
+        word.attempts.insert(place, kept);
+        sumFrom(word, place);
+    } else {
+        // Attempts read out of order are put in order once, when all are read.
+        word.inOrder = word.inOrder && !late;
+        word.attempts.append(kept);
+        if (word.inOrder)
+            sumFrom(word, word.attempts.size() - 1);
+    }
     word.lastAdded = m_added++;
     if (!word.changed) {
         word.changed = true;
-        m_changed.append(*found);
+        m_changed.append(found->second);
     }
 
     for (const Mistake& mistake : attempt.mistakes) {
@@ -192,6 +218,7 @@ void ProgressFigures::add(const Attempt& attempt) {
 }
 
 void ProgressFigures::update() {
+    m_ranks.clear();
     for (qsizetype index : std::as_const(m_changed))
         workOutFigures(m_words[index]);
     m_changed.clear();
@@ -216,20 +243,19 @@ void ProgressFigures::workOutFigures(WordProgress& word) {
     word.changed = false;
     if (!word.inOrder) {
         // A clock put back or a file from another machine may list them out of order.
-        std::stable_sort(word.attempts.begin(), word.attempts.end(),
-                         [](const KeptAttempt& a, const KeptAttempt& b) { return a.moment < b.moment; });
+        std::stable_sort(word.attempts.begin(), word.attempts.end(), earlier);
         word.best = *std::min_element(word.attempts.cbegin(), word.attempts.cend(), faster);
+        sumFrom(word, 0);
         word.inOrder = true;
     }
-    const auto first = word.attempts.cbegin();
-    const auto last = word.attempts.cend();
-    const auto recent = last - std::min(Recent, word.attempts.size());
-    word.recentAverage = averageSeconds(recent, last);
+    const qsizetype count = word.attempts.size();
+    const qsizetype recent = count - std::min(Recent, count);
+    word.recentAverage = word.averageSeconds(recent, count);
     // The last 10 are compared with 10 before them, never with fewer.
     word.change.reset();
-    if (recent - first >= Recent)
-        word.change = word.recentAverage - averageSeconds(recent - Recent, recent);
-    word.recentMistakes = mistakesPerAttempt(recent, last);
+    if (recent >= Recent)
+        word.change = word.recentAverage - word.averageSeconds(recent - Recent, recent);
+    word.recentMistakes = mistakesPerAttempt(word.attempts.cbegin() + recent, word.attempts.cend());
 }
 
 double ProgressFigures::priority(const WordProgress& word) const {
@@ -248,6 +274,16 @@ QList<qsizetype> ProgressFigures::practiceOrder() const {
                                               : m_words[a].attempts.size() < m_words[b].attempts.size();
     });
     return order;
+}
+
+int ProgressFigures::practiceRank(qsizetype word) const {
+    if (m_ranks.size() != m_words.size()) {
+        const QList<qsizetype> order = practiceOrder();
+        m_ranks.resize(order.size());
+        for (qsizetype place = 0; place < order.size(); ++place)
+            m_ranks[order[place]] = int(place + 1);
+    }
+    return m_ranks.value(word);
 }
 
 QString ProgressFigures::nextToPractise(const QStringList& listed) const {

@@ -10,6 +10,8 @@
 #include <QStringList>
 
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 
 // One finished word as Progress keeps it: a fifth of the memory of a line
 // read, so that a million of them fit in a few tens of megabytes.
@@ -68,7 +70,10 @@ struct WordProgress {
     QString word;
     qsizetype letters = 0;
     QList<KeptAttempt> attempts; // oldest first
-    KeptAttempt best;            // the fastest, the earliest of equals
+    // The milliseconds of the attempts summed up to each one, so that the
+    // average of any run of them is one subtraction away.
+    QList<qint64> summedMilliseconds;
+    KeptAttempt best; // the fastest, the earliest of equals
     // The average of the last 10 attempts (of all, when there are fewer).
     double recentAverage = 0.0;
     // The recent average less that of the up to 10 attempts before them:
@@ -80,6 +85,9 @@ struct WordProgress {
     double need = 0.0;
     // The positions that went wrong, most often first, ten at most.
     QList<MistakeCount> mistakesByPosition;
+
+    // The average time of the attempts from first up to, not including, last.
+    double averageSeconds(qsizetype first, qsizetype last) const;
 
     // The figures' own bookkeeping.
     qint64 lastAdded = -1; // the place of its latest attempt among all added
@@ -115,7 +123,10 @@ public:
 
     const QList<WordProgress>& words() const { return m_words; }
     const WordProgress* find(const QString& word) const;
-    qsizetype indexOf(const QString& word) const { return m_indexOfWord.value(word, -1); }
+    qsizetype indexOf(const QString& word) const {
+        const auto found = m_indexOfWord.find(word);
+        return found == m_indexOfWord.end() ? -1 : found->second;
+    }
     // Each letter typed for another over all words, most often first (in
     // letter order among equals), ten at most.
     const QList<MistakeCount>& lettersMissedMost() const { return m_lettersMissed; }
@@ -130,6 +141,9 @@ public:
     // The words with a history, the one to practise next first: how much
     // each needs practice, and how many attempts at other words it waited.
     QList<qsizetype> practiceOrder() const;
+    // The word's place in that order, from 1. One finished word moves every
+    // word's place: they are worked out when first asked for after it.
+    int practiceRank(qsizetype word) const;
     // Of the listed words, the one to practise next: a word never typed
     // first, then by practiceOrder(); never a fourth time in a row while
     // another is listed. Empty when nothing is listed.
@@ -142,7 +156,15 @@ private:
     QDate localDate(qint64 moment);
 
     QList<WordProgress> m_words;
-    QHash<QString, qsizetype> m_indexOfWord;
+    // Looked up for every line read: the standard library's hash of the
+    // letters takes a fraction of the time of Qt's.
+    struct WordHash {
+        size_t operator()(const QString& word) const {
+            return std::hash<std::u16string_view>()(
+                std::u16string_view(reinterpret_cast<const char16_t*>(word.constData()), size_t(word.size())));
+        }
+    };
+    std::unordered_map<QString, qsizetype, WordHash> m_indexOfWord;
     QList<qsizetype> m_changed;
     qint64 m_added = 0;
     // The words of the latest attempts, the latest last.
@@ -154,6 +176,7 @@ private:
     QHash<quint64, MistakeCount> m_letterCounts;
     QList<MistakeCount> m_lettersMissed;
     QMap<QDate, Performance> m_days;
+    mutable QList<int> m_ranks; // each word's practice rank, once worked out
     // The local day last looked up, as a span of moments.
     QDate m_day;
     qint64 m_dayStart = 0;

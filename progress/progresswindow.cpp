@@ -4,6 +4,7 @@
 #include "platform/windowstyle.h"
 #include "ui_progresswindow.h"
 
+#include <QAbstractTableModel>
 #include <QAction>
 #include <QCategoryAxis>
 #include <QChart>
@@ -15,7 +16,6 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QShortcut>
-#include <QStandardItemModel>
 #include <QTextBoundaryFinder>
 #include <QToolTip>
 #include <QValueAxis>
@@ -54,23 +54,9 @@ QString shortened(const QString& word) {
     return word.left(cut > 0 ? cut : ShownLetters) + QChar(0x2026);
 }
 
-// Shows the word shortened where it is long; the tooltip, the screen reader
-// and the lookups get it whole.
-void setWord(QStandardItem* item, const QString& word) {
-    item->setText(shortened(word));
-    item->setData(word, WordRole);
-    item->setData(word, Qt::AccessibleTextRole);
-    if (word.size() > ShownLetters)
-        item->setToolTip(word);
-}
-
 // The average time of the run of attempts from first on.
-double averageOfRun(const QList<KeptAttempt>& attempts, qsizetype first, qsizetype run) {
-    const qsizetype last = std::min(attempts.size(), first + run);
-    double sum = 0.0;
-    for (qsizetype i = first; i < last; ++i)
-        sum += attempts[i].measuredSeconds();
-    return sum / double(last - first);
+double averageOfRun(const WordProgress& word, qsizetype first, qsizetype run) {
+    return word.averageSeconds(first, std::min(word.attempts.size(), first + run));
 }
 
 // The locale's short time without its seconds.
@@ -93,35 +79,6 @@ QString changeText(const std::optional<double>& change) {
     return (*change < 0 ? QCoreApplication::translate("ProgressWindow", "%1 s faster")
                         : QCoreApplication::translate("ProgressWindow", "%1 s slower"))
         .arg(secondsText(std::abs(*change)));
-}
-
-// A word's place in the practice order, read from the window's list of
-// places whenever it is shown or sorted: one finished word moves every
-// word's place, and the cells need not be made anew for it.
-class RankCell : public QStandardItem {
-public:
-    RankCell(const QList<int>& ranks, qsizetype word)
-        : m_ranks(ranks)
-        , m_word(word) {}
-    QVariant data(int role) const override {
-        if (role == Qt::UserRole)
-            return m_ranks.value(m_word);
-        if (role == Qt::DisplayRole)
-            return QString::number(m_ranks.value(m_word));
-        return QStandardItem::data(role);
-    }
-    QStandardItem* clone() const override { return new RankCell(m_ranks, m_word); }
-
-private:
-    const QList<int>& m_ranks;
-    qsizetype m_word;
-};
-
-// A cell that shows text and sorts by value.
-QStandardItem* cell(const QString& text, const QVariant& sortValue) {
-    auto* item = new QStandardItem(text);
-    item->setData(sortValue, Qt::UserRole);
-    return item;
 }
 
 QString timesText(int times) {
@@ -148,10 +105,222 @@ void showList(QListWidget* list, const QStringList& lines) {
 
 } // namespace
 
+// The table's rows: a word with a history each, in the order the typist
+// sorted them by. The cells are read from the figures whenever they are
+// shown, so that a finished word changes its own row and moves it, and
+// every word's practice rank, which it changes too, is worked out only
+// once the rows shown ask for it.
+class ProgressTable : public QAbstractTableModel {
+public:
+    ProgressTable(const ProgressFigures& figures, QObject* parent)
+        : QAbstractTableModel(parent)
+        , m_figures(figures) {}
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+        return parent.isValid() ? 0 : int(m_rows.size());
+    }
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override {
+        return parent.isValid() ? 0 : NeedColumn + 1;
+    }
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || section < 0 || section >= m_headers.size())
+            return QVariant();
+        if (role == Qt::DisplayRole)
+            return m_headers[section];
+        if (role == Qt::ToolTipRole && !m_explained[section].isEmpty())
+            return m_explained[section];
+        return QVariant();
+    }
+    void setHeaders(const QStringList& headers, const QStringList& explained) {
+        m_headers = headers;
+        m_explained = explained;
+        emit headerDataChanged(Qt::Horizontal, 0, NeedColumn);
+    }
+    void sort(int column, Qt::SortOrder order) override;
+
+    // Every word of the figures, read anew.
+    void fill();
+    // A word just finished, new or not: its row shows its figures and
+    // moves to its place.
+    void wordChanged(qsizetype word);
+    // Every word's practice rank may have changed.
+    void ranksChanged();
+    QString wordAt(int row) const { return m_figures.words()[m_rows[row]].word; }
+    int rowOf(const QString& word) const {
+        const qsizetype index = m_figures.indexOf(word);
+        return index < 0 || index >= m_rowOfWord.size() ? -1 : m_rowOfWord[index];
+    }
+
+private:
+    // Below 0 where word a sorts before word b by the column, 0 where they are equal.
+    int compare(qsizetype a, qsizetype b) const;
+    bool before(qsizetype a, qsizetype b) const {
+        const int order = compare(a, b);
+        return m_order == Qt::AscendingOrder ? order < 0 : order > 0;
+    }
+    void numberRows(qsizetype from);
+
+    const ProgressFigures& m_figures;
+    QStringList m_headers;
+    QStringList m_explained;
+    QList<qsizetype> m_rows;   // the word of each row
+    QList<int> m_rowOfWord;    // the row of each word
+    QStringList m_sortedWords; // each word in small letters, as it sorts
+    int m_column = WordColumn;
+    Qt::SortOrder m_order = Qt::AscendingOrder;
+};
+
+QVariant ProgressTable::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return QVariant();
+    const WordProgress& word = m_figures.words()[m_rows[index.row()]];
+    if (index.column() == WordColumn) {
+        // Shown shortened where it is long; the tooltip, the screen reader
+        // and the lookups get it whole.
+        if (role == Qt::DisplayRole)
+            return shortened(word.word);
+        if (role == WordRole || role == Qt::AccessibleTextRole ||
+            (role == Qt::ToolTipRole && word.word.size() > ShownLetters))
+            return word.word;
+        return QVariant();
+    }
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    switch (index.column()) {
+    case AttemptsColumn:
+        return QString::number(word.attempts.size());
+    case BestColumn:
+        return timeText(word.best);
+    case AverageColumn:
+        return secondsText(word.recentAverage);
+    case ChangeColumn:
+        return changeText(word.change);
+    default:
+        return QString::number(m_figures.practiceRank(m_rows[index.row()]));
+    }
+}
+
+int ProgressTable::compare(qsizetype a, qsizetype b) const {
+    const WordProgress& first = m_figures.words()[a];
+    const WordProgress& second = m_figures.words()[b];
+    const auto numbers = [](double x, double y) { return (x > y) - (x < y); };
+    switch (m_column) {
+    case WordColumn:
+        return QString::compare(m_sortedWords[a], m_sortedWords[b]);
+    case AttemptsColumn:
+        return numbers(double(first.attempts.size()), double(second.attempts.size()));
+    case BestColumn:
+        return numbers(first.best.measuredSeconds(), second.best.measuredSeconds());
+    case AverageColumn:
+        return numbers(first.recentAverage, second.recentAverage);
+    case ChangeColumn:
+        // Words without a change sort after every word with one.
+        return numbers(first.change.value_or(1e300), second.change.value_or(1e300));
+    default:
+        return numbers(m_figures.practiceRank(a), m_figures.practiceRank(b));
+    }
+}
+
+void ProgressTable::numberRows(qsizetype from) {
+    m_rowOfWord.resize(m_figures.words().size());
+    for (qsizetype row = from; row < m_rows.size(); ++row)
+        m_rowOfWord[m_rows[row]] = int(row);
+}
+
+// As sorting goes, words that are equal by the column keep their order.
+void ProgressTable::sort(int column, Qt::SortOrder order) {
+    m_column = column;
+    m_order = order;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList shown = persistentIndexList();
+    QList<qsizetype> shownWords;
+    for (const QModelIndex& index : shown)
+        shownWords << m_rows[index.row()];
+    std::stable_sort(m_rows.begin(), m_rows.end(), [this](qsizetype a, qsizetype b) { return before(a, b); });
+    numberRows(0);
+    QModelIndexList moved;
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        moved << this->index(m_rowOfWord[shownWords[i]], shown[i].column());
+    changePersistentIndexList(shown, moved);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void ProgressTable::fill() {
+    beginResetModel();
+    m_sortedWords.clear();
+    m_rows.clear();
+    for (qsizetype word = 0; word < m_figures.words().size(); ++word) {
+        m_sortedWords << m_figures.words()[word].word.toLower();
+        m_rows << word;
+    }
+    std::stable_sort(m_rows.begin(), m_rows.end(), [this](qsizetype a, qsizetype b) { return before(a, b); });
+    numberRows(0);
+    endResetModel();
+}
+
+// The row goes where sorting them all would put it, found by halving: after
+// the rows it equals that were above it, before those that were below. By
+// practice rank, where every row may move, the table is sorted whole.
+void ProgressTable::wordChanged(qsizetype word) {
+    const auto firstRowAfter = [this, word](int low, int high) {
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (before(word, m_rows[middle]))
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        return low;
+    };
+    if (word >= m_sortedWords.size()) {
+        m_sortedWords << m_figures.words()[word].word.toLower();
+        const int row = firstRowAfter(0, int(m_rows.size()));
+        beginInsertRows(QModelIndex(), row, row);
+        m_rows.insert(row, word);
+        numberRows(row);
+        endInsertRows();
+        return;
+    }
+    const int row = m_rowOfWord[word];
+    emit dataChanged(index(row, WordColumn), index(row, ChangeColumn));
+    if (m_column == NeedColumn)
+        return;
+    int place = firstRowAfter(0, row);
+    if (place == row) {
+        // Down, past the rows below that go before it.
+        int low = row + 1;
+        int high = int(m_rows.size());
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (before(m_rows[middle], word))
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        place = low;
+        if (place == row + 1)
+            return;
+    }
+    // The highlighted row, a persistent index, moves with it.
+    beginMoveRows(QModelIndex(), row, row, QModelIndex(), place);
+    m_rows.move(row, place > row ? place - 1 : place);
+    numberRows(std::min(row, place));
+    endMoveRows();
+}
+
+void ProgressTable::ranksChanged() {
+    if (m_rows.isEmpty())
+        return;
+    emit dataChanged(index(0, NeedColumn), index(int(m_rows.size()) - 1, NeedColumn));
+    if (m_column == NeedColumn)
+        sort(m_column, m_order);
+}
+
 ProgressWindow::ProgressWindow(Services& services, QWidget* parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::ProgressWindow>())
-    , m_table(new QStandardItemModel(this))
+    , m_table(new ProgressTable(m_figures, this))
     , m_services(services)
     , m_preferences(services.settings) {
     ui->setupUi(this);
@@ -176,7 +345,7 @@ ProgressWindow::ProgressWindow(Services& services, QWidget* parent)
             [this](const QModelIndex& current) {
                 if (!current.isValid())
                     return;
-                const QString word = m_table->item(current.row(), WordColumn)->data(WordRole).toString();
+                const QString word = m_table->wordAt(current.row());
                 if (word == ui->cboWord->currentData(WordRole).toString())
                     return;
                 selectInChooser(word);
@@ -194,28 +363,24 @@ ProgressWindow::~ProgressWindow() = default;
 void ProgressWindow::setUpTable() {
     // Short headers, so that every column fits a window beside the main one;
     // the header's tooltip says each in full.
-    m_table->setHorizontalHeaderLabels(
-        {tr("Word"), tr("Attempts"), tr("Best (s)"), tr("Last 10 (s)"), tr("Change"), tr("Practice rank")});
+    const QStringList headers{tr("Word"),        tr("Attempts"), tr("Best (s)"),
+                              tr("Last 10 (s)"), tr("Change"),   tr("Practice rank")};
     const QStringList explained{QString(),
                                 QString(),
                                 tr("The fastest attempt"),
                                 tr("The average of the last 10 attempts"),
                                 tr("How the average of the last 10 changed against the 10 before"),
                                 tr("1 is the word that needs practice most")};
-    for (int column = 0; column < explained.size(); ++column)
-        m_table->setHeaderData(column, Qt::Horizontal, explained[column], Qt::ToolTipRole);
-    m_table->setSortRole(Qt::UserRole);
+    m_table->setHeaders(headers, explained);
     ui->tblWords->setModel(m_table);
     ui->tblWords->verticalHeader()->hide();
-    ui->tblWords->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->tblWords->horizontalHeader()->setStretchLastSection(true);
     ui->tblWords->sortByColumn(WordColumn, Qt::AscendingOrder);
     // The column headers sort by mouse; the table's menu (Shift+F10 or the
     // menu key) does the same from the keyboard: again reverses the order.
     ui->tblWords->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (int column = WordColumn; column <= NeedColumn; ++column) {
-        auto* sortBy =
-            new QAction(tr("Sort by %1").arg(m_table->headerData(column, Qt::Horizontal).toString()), ui->tblWords);
+        auto* sortBy = new QAction(tr("Sort by %1").arg(headers[column]), ui->tblWords);
         connect(sortBy, &QAction::triggered, this, [this, column] {
             const QHeaderView* header = ui->tblWords->horizontalHeader();
             const bool again = header->sortIndicatorSection() == column;
@@ -267,7 +432,8 @@ void ProgressWindow::Form_Load() {
         showLettersMissed();
         showTotals();
     }
-    fillTable();
+    m_table->fill();
+    ui->tblWords->resizeColumnsToContents();
     fillChooser();
 }
 
@@ -298,46 +464,6 @@ void ProgressWindow::showTotals() {
                                     nonBreaking(tr("All time: %1").arg(totals.allTime))));
 }
 
-void ProgressWindow::fillTable() {
-    m_table->setRowCount(0);
-    m_wordCells.clear();
-    m_ranks = needRanks();
-    for (const WordProgress& word : m_figures.words()) {
-        m_table->appendRow(QList<QStandardItem*>(NeedColumn + 1));
-        fillRow(m_table->rowCount() - 1, word);
-    }
-    sortTable();
-}
-
-void ProgressWindow::fillRow(int row, const WordProgress& word) {
-    const QList<QStandardItem*> cells{
-        cell(QString(), word.word.toLower()),
-        cell(QString::number(word.attempts.size()), word.attempts.size()),
-        cell(timeText(word.best), word.best.measuredSeconds()),
-        cell(secondsText(word.recentAverage), word.recentAverage),
-        // Words without a change sort after every word with one.
-        cell(changeText(word.change), word.change.value_or(1e300)),
-    };
-    setWord(cells[WordColumn], word.word);
-    for (int column = WordColumn; column <= ChangeColumn; ++column)
-        m_table->setItem(row, column, cells[column]);
-    m_wordCells.insert(word.word, cells[WordColumn]);
-    if (!m_table->item(row, NeedColumn))
-        m_table->setItem(row, NeedColumn, new RankCell(m_ranks, m_figures.indexOf(word.word)));
-}
-
-// One word's attempts change every word's place in the order of need.
-void ProgressWindow::showRanks() {
-    m_ranks = needRanks();
-    if (m_table->rowCount() > 0)
-        emit m_table->dataChanged(m_table->index(0, NeedColumn), m_table->index(m_table->rowCount() - 1, NeedColumn));
-}
-
-void ProgressWindow::sortTable() {
-    const QHeaderView* header = ui->tblWords->horizontalHeader();
-    m_table->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
-}
-
 void ProgressWindow::fillChooser() {
     const QString shown = ui->cboWord->currentData(WordRole).toString();
     QStringList names;
@@ -361,9 +487,16 @@ void ProgressWindow::fillChooser() {
 // alphabetical order.
 void ProgressWindow::addToChooser(const QString& word) {
     QComboBox* chooser = ui->cboWord;
-    int entry = chooser->count() - 1; // before "All words"
-    while (entry > 0 && QString::localeAwareCompare(chooser->itemData(entry - 1, WordRole).toString(), word) > 0)
-        --entry;
+    // After the words before it, found by halving, and before "All words".
+    int entry = 0;
+    int after = chooser->count() - 1;
+    while (entry < after) {
+        const int middle = entry + (after - entry) / 2;
+        if (QString::localeAwareCompare(chooser->itemData(middle, WordRole).toString(), word) > 0)
+            after = middle;
+        else
+            entry = middle + 1;
+    }
     chooser->insertItem(entry, shortened(word), word);
     chooser->setItemData(entry, word, WordRole);
     chooser->setItemData(entry, word, Qt::AccessibleTextRole);
@@ -389,9 +522,9 @@ void ProgressWindow::followWord(const QString& word) {
 
 // The chooser's word is the table's highlighted row too.
 void ProgressWindow::highlightInTable(const QString& word) {
-    if (const QStandardItem* cell = m_wordCells.value(word)) {
-        if (ui->tblWords->currentIndex().row() != cell->row())
-            ui->tblWords->setCurrentIndex(cell->index());
+    if (const int row = m_table->rowOf(word); row >= 0) {
+        if (ui->tblWords->currentIndex().row() != row)
+            ui->tblWords->setCurrentIndex(m_table->index(row, WordColumn));
         return;
     }
     ui->tblWords->clearSelection();
@@ -433,21 +566,26 @@ void ProgressWindow::addToFigures(const Attempt& attempt) {
     const bool newWord = m_figures.indexOf(attempt.word) < 0;
     m_figures.add(attempt);
     m_figures.update();
-    int row = 0;
     if (newWord) {
-        m_ranks.append(0);
-        row = m_table->rowCount();
-        m_table->appendRow(QList<QStandardItem*>(NeedColumn + 1));
         const QSignalBlocker block(ui->cboWord);
         addToChooser(attempt.word);
-    } else {
-        row = m_wordCells.value(attempt.word)->row();
     }
-    fillRow(row, *m_figures.find(attempt.word));
-    showRanks();
-    sortTable();
+    m_table->wordChanged(m_figures.indexOf(attempt.word));
+    fitColumns(m_table->rowOf(attempt.word));
+    m_table->ranksChanged();
     showLettersMissed();
     showTotals();
+}
+
+// Widens the columns whose widths a finished word's row outgrew. They are
+// fitted to every row when the history is read; fitting them after each
+// finished word measured a thousand rows each time.
+void ProgressWindow::fitColumns(int row) {
+    const QHeaderView* header = ui->tblWords->horizontalHeader();
+    for (int column = WordColumn; column < NeedColumn; ++column) {
+        if (ui->tblWords->sizeHintForIndex(m_table->index(row, column)).width() >= header->sectionSize(column))
+            ui->tblWords->resizeColumnToContents(column);
+    }
 }
 
 void ProgressWindow::cboWord_Click() {
@@ -549,7 +687,7 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     double highest = 0.0;
     for (qsizetype first = 0; first < count; first += run) {
         points << QPointF(double(first + (std::min(count, first + run) - first - 1) / 2.0),
-                          averageOfRun(attempts, first, run));
+                          averageOfRun(*word, first, run));
         highest = std::max(highest, points.last().y());
     }
     auto* times = new QLineSeries;
@@ -576,7 +714,7 @@ void ProgressWindow::drawChart(const WordProgress* word) {
                                run == 1
                                    ? tr("%1: %2 s").arg(when(first), timeText(shown[first]))
                                    : tr("%1 to %2: %3 s on average")
-                                         .arg(when(first), when(last), secondsText(averageOfRun(shown, first, run))),
+                                         .arg(when(first), when(last), secondsText(averageOfRun(*found, first, run))),
                                ui->chtAttempts);
         });
 
@@ -610,7 +748,15 @@ void ProgressWindow::drawChart(const WordProgress* word) {
     const qsizetype labels = std::min(count, AxisLabels);
     for (qsizetype k = 0; k < labels; ++k) {
         qsizetype first = labels == 1 ? 0 : k * (count - 1) / (labels - 1);
-        const QString label = locale.toString(attempts[first].when().toLocalTime(), format);
+        const QDateTime at = attempts[first].when().toLocalTime();
+        const QString label = locale.toString(at, format);
+        // A date's first attempt is found by halving: a day may hold thousands.
+        const QDateTime dayStart(at.date(), QTime(0, 0));
+        if (!oneDay && dayStart.isValid()) {
+            first = std::lower_bound(attempts.cbegin(), attempts.cbegin() + first, dayStart.toMSecsSinceEpoch(),
+                                     [](const KeptAttempt& a, qint64 moment) { return a.moment < moment; }) -
+                    attempts.cbegin();
+        }
         while (first > 0 && locale.toString(attempts[first - 1].when().toLocalTime(), format) == label)
             --first;
         order->append(label, double(first));
@@ -649,9 +795,8 @@ void ProgressWindow::setUpPractice() {
     ui->txtName->setText(m_preferences.recordName());
     connect(ui->txtName, &QLineEdit::textEdited, this, &ProgressWindow::txtName_Change);
     // Enter on a row (or a double click) practises its word.
-    connect(ui->tblWords, &QTableView::activated, this, [this](const QModelIndex& index) {
-        practise(m_table->item(index.row(), WordColumn)->data(WordRole).toString());
-    });
+    connect(ui->tblWords, &QTableView::activated, this,
+            [this](const QModelIndex& index) { practise(m_table->wordAt(index.row())); });
 }
 
 // The word of the list to practise next.
@@ -666,15 +811,6 @@ QString ProgressWindow::neediestListedWord() const {
     for (const ListedWord& word : std::as_const(m_listed))
         listed << word.word;
     return m_figures.nextToPractise(listed);
-}
-
-// Each word's place in the practice order, from 1, in the order of the words.
-QList<int> ProgressWindow::needRanks() const {
-    QList<int> ranks(m_figures.words().size());
-    const QList<qsizetype> order = m_figures.practiceOrder();
-    for (qsizetype place = 0; place < order.size(); ++place)
-        ranks[order[place]] = int(place + 1);
-    return ranks;
 }
 
 // On "All words" there is no word to take, so the one that needs practice

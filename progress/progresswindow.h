@@ -13,8 +13,7 @@
 namespace Ui {
 class ProgressWindow;
 }
-class QStandardItem;
-class QStandardItemModel;
+class ProgressTable;
 
 // The Progress window: every word's finished attempts from history.csv, one
 // word's attempts over time in a chart, and how many attempts were made
@@ -65,11 +64,8 @@ public slots:
 
 private:
     void setUpTable();
-    void fillTable();
-    void fillRow(int row, const WordProgress& word);
-    void showRanks();
+    void fitColumns(int row);
     void addToFigures(const Attempt& attempt);
-    void sortTable();
     void fillChooser();
     void addToChooser(const QString& word);
     void selectInChooser(const QString& word);
@@ -81,7 +77,6 @@ private:
     void clearChart();
     static QString performanceText(const Performance& figures);
     void setUpPractice();
-    QList<int> needRanks() const;
     void chooseNextWord();
     QString neediestListedWord() const;
     std::optional<double> recordOf(const QString& word) const;
@@ -89,16 +84,12 @@ private:
     void showPositionsMissed(const WordProgress* word);
 
     std::unique_ptr<Ui::ProgressWindow> ui;
-    QStandardItemModel* m_table;
+    ProgressTable* m_table;
 
     Services& m_services;
     Preferences m_preferences;
     QList<ListedWord> m_listed;
     ProgressFigures m_figures;
-    // Each word's place in the practice order, in the order of the words.
-    QList<int> m_ranks;
-    // The table's cell of each word.
-    QHash<QString, QStandardItem*> m_wordCells;
     bool m_historyRead = false;
     // A name that cannot be remembered is told once while the window is open.
     bool m_nameFailureTold = false;

@@ -53,15 +53,6 @@ class TestLetters : public QObject {
     Q_OBJECT
 
 private slots:
-    void aWordListSavedByAnEditorShowsAsWritten() {
-        Form1Harness h;
-        h.setResults(utf8Lines("żółw 4.2 wtorek Łukasz; źdźbło - na na; café - na na"));
-        h.start();
-        QCOMPARE(h.listed(), QStringList({"żółw", "źdźbło", "café"}));
-        QCOMPARE(h.ui->Text4->text(), "Łukasz");
-        QVERIFY(h.fakes.dialogs.boxes.isEmpty());
-    }
-
     // Typed through to a record, saved, and loaded again: every letter stays.
     void aPolishWordAndNameAreSavedAsUtf8AndReadBack() {
         Form1Harness h(Files::Real);

@@ -3,7 +3,6 @@
 #include "progress/history.h"
 #include "progress/progressfigures.h"
 #include "tests/harness.h"
-#include "tests/modeltypist.h"
 
 #include <QAbstractAxis>
 #include <QCategoryAxis>
@@ -11,6 +10,7 @@
 #include <QClipboard>
 #include <QDateTimeAxis>
 #include <QGraphicsTextItem>
+#include <QHeaderView>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QTableView>
@@ -47,15 +47,6 @@ QString needs(const ProgressFigures& figures) {
     for (const WordProgress& word : figures.words())
         texts << word.word + ' ' + QString::number(word.need, 'f', 2);
     return texts.join(' ');
-}
-
-int longestRun(const QStringList& words) {
-    int longest = 0;
-    for (qsizetype i = 0, run = 0; i < words.size(); ++i) {
-        run = i > 0 && words[i] == words[i - 1] ? run + 1 : 1;
-        longest = std::max(longest, int(run));
-    }
-    return longest;
 }
 
 QByteArray historyOf(const QList<Attempt>& attempts) {
@@ -244,28 +235,6 @@ private slots:
         for (const MistakeCount& count : figures.find("cat")->mistakesByPosition)
             listed << QString::number(count.mistake.position) + 'x' + QString::number(count.times);
         QCOMPARE(listed.join(' '), "l2 a1 b1 c1 d1 e1 f1 g1 h1 i1 | 1x12 2x1");
-    }
-
-    // The model typist drills the first day's forty words 400 times: the
-    // drill visits every word first, comes back to each, gives the slow and
-    // the error-prone words more attempts than any other, and never the
-    // same word four times in a row.
-    void theModelTypistsDrillMovesOn() {
-        ModelTypist typist(firstDayWords());
-        const QStringList listed = typist.listed();
-        const QStringList drilled = typist.drill(400);
-        QCOMPARE(QSet<QString>(drilled.cbegin(), drilled.cbegin() + 40).size(), 40);
-        QVERIFY(longestRun(drilled) <= ProgressFigures::InARow);
-        int mostOfTheRest = 0;
-        int fewestOfTheHard = 400;
-        for (const QString& word : listed) {
-            const bool hard = listed.indexOf(word) >= 35;
-            (hard ? fewestOfTheHard : mostOfTheRest) = hard ? std::min(fewestOfTheHard, int(drilled.count(word)))
-                                                            : std::max(mostOfTheRest, int(drilled.count(word)));
-            QVERIFY2(drilled.count(word) > 1, qPrintable(word));
-        }
-        QVERIFY2(fewestOfTheHard > mostOfTheRest,
-                 qPrintable(QString("%1 against %2").arg(fewestOfTheHard).arg(mostOfTheRest)));
     }
 
     // alpha is faster of late, beta has one attempt and no change yet, delta is
@@ -566,6 +535,27 @@ private slots:
         QCOMPARE(p.chtAttempts->chart()->series().value(1)->name(), "Record, kept in tenths: 0.4 s");
     }
 
+    // A word removed from the list while Progress shows it loses its record line.
+    void recordLineGoesWithARemovedWord() {
+        Form1Harness h;
+        const ProgressControls p = openProgress(h, resultLines("cat 9 na na;dog - na na"), {attempt("cat", "9.2")});
+        QCOMPARE(p.chtAttempts->chart()->series().size(), 2);
+        h.removeWord();
+        QCOMPARE(p.chtAttempts->chart()->series().size(), 1);
+    }
+
+    // The chooser shows the main window's word until the typist chooses another there.
+    void followsTheMainWindowsWordUntilTheTypistChooses() {
+        Form1Harness h;
+        const ProgressControls p = openProgress(h, resultLines("cat - na na;dog - na na;eel - na na"),
+                                                {attempt("cat", "1"), attempt("dog", "1"), attempt("eel", "1")});
+        chooseEntry(h.ui->Combo1, 1);
+        QCOMPARE(p.cboWord->currentText(), "dog");
+        chooseEntry(p.cboWord, 2);
+        chooseEntry(h.ui->Combo1, 0);
+        QCOMPARE(p.cboWord->currentText(), "eel");
+    }
+
     // After the typist chose a word in Progress, "Practise" makes it follow the
     // drill again: the chooser and the table's highlighted row both show the
     // word to type, which the typing box names.
@@ -630,6 +620,49 @@ private slots:
                            word.change ? QString::number(*word.change) : "none"})
                   .join(u' '),
               "figures");
+    }
+
+    // An attempt dated before the latest (a clock put back), added once the
+    // figures were worked out, goes in its place: the last ten stay the
+    // latest by date, and the averages of runs take it in.
+    void aLateAttemptTakesItsPlace() {
+        QList<Attempt> history;
+        typed(history, "w", 11, 1000);
+        ProgressFigures figures = figuresOf(history);
+        figures.add(attempt("w", "9", Noon.addSecs(30), 9000));
+        figures.update();
+        const WordProgress& word = *figures.find("w");
+        QCOMPARE(word.recentAverage, 1.0);
+        QCOMPARE(word.averageSeconds(0, 2), 5.0);
+    }
+
+    // Sorted by a column, the table keeps the highlighted word on its row,
+    // and a finished word's row moves to its place: up for a new best, down
+    // as its attempts pass others'. Every word's practice rank follows.
+    void theSortedTableFollowsEachFinishedWord() {
+        Form1Harness h;
+        h.setSetting("RecordName", "Ann");
+        QList<Attempt> history;
+        typed(history, "cat", 3, 1000);
+        typed(history, "dog", 1, 3000);
+        typed(history, "eel", 2, 2000);
+        const ProgressControls p = openProgress(h, resultLines("dog - na na;cat - na na;eel - na na"), history);
+        const auto sortBy = [&p](int column) {
+            const QHeaderView* header = p.tblWords->horizontalHeader();
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              {header->sectionViewportPosition(column) + 4, header->height() / 2});
+        };
+        const auto highlighted = [&p] { return p.tblWords->currentIndex().siblingAtColumn(0).data().toString(); };
+        sortBy(2); // Best
+        QCOMPARE(p.rows({0}), "cat eel dog");
+        QCOMPARE(highlighted(), "dog");
+        h.type("dog"); // the clock stands still: a best of 0 s
+        QCOMPARE(p.rows({0}), "dog cat eel");
+        sortBy(1); // Attempts
+        QCOMPARE(p.rows({0, 1}), "dog 2 eel 2 cat 3");
+        h.type("dog");
+        QCOMPARE(p.rows({0, 1, 5}), "eel 2 2 dog 3 3 cat 3 1");
+        QCOMPARE(highlighted(), "dog");
     }
 
     // "Change" compares the last 10 attempts with the 10 before them: nothing
@@ -765,10 +798,13 @@ private slots:
 
     void aWordFinishedForTheFirstTimeJoinsTheChooserAndTheSortedTable() {
         Form1Harness h;
-        const ProgressControls p = openProgress(h, resultLines("apple - na na"), {attempt("zebra", "1")});
-        h.type("apple");
-        QVERIFY(entries(p.cboWord).contains("apple"));
-        QCOMPARE(p.rows({0}), "apple zebra");
+        const ProgressControls p = openProgress(h, resultLines("hippopotamus - na na"), {attempt("zebra", "1")});
+        h.type("hippopotamus");
+        QCOMPARE(p.cboWord->currentText(), "hippopotamus");
+        QCOMPARE(entries(p.cboWord), QStringList({"hippopotamus", "zebra", "All words"}));
+        QCOMPARE(p.rows({0}), "hippopotamus zebra");
+        // Its column widens to show it whole.
+        QVERIFY(p.tblWords->sizeHintForIndex(p.tblWords->model()->index(0, 0)).width() < p.tblWords->columnWidth(0));
     }
 
     // A change of less than half a hundredth reads as "same".

@@ -2,7 +2,6 @@
 #include "platform/ansitext.h"
 #include "tests/fakes/fakeservices.h"
 
-#include <QFile>
 #include <QTest>
 
 // The results file on bytes: the code page and the records. The fuzz target holds the line rules against every
@@ -12,7 +11,6 @@ class TestResultsFile : public QObject {
 
 private slots:
     void writingKeepsEveryByteAndNeverSplitsALine();
-    void exampleFileReadsAndWritesByteForByte();
     void reading_data();
     void reading();
     void readsInTheEncodingItsBytesShow_data();
@@ -29,18 +27,6 @@ void TestResultsFile::writingKeepsEveryByteAndNeverSplitsALine() {
     QCOMPARE(AnsiText::encodeLines({QString::fromUtf8("aΩ😀"), "a\rb"}, AnsiText::Encoding::CodePage),
              QByteArray("a???\r\na b\r\n"));
     QCOMPARE(AnsiText::toStorableLine(QString::fromUtf8("Ann\r\nΩ")), QString::fromUtf8("Ann  Ω"));
-}
-
-void TestResultsFile::exampleFileReadsAndWritesByteForByte() {
-    QFile file(TAPMETER_TEST_DATA "/two-words.dat");
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    RecordTable table;
-    table.Words[2] = "leftover";
-    const auto outcome = ResultsFormat::readRecords(AnsiText::decodeLines(bytes, AnsiText::Encoding::CodePage), table);
-    QCOMPARE(outcome.words, (Lines{"house", "garden"}));
-    // Slots past the listed words are leftovers that nothing writes.
-    QCOMPARE(AnsiText::encodeLines(ResultsFormat::recordLines(table, 2), AnsiText::Encoding::CodePage), bytes);
 }
 
 void TestResultsFile::reading_data() {

@@ -136,6 +136,8 @@ void TestSync::conflictCopiesAreFoldedInOnce() {
                       crlf(resultLines("house 2 D Ann;kite 5 D Ann")));
     h.fakes.files.put("results-desk (conflicted copy 2026-12-07 193000).dat", crlf(resultLines("house 3 D Bob")));
     h.fakes.files.put("results (Computer's conflicted copy 2026-12-07).dat", crlf(resultLines("garden 8 D Cy")));
+    // Dropbox names its copies by the day: one of the same name was folded in earlier that day.
+    h.fakes.files.put("results (Computer's conflicted copy 2026-12-07).dat.folded", "kept");
     h.fakes.appendFiles.files["history.csv"] = history({historyLine("house", "3", 1)});
     const QByteArray copied =
         history({historyLine("house", "3", 1), historyLine("kite", "5", 2), historyLine("kite", "5", 2)});
@@ -163,6 +165,7 @@ void TestSync::conflictCopiesAreFoldedInOnce() {
     QCOMPARE(h.fakes.appendFiles.files.value("history (Ann's conflicted copy 2026-12-07).csv.folded"), copied);
     QCOMPARE(sortedFiles(h.fakes.files.files),
              (QStringList{"results (Computer's conflicted copy 2026-12-07).dat.folded",
+                          "results (Computer's conflicted copy 2026-12-07).dat.folded-2",
                           "results-desk (conflicted copy 2026-12-07 193000).dat.folded", ResultsFormat::ownFileName(),
                           "results.dat", "results.sync-conflict-20261207-193000-ABCDEFG.dat.folded"}));
 
@@ -207,8 +210,9 @@ void TestSync::everyComputersHistoryIsReadAsOne() {
     h.fakes.appendFiles.files["history-desk.csv"] = history({historyLine("house", "4", 1)});
     h.fakes.appendFiles.files["history-laptop.csv"] =
         history({historyLine("house", "2", 9), historyLine("house", "5", 0)});
+    // The copy's first two lines are two attempts, one of them kept already.
     h.fakes.appendFiles.files["history-desk.sync-conflict-20261207-193000-ABCDEFG.csv"] =
-        history({historyLine("house", "4", 1), historyLine("house", "1", 3)});
+        history({historyLine("house", "4", 1), historyLine("house", "4", 1), historyLine("house", "1", 3)});
     h.start(resultLines("house 2 D Me"));
     // The laptop folded in the same copy before it saw this computer's fold, in its own time zone, and another
     // copy with an attempt made twice in a second.
@@ -220,7 +224,7 @@ void TestSync::everyComputersHistoryIsReadAsOne() {
 
     // Two alike lines of one history are two attempts; the latest is the latest by its date.
     QCOMPARE(progress.find<QWidget>("chtAttempts")->accessibleDescription().section(", best", 0, 0),
-             "house: 8 attempts, from 5 Dec 2026 07:30:00 to 5 Dec 2026 07:39:00");
+             "house: 9 attempts, from 5 Dec 2026 07:30:00 to 5 Dec 2026 07:39:00");
 }
 
 // A save first folds in the records of a results.dat that another computer wrote since it was read, and tells so.

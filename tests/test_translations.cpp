@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
@@ -422,6 +423,26 @@ private slots:
         QWidget* about = shownWindow("Form2");
         QVERIFY(about);
         QCOMPARE(about->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText(), shown);
+    }
+
+    // On this laptop screen, in every language, Progress opens beside the main window and neither runs off the screen.
+    void bothWindowsShowWhole_data() { everyTextShowsWhole_data(); }
+    void bothWindowsShowWhole() {
+        QFETCH(QString, language);
+        QVERIFY(language.isEmpty() || installTranslations(language));
+        Form1Harness h;
+        h.start(resultLines(QStringLiteral("cat - na na")));
+        h.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(h.form.get()));
+        h.ui->mnuProgress->trigger();
+        QWidget* progress = shownWindow("ProgressWindow");
+        QVERIFY(QTest::qWaitForWindowExposed(progress));
+
+        const QRect screen = h.form->screen()->availableGeometry();
+        QCOMPARE(screen.size(), QSize(1280, 800));
+        QVERIFY(screen.contains(h.form->frameGeometry()));
+        QVERIFY(screen.contains(progress->frameGeometry()));
+        QVERIFY(!progress->frameGeometry().intersects(h.form->frameGeometry()));
     }
 };
 

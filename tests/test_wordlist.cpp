@@ -320,7 +320,7 @@ private slots:
     // Add Words reads a file of words, one a line, into the list as far as it has room.
     void wordsFromAFileAreAddedAndTheSkippedLinesTold() {
         Shown h(crlf(resultLines(numbered(97, "w%1 - na na").join(u';') + ";cat - na na")));
-        h.fakes.files.put("words.txt", "ant\n\ncat\nbee\n\nfly\nowl\nyak\n");
+        h.fakes.files.put("words.txt", "ant\n\ncat\nbee\n\nfly\nowl\nyak\nemu\nelk\ngnu\nasp\nbat\n");
         h.fakes.dialogs.openFileAnswers << h.fakes.files.absolute("words.txt");
         h.ui->mnuAddWords->trigger();
         h.ui->Command4->click(); // Save
@@ -330,8 +330,40 @@ private slots:
         QCOMPARE(h.fakes.dialogs.messages().value(0),
                  "Words added: 3.\r\nEmpty lines skipped (2): line 2, line 5.\r\n"
                  "Lines skipped as already in the list (1): line 3 \"cat\".\r\n"
-                 "Lines skipped as the list was full (2): line 7 \"owl\", line 8 \"yak\".");
+                 "Lines skipped as the list was full (7): line 7 \"owl\", line 8 \"yak\", line 9 \"emu\", "
+                 "line 10 \"elk\", line 11 \"gnu\", and 2 more.");
         QVERIFY(h.results().endsWith(crlf(resultLines("cat - na na;ant - na na;bee - na na;fly - na na"))));
+    }
+
+    void anUnreadableFileOfWordsAddsNothing() {
+        Shown h(crlf(resultLines("cat - na na")));
+        const QString path = h.fakes.files.absolute("words.txt");
+        h.fakes.files.put("words.txt", "ant\n");
+        h.fakes.files.unreadable << path;
+        h.fakes.dialogs.openFileAnswers << path;
+        h.ui->mnuAddWords->trigger();
+        QCOMPARE(h.listed(), QStringList{"cat"});
+        QCOMPARE(h.fakes.dialogs.messages(),
+                 QStringList{path + " cannot be read: it may not be yours to read, not be a "
+                                    "file, or the disk failed. No word was added."});
+    }
+
+    // With Progress open, the words added are practised first from "All words": never typed, they need it most.
+    void progressTakesTheWordsAdded() {
+        Form1Harness h;
+        h.setSetting("RecordName", "Ann");
+        startShown(h, crlf(resultLines("cat - na na")));
+        h.ui->mnuProgress->trigger();
+        h.type("cat");
+        h.fakes.files.put("words.txt", "ant\nbee\n");
+        h.fakes.dialogs.openFileAnswers << h.fakes.files.absolute("words.txt");
+        h.ui->mnuAddWords->trigger();
+        const QWidget* progress = shownWindow("ProgressWindow");
+        auto* chooser = progress->findChild<QComboBox*>("cboWord");
+        chooser->setFocus();
+        QTest::keyClick(chooser, Qt::Key_End); // All words
+        progress->findChild<QPushButton*>("cmdPractise")->click();
+        QCOMPARE(h.ui->Combo1->currentText(), "ant");
     }
 
     void aUtf8FileOfWordsIsReadAsWritten() {
