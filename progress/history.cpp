@@ -323,7 +323,7 @@ bool endsNote(Letters letters, qsizetype i) {
 
 std::optional<QList<Mistake>> readNotes(Letters letters) {
     QList<Mistake> mistakes;
-    const qsizetype size = qsizetype(letters.size());
+    const auto size = qsizetype(letters.size());
     qsizetype i = 0;
     while (i < size) {
         Mistake mistake;
