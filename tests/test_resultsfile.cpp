@@ -126,12 +126,9 @@ private slots:
         QFETCH(QString, added);
         QFETCH(QByteArray, written);
         RecordTable table;
-        ResultsFormat::ReadOutcome outcome;
-        if (!bytes.isEmpty()) {
-            FakeTextFiles files;
-            files.put("results.dat", bytes);
-            outcome = *ResultsFormat::readFile(files, "results.dat", table);
-        }
+        FakeTextFiles files;
+        files.put("results.dat", bytes);
+        const ResultsFormat::ReadOutcome outcome = *ResultsFormat::readFile(files, "results.dat", table);
         const int count = int(outcome.words.size());
         table.Words[count] = added;
         table.FastestTime[count] = "-";

@@ -99,24 +99,18 @@ private slots:
     }
 
     // The counters: each change counts a letter and adds the time since the
-    // last one; each tick adds a tenth to that time and to the total.
+    // last one; each tick adds a tenth to that time and to the total, without
+    // drift; seconds per letter are cut to six characters.
     void timesAddUpInTenthsWithoutDrift() {
         Run h("house");
         h.type("h");
         h.ticks(3);
-        h.type("ou");
-        h.ticks(2);
-        h.type("s");
-        h.ticks(601);
-        QCOMPARE(h.shown(), "\"hous\" since last 60.1, total 60.6, per letter 0.125, typing 0.5, letters 4, words 1, "
-                            "fixes 0, green, clock runs");
-    }
-    void secondsPerLetterIsCutToSixCharacters() {
-        Run h("abcdefgh");
-        h.type("a");
+        h.type("o");
         h.ticks(10001);
-        h.type("bc");
-        QCOMPARE(h.secondsPerLetter() + " per letter, typing " + h.typingTime(), "333.36 per letter, typing 1000.1");
+        h.type("u");
+        h.ticks(2);
+        QCOMPARE(h.shown(), "\"hou\" since last 0.2, total 1000.6, per letter 333.46, typing 1000.4, letters 3, "
+                            "words 1, fixes 0, green, clock runs");
     }
     // Letters come faster than the clock's interval: a clock that each of
     // them started anew would never tick. This test alone runs on the real clock.
@@ -179,18 +173,16 @@ private slots:
         h.type("c");
         QCOMPARE(h.fixes(), "1");
     }
+    // Only what an input method commits is typing: a dead key still composing
+    // is no letter and leaves the fix pending.
     void aLetterFromAnInputMethodMendsThePendingFix() {
         Run h("cat");
         h.type("x" + Backspace);
+        h.compose("´", "");
+        QCOMPARE(h.fixes(), "0");
         h.compose("", "é");
         QCOMPARE(h.shown(),
                  "\"é\" since last 0, total 0, per letter 0, typing 0, letters 3, words 1, fixes 1, red, clock runs");
-    }
-    void aDeadKeyStillComposingIsNoLetter() {
-        Run h("cat");
-        h.type("x" + Backspace);
-        h.compose("´", "");
-        QCOMPARE(h.counters(), "since last 0, total 0, per letter 0, typing 0, letters 2, words 0, fixes 0");
     }
 
     // Reset: emptying the box counts one more change, which the reset clears.
@@ -202,20 +194,6 @@ private slots:
         QCOMPARE(h.shown(), Afresh);
     }
 
-    // The automatic reset: by letters on the change that reaches the limit, by time on the tick.
-    void automaticResetAfterLetters() {
-        Run h("abcdef");
-        h.automatic("Reset", "Letters written", "3");
-        h.type("abx");
-        QCOMPARE(h.shown(), Afresh);
-    }
-    void automaticResetAfterTime() {
-        Run h("abcdef");
-        h.automatic("Reset", "Time passed", "0.3");
-        h.type("ab");
-        h.ticks(3);
-        QCOMPARE(h.shown(), Afresh);
-    }
     // "- STOPPED -" comes on each change while the count equals the limit,
     // before the indicator shows the change (painted black to see it).
     void automaticStopAfterWordsToldOnEveryChangeAtTheLimit() {
@@ -229,40 +207,44 @@ private slots:
                                            "- STOPPED -, clock runs, green"}));
         QCOMPARE(h.counters(), "since last 0, total 0, per letter 0, typing 0, letters 7, words 2, fixes 0");
     }
-    void automaticStopAfterTimeHoldsTheClockWhileTold() {
-        Run h("house");
-        h.automatic("Stop", "Time passed", "1.5");
+    // The automatic action ("action, criterion, limit") at its limit: a reset
+    // starts afresh on the change or the tick that meets it, a stop by time is
+    // told while the clock is held. The clock's own limit counts only under
+    // "Time passed", and the total time counts from 0.1 in tenths: "1.50" and
+    // "0" never show.
+    void automaticActionAtItsLimit_data() {
+        QTest::addColumn<QString>("automatic");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<QStringList>("told");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char* name, const char* automatic, const char* keys, int ticks, const char* told,
+                            const QString& shown) {
+            QTest::newRow(name) << QString(automatic) << QString(keys) << ticks
+                                << QString(told).split(u'/', Qt::SkipEmptyParts) << shown;
+        };
+        const QString running(
+            "\"ab\" since last 3, total 3, per letter 0, typing 0, letters 2, words 1, fixes 0, green, clock runs");
+        row("reset after letters", "Reset, Letters written, 3", "abx", 0, "", Afresh);
+        row("reset after time", "Reset, Time passed, 0.3", "ab", 3, "", Afresh);
+        row("stop after time", "Stop, Time passed, 1.5", "a", 16, "- STOPPED -, clock held, green",
+            "\"a\" since last 1.6, total 1.6, per letter 0, typing 0, letters 1, words 1, fixes 0, green, clock runs");
+        row("a word limit is no time limit", "Stop, Words written, 3", "ab", 30, "", running);
+        row("1.50 is no 1.5", "Stop, Time passed, 1.50", "ab", 30, "", running);
+        row("0 comes before the first tick", "Stop, Time passed, 0", "ab", 30, "", running);
+    }
+    void automaticActionAtItsLimit() {
+        QFETCH(QString, automatic);
+        QFETCH(QString, keys);
+        QFETCH(int, ticks);
+        Run h("abcdef");
+        const QStringList chosen = automatic.split(QStringLiteral(", "));
+        h.automatic(chosen[0], chosen[1], chosen[2]);
         h.watchBoxes();
-        h.type("h");
-        h.ticks(16);
-        QCOMPARE(h.whileTold, QStringList{"- STOPPED -, clock held, green"});
-        QCOMPARE(
-            h.shown(),
-            "\"h\" since last 1.6, total 1.6, per letter 0, typing 0, letters 1, words 1, fixes 0, green, clock runs");
-    }
-    // The clock's own limit counts only under "Time passed", and the total
-    // time counts from 0.1 in tenths: "1.50" and "0" never show.
-    void noStopWhereTheTimeNeverMeetsTheLimit_data() {
-        QTest::addColumn<QString>("criterion");
-        QTest::addColumn<QString>("limit");
-        QTest::newRow("a word limit is no time limit") << "Words written"
-                                                       << "3";
-        QTest::newRow("1.50 is no 1.5") << "Time passed"
-                                        << "1.50";
-        QTest::newRow("0 comes before the first tick") << "Time passed"
-                                                       << "0";
-    }
-    void noStopWhereTheTimeNeverMeetsTheLimit() {
-        QFETCH(QString, criterion);
-        QFETCH(QString, limit);
-        Run h("cat");
-        h.automatic("Stop", criterion, limit);
-        h.type("ca");
-        h.ticks(30);
-        h.clearBox();
-        QCOMPARE(h.fakes.dialogs.boxes.size(), 0);
-        QCOMPARE(h.shown(),
-                 "\"\" since last 3, total 3, per letter 1, typing 3, letters 3, words 0, fixes 0, green, clock runs");
+        h.type(keys);
+        h.ticks(ticks);
+        QTEST(h.whileTold, "told");
+        QTEST(h.shown(), "shown");
     }
     // The limits are set after the first criterion was shown: the box starts empty.
     void eachCriterionKeepsItsOwnLimit() {
@@ -353,7 +335,6 @@ private slots:
         row("capitals, case sensitive off", "straße: 9 old Nm", "CaseSensitive=0", "STRAßE", "", "0 " + Now + " ");
         row("capitals, case sensitive on", "straße: 9 old Nm", "CaseSensitive=1", "STRAßE", "", "9 old Nm");
         row("emptying the box is no attempt at an empty word", ": 9 old Nm", "", "a" + Backspace + "a", "", "9 old Nm");
-        row("a stored zero is never beaten", "cat: 0 old Nm", "", "cat", "", "0 old Nm");
         row("the name kept to one line", "cat: - old Nm", "", "cat", "Ann\nΩ Lee", "0 " + Now + " Ann Ω Lee");
     }
     void recordAfterTyping() {
@@ -365,6 +346,14 @@ private slots:
         h.fakes.dialogs.promptAnswers << name;
         h.type(keys);
         QTEST(h.record(), "record");
+    }
+    // Pasted past the end and deleted back, the word is finished in no time.
+    void aStoredZeroIsNeverBeaten() {
+        Run h("cat", "0 old Nm");
+        h.paste("cats");
+        h.press(Qt::Key_Backspace);
+        QCOMPARE(h.typed() + " | " + h.record(), " | 0 old Nm");
+        QCOMPARE(h.fakes.dialogs.boxes.size(), 0);
     }
     void withNoWordChosenThereIsNoRecord() {
         Run h("cat");

@@ -9,52 +9,43 @@
 namespace {
 const QStringList ThreeWords = resultLines("one 1 D1 N1; two 2 D2 N2; three 3 D3 N3");
 
-// The main window on the screen, on results.dat as given (none: no file);
-// what the load tells waits for the window to be shown.
-void startShown(Form1Harness& h, const std::optional<QByteArray>& results) {
-    if (results)
-        h.setResults(*results);
-    h.start();
-    h.form->show();
-    QCoreApplication::processEvents();
-}
-
-struct Shown : Form1Harness {
-    explicit Shown(const std::optional<QByteArray>& results = std::nullopt) { startShown(*this, results); }
+struct WordList : Form1Harness {
+    // Starts the main window on the screen, on results.dat as given (none: no
+    // file); what the load tells waits for the window to be shown.
+    void startShown(const std::optional<QByteArray>& results) {
+        if (results)
+            setResults(*results);
+        start();
+        form->show();
+        QCoreApplication::processEvents();
+    }
+    void clickLoad() { ui->Command2->click(); }
+    void clickSave() { ui->Command4->click(); }
+    // Each save writes results.dat and this computer's own copy of it.
+    int saves() const { return fakes.files.writes / 2; }
+    QString wordCount() const { return ui->Label10->text(); }
+    // The word chosen, its record, its length, and the count of words.
+    QString chosen() const {
+        return QStringList{ui->Combo1->currentText(), record(), ui->Label13->text(), wordCount()}.join(" | ");
+    }
+    // The start of each message the typist was shown, in order.
+    QStringList toldStarts(int length = 40) const {
+        QStringList starts;
+        for (const QString& text : fakes.dialogs.messages())
+            starts << text.left(length);
+        return starts;
+    }
+    // Chooses "Add Words" and picks words.txt holding these bytes.
+    void addWordsFrom(const QByteArray& words) {
+        fakes.files.put("words.txt", words);
+        fakes.dialogs.openFileAnswers << fakes.files.absolute("words.txt");
+        ui->mnuAddWords->trigger();
+    }
 };
 
-// The start of each message the typist was shown, in order.
-QStringList toldStarts(const Form1Harness& h, int length = 40) {
-    QStringList starts;
-    for (const QString& text : h.fakes.dialogs.messages())
-        starts << text.left(length);
-    return starts;
-}
-
-// Each save writes results.dat and this computer's own copy of it.
-int saves(const Form1Harness& h) {
-    return h.fakes.files.writes / 2;
-}
-
-QString wordCountShown(const Form1Harness& h) {
-    return h.ui->Label10->text();
-}
-// The word chosen, its record, its length, and the count of words.
-QString chosen(const Form1Harness& h) {
-    return QStringList{h.ui->Combo1->currentText(), h.record(), h.ui->Label13->text(), wordCountShown(h)}.join(" | ");
-}
-void clickLoad(Form1Harness& h) {
-    h.ui->Command2->click();
-}
-void clickSave(Form1Harness& h) {
-    h.ui->Command4->click();
-}
-// Chooses "Add Words" and picks words.txt holding these bytes.
-void addWordsFrom(Form1Harness& h, const QByteArray& words) {
-    h.fakes.files.put("words.txt", words);
-    h.fakes.dialogs.openFileAnswers << h.fakes.files.absolute("words.txt");
-    h.ui->mnuAddWords->trigger();
-}
+struct Shown : WordList {
+    explicit Shown(const std::optional<QByteArray>& results = std::nullopt) { startShown(results); }
+};
 } // namespace
 
 class TestWordList : public QObject {
@@ -67,27 +58,27 @@ private slots:
         const QByteArray file = crlf(resultLines(numbered(103, "w%1 - na na").join(u';')));
         Shown h(file);
         h.addWord("more");
-        QCOMPARE(h.listed().constLast() + ", " + wordCountShown(h), "w100, Words in database: 101");
+        QCOMPARE(h.listed().constLast() + ", " + h.wordCount(), "w100, Words in database: 101");
         QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt), QStringList());
-        QCOMPARE(toldStarts(h, 67),
+        QCOMPARE(h.toldStarts(67),
                  QStringList({"results.dat holds 103 words, but the list keeps only the first 101.",
                               "The word list is full: it holds 101 words. Remove a word before add"}));
         QCOMPARE(h.results(), file);
     }
 
     void anUnreadableFileIsNeverSavedOverUntilLoadReadsIt() {
-        Form1Harness h;
+        WordList h;
         const QByteArray file = crlf(resultLines("house 4.3 D N"));
         h.setResults(file);
         h.fakes.files.unreadable.insert(h.resultsPath());
-        startShown(h, std::nullopt);
-        clickSave(h);
+        h.startShown(std::nullopt);
+        h.clickSave();
         h.fakes.files.unreadable.clear();
-        clickSave(h);
-        QCOMPARE(saves(h), 0);
-        clickLoad(h);
-        clickSave(h);
-        QCOMPARE(toldStarts(h),
+        h.clickSave();
+        QCOMPARE(h.saves(), 0);
+        h.clickLoad();
+        h.clickSave();
+        QCOMPARE(h.toldStarts(),
                  QStringList({"results.dat cannot be read: it may not b", "Could not save results.dat: it could not",
                               "Could not save results.dat: it could not", "Saved!"}));
         QCOMPARE(h.results(), file);
@@ -98,13 +89,13 @@ private slots:
     void loadDropsTheWordsAddedSinceFromAFileItReads() {
         Shown h(crlf(resultLines("cat - na na")));
         h.addWord("dog");
-        clickLoad(h);
-        QCOMPARE(h.listed().join(u' ') + ", " + wordCountShown(h), "cat, Words in database: 1");
+        h.clickLoad();
+        QCOMPARE(h.listed().join(u' ') + ", " + h.wordCount(), "cat, Words in database: 1");
         h.addWord("dog");
         h.setResults({});
-        clickLoad(h);
+        h.clickLoad();
         h.fakes.files.files.clear();
-        clickLoad(h);
+        h.clickLoad();
         QCOMPARE(h.listed().join(u' ') + ", " + h.ui->Combo1->currentText(), "cat dog, dog");
         QCOMPARE(h.fakes.dialogs.messages(), QStringList());
     }
@@ -114,9 +105,9 @@ private slots:
     void aFileWithUnusableLinesIsCopiedBeforeItsFirstSave() {
         const QByteArray file = crlf({"junk", ":::house", "4.3", "D", "N", "extra"});
         Shown h(file);
-        clickSave(h);
+        h.clickSave();
         QVERIFY(h.form->close());
-        QCOMPARE(toldStarts(h), QStringList({"results.dat holds lines Tapmeter cannot ", "Saved!"}));
+        QCOMPARE(h.toldStarts(), QStringList({"results.dat holds lines Tapmeter cannot ", "Saved!"}));
         QCOMPARE(h.results(), crlf(resultLines("house 4.3 D N")));
         QCOMPARE(h.fakes.files.bytes("results.dat.bak"), file);
     }
@@ -126,8 +117,8 @@ private slots:
     void aFileDeletedWhileItsCopyIsPendingIsSaved() {
         Shown h(crlf({"junk", ":::house", "4.3", "D", "N"}));
         h.fakes.files.files.clear();
-        clickSave(h);
-        QCOMPARE(toldStarts(h).constLast(), "Saved!");
+        h.clickSave();
+        QCOMPARE(h.toldStarts().constLast(), "Saved!");
         QCOMPARE(h.results(), crlf(resultLines("house 4.3 D N")));
     }
 
@@ -135,9 +126,9 @@ private slots:
         const QByteArray file = crlf({"junk", ":::house", "4.3", "D", "N"});
         Shown h(file);
         h.fakes.files.unreadable.insert(h.resultsPath());
-        clickSave(h);
-        QCOMPARE(toldStarts(h, 60).constLast(), "Could not save results.dat: no copy of it could be kept as r");
-        QCOMPARE(saves(h), 0);
+        h.clickSave();
+        QCOMPARE(h.toldStarts(60).constLast(), "Could not save results.dat: no copy of it could be kept as r");
+        QCOMPARE(h.saves(), 0);
         QVERIFY(!h.fakes.files.has("results.dat.bak"));
     }
 
@@ -149,8 +140,8 @@ private slots:
             h.ui->Command3->click(); // Add word
         QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt), QStringList(5, "Enter new word:"));
         QCOMPARE(h.listed(), QStringList({" ice cream ", "House", "house"}));
-        QCOMPARE(chosen(h), "house | - na na | 5 | Words in database: 3");
-        clickSave(h);
+        QCOMPARE(h.chosen(), "house | - na na | 5 | Words in database: 3");
+        h.clickSave();
         QCOMPARE(h.results(),
                  crlf({"::: ice cream ", "-", "na", "na", ":::House", "-", "na", "na", ":::house", "-", "na", "na"}));
     }
@@ -159,7 +150,7 @@ private slots:
         Shown h;
         h.fakes.dialogs.promptAnswers = {"ice\ncream", "ice\rcream", "Ωmega"};
         h.ui->Command3->click(); // Add word
-        QCOMPARE(toldStarts(h),
+        QCOMPARE(h.toldStarts(),
                  QStringList({"A word cannot contain a line break. Plea", "A word cannot contain a line break. Plea"}));
         QCOMPARE(h.listed(), QStringList{"Ωmega"});
         QVERIFY(!h.fakes.files.has("results.dat"));
@@ -177,8 +168,8 @@ private slots:
         Shown h(crlf(ThreeWords));
         chooseEntry(h.ui->Combo1, removed);
         h.removeWord();
-        QTEST(h.listed().join(u' ') + " | " + chosen(h), "left");
-        clickSave(h);
+        QTEST(h.listed().join(u' ') + " | " + h.chosen(), "left");
+        h.clickSave();
         QStringList kept = ThreeWords;
         kept.remove(4 * removed, 4);
         QCOMPARE(h.results(), crlf(kept));
@@ -186,9 +177,11 @@ private slots:
 
     void removingTheOnlyWordLeavesItsRecordShown() {
         Shown h(crlf(resultLines("only 7 D N")));
+        QCOMPARE(h.hint(), "Type: only");
         h.removeWord();
         h.removeWord();
-        QCOMPARE(chosen(h) + " | " + h.hint(), " | 7 D N | 0 | Words in database: 0 | Add a word first, with Add word");
+        QCOMPARE(h.chosen() + " | " + h.hint(),
+                 " | 7 D N | 0 | Words in database: 0 | Add a word first, with Add word");
     }
 
     // The list takes no typing; the arrow keys choose a word, which the empty
@@ -198,7 +191,7 @@ private slots:
         QTest::keyClicks(h.ui->Combo1, "tw\b");
         QCOMPARE(h.hint(), "Type: one");
         QTest::keyClick(h.ui->Combo1, Qt::Key_Down);
-        QCOMPARE(chosen(h) + " | " + h.hint(), "two | 2 D2 N2 | 3 | Words in database: 3 | Type: two");
+        QCOMPARE(h.chosen() + " | " + h.hint(), "two | 2 D2 N2 | 3 | Words in database: 3 | Type: two");
         QCOMPARE(QAccessible::queryAccessibleInterface(h.ui->Text1)->text(QAccessible::Description), "Type: two");
     }
 
@@ -208,7 +201,7 @@ private slots:
         QVERIFY(shownWindow("Form2"));
         QVERIFY(h.form->close());
         QVERIFY(!shownWindow("Form2"));
-        QCOMPARE(saves(h), 1);
+        QCOMPARE(h.saves(), 1);
     }
 
     // While Update Results keeps the main window unavailable, closing it is
@@ -218,10 +211,10 @@ private slots:
         h.openWindow();
         QVERIFY(!h.form->close());
         QVERIFY(h.window);
-        QCOMPARE(saves(h), 0);
+        QCOMPARE(h.saves(), 0);
         h.w->Command1->click(); // Back!
         QVERIFY(h.form->close());
-        QCOMPARE(saves(h), 1);
+        QCOMPARE(h.saves(), 1);
     }
 
     void closingAfterAFailedSaveAsksFirst() {
@@ -246,7 +239,7 @@ private slots:
     void storedPreferences() {
         QFETCH(QString, stored);
         QFETCH(Qt::CheckState, state);
-        Form1Harness h;
+        WordList h;
         h.setSetting("Sounds", stored);
         h.setSetting("CaseSensitive", stored);
         h.start();
@@ -268,21 +261,19 @@ private slots:
     // saved all the same.
     void preferenceNotSavedIsTold() {
         QFETCH(QString, refused);
-        Form1Harness h;
+        WordList h;
         h.fakes.settings.refusedKeys << refused;
         h.start(resultLines("cat - na na"));
-        clickSave(h);
+        h.clickSave();
         QCOMPARE(h.fakes.dialogs.messages(), QStringList{"Could not save the settings in Tapmeter.ini."});
-        QCOMPARE(saves(h), 1);
+        QCOMPARE(h.saves(), 1);
     }
 
     // A word picked with the mouse from the open list is typed next: the focus
     // goes on to the typing box, and the letters land there. The arrow keys on the
     // closed list leave the focus in it.
     void wordPickedFromTheOpenListIsTypedNext() {
-        Form1Harness h;
-        h.start(resultLines("cat - na na;dog - na na;eel - na na"));
-        h.form->show();
+        Shown h(crlf(resultLines("cat - na na;dog - na na;eel - na na")));
         QVERIFY(QTest::qWaitForWindowActive(h.form.get()));
         h.ui->Combo1->setFocus();
         chooseEntry(h.ui->Combo1, 2);
@@ -301,8 +292,8 @@ private slots:
     // Add Words reads a file of words, one a line, into the list as far as it has room.
     void wordsFromAFileAreAddedAndTheSkippedLinesTold() {
         Shown h(crlf(resultLines(numbered(97, "w%1 - na na").join(u';') + ";cat - na na")));
-        addWordsFrom(h, "ant\n\ncat\nbee\n\nfly\nowl\nyak\nemu\nelk\ngnu\nasp\nbat\n");
-        clickSave(h);
+        h.addWordsFrom("ant\n\ncat\nbee\n\nfly\nowl\nyak\nemu\nelk\ngnu\nasp\nbat\n");
+        h.clickSave();
         QCOMPARE(h.listed().mid(97), QStringList({"cat", "ant", "bee", "fly"}));
         QCOMPARE(h.fakes.dialogs.messages().value(0),
                  "Words added: 3.\r\nEmpty lines skipped (2): line 2, line 5.\r\n"
@@ -316,7 +307,7 @@ private slots:
         Shown h(crlf(resultLines("cat - na na")));
         const QString path = h.fakes.files.absolute("words.txt");
         h.fakes.files.unreadable << path;
-        addWordsFrom(h, "ant\n");
+        h.addWordsFrom("ant\n");
         QCOMPARE(h.listed(), QStringList{"cat"});
         QCOMPARE(h.fakes.dialogs.messages(),
                  QStringList{path + " cannot be read: it may not be yours to read, not be a "
@@ -325,12 +316,12 @@ private slots:
 
     // With Progress open, the words added are practised first from "All words": never typed, they need it most.
     void progressTakesTheWordsAdded() {
-        Form1Harness h;
+        WordList h;
         h.setSetting("RecordName", "Ann");
-        startShown(h, crlf(resultLines("cat - na na")));
+        h.startShown(crlf(resultLines("cat - na na")));
         h.ui->mnuProgress->trigger();
         h.type("cat");
-        addWordsFrom(h, "ant\nbee\n");
+        h.addWordsFrom("ant\nbee\n");
         const QWidget* progress = shownWindow("ProgressWindow");
         auto* chooser = progress->findChild<QComboBox*>("cboWord");
         chooser->setFocus();
@@ -341,7 +332,7 @@ private slots:
 
     void aUtf8FileOfWordsIsReadAsWritten() {
         Shown h;
-        addWordsFrom(h, QStringLiteral("\u017c\u00f3\u0142w\r\nkot\r\n").toUtf8());
+        h.addWordsFrom(QStringLiteral("\u017c\u00f3\u0142w\r\nkot\r\n").toUtf8());
         QCOMPARE(h.listed(), QStringList({QStringLiteral("\u017c\u00f3\u0142w"), "kot"}));
     }
 };
