@@ -24,9 +24,10 @@ Attempt attempt(const QString& word, const QString& seconds, const QDateTime& wh
     return {when, word, seconds, seconds.toDouble(), 5, 1, false, milliseconds, true, mistakes};
 }
 
-// Attempts a minute apart after the history's last, each written "word@milliseconds", with "*count" for several
-// alike and "!wrong" for so many wrong letters in each: "cat*10@400 typo@600!1".
-QList<Attempt> typed(const QString& attempts, QList<Attempt> history = {}) {
+// Attempts a minute apart from noon on, each written "word@milliseconds", with "*count" for several alike and
+// "!wrong" for so many wrong letters in each: "cat*10@400 typo@600!1".
+QList<Attempt> typed(const QString& attempts) {
+    QList<Attempt> history;
     static const QRegularExpression group("(.+?)(?:\\*(\\d+))?@(\\d+)(?:!(\\d+))?");
     for (const QString& text : attempts.split(u' ', Qt::SkipEmptyParts)) {
         const QRegularExpressionMatch found = group.match(text);
@@ -707,6 +708,15 @@ private slots:
         h.press(Qt::Key_Backspace);
         h.type("ttle");
         QVERIFY(h.fakes.appendFiles.files.values().join().endsWith(",3:t>x\r\n"));
+    }
+
+    // Before the first finished word the chart of all words shows today.
+    void aFirstDaysChartShowsToday() {
+        Form1Harness h;
+        h.fakes.clock.dateTime = Noon;
+        const ProgressControls p = openProgress(h, resultLines("cat - na na"));
+        const auto* dates = qobject_cast<QDateTimeAxis*>(p.chtAttempts->chart()->axes(Qt::Horizontal).value(0));
+        QCOMPARE(dates->min().date(), Noon.date());
     }
 
     // Here a day starts at 03:30 UTC: 19:00 and 21:00 on one evening are one
