@@ -15,22 +15,6 @@
 
 #include <sys/stat.h>
 
-class TestDesktop : public QObject {
-    Q_OBJECT
-
-private slots:
-    void recordDateInEveryLocale();
-    void aboutShowsItsTextsReadAnewOnlyAfterBack();
-    void whatTheDesktopIsTold_data();
-    void whatTheDesktopIsTold();
-    void tabWalksEveryControlAndTypesNothing();
-    void escLeavesAWindow_data();
-    void escLeavesAWindow();
-    void sourcesAreTakenAsNamedAndRepicked();
-    void everyControlKeepsTheNameAScreenReaderReads();
-    void titlesNameTheProgramsVersion();
-};
-
 namespace {
 // The About window's texts as shown, "what's new|information".
 QString aboutTexts(const QWidget* about) {
@@ -69,187 +53,160 @@ QString focused() {
 
 } // namespace
 
-// No locale leaves a trace of the time zone it names, or of the brackets,
-// comma or blank around it; and half a second past midnight is midnight.
-void TestDesktop::recordDateInEveryLocale() {
-    static const QRegularExpression remnant(QStringLiteral(R"(\(\s*\)|\[\s*\]|^\s|[\s,]$|\s\s|UTC)"));
-    const QDate day(2026, 12, 7);
-    for (const QLocale& locale :
-         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
-        const QString date = locale.toString(day, QLocale::ShortFormat);
-        const QString text = generalDateTimeText(QDateTime(day, QTime(18, 22, 5), Qt::UTC), locale);
-        QVERIFY2(text.startsWith(date + ' ') && text.size() > date.size() + 1 && !text.contains(remnant),
-                 qPrintable(locale.name() + ": " + text));
-        QCOMPARE(generalDateTimeText(QDateTime(day, QTime(0, 0, 0, 500)), locale), date);
-    }
-    // Qt prints the day-period letter B of some locales as it is; five
-    // seconds past midnight is no midnight.
-    QCOMPARE(generalDateTimeText(QDateTime(day, QTime(18, 22, 5)), QLocale("zh_TW")),
-             QString::fromUtf8("2026/12/7 下午6:22:05"));
-    QCOMPARE(generalDateTimeText(QDateTime(day, QTime(0, 0, 5)), QLocale("en_US")), "12/7/26 12:00:05 AM");
-}
+class TestDesktop : public QObject {
+    Q_OBJECT
 
-// The About texts show as written, line breaks and Windows-1252 letters
-// included; a missing one leaves its box empty, which is no reason to trouble
-// the user.
-void TestDesktop::aboutShowsItsTextsReadAnewOnlyAfterBack() {
-    Form1Harness h;
-    h.fakes.files.put("information.txt", "a\r\nAlt+\xf8\r\n");
-    Form2* first = qobject_cast<Form2*>(openActive(h, "About"));
-    QVERIFY(first);
-    QCOMPARE(aboutTexts(first), "|a\nAlt+ø\n");
-    h.fakes.files.put("whatsnew.txt", "Tapmeter 4.1\r\n\r\n\xf8 \x80 \xe9\r\n");
-    // While it is open, "About" brings the same window without reading again.
-    h.ui->mnuAbout->trigger();
-    QCOMPARE(shownWindow<Form2>("Form2"), first);
-    QCOMPARE(aboutTexts(first), "|a\nAlt+ø\n");
-    // "&Back!", by its access key, ends it; the next one reads the texts anew.
-    QTest::keyClick(first, Qt::Key_B, Qt::AltModifier);
-    QTRY_VERIFY(!shownWindow<Form2>("Form2"));
-    h.ui->mnuAbout->trigger();
-    QCOMPARE(aboutTexts(shownWindow("Form2")), "Tapmeter 4.1\n\nø € é\n|a\nAlt+ø\n");
-    QVERIFY(h.fakes.dialogs.boxes.isEmpty());
-}
-
-void TestDesktop::whatTheDesktopIsTold_data() {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("control"); // empty: the window itself
-    QTest::addColumn<QString>("what");
-    QTest::addColumn<QString>("told");
-    const auto told = [](const char* window, const char* control, const char* what, const char* text) {
-        QTest::addRow("%s %s %s", window, control, what) << window << control << what << QString::fromUtf8(text);
-    };
-    // Every window is announced as one, Update Results not opened before the others.
-    for (const char* window : {"main", "About", "Progress", "Update"})
-        told(window, "", "role", "window");
-    // The main window's locked record boxes are still read out.
-    told("main", "Text2", "value", "4.3");
-    for (const char* window : {"main", "About", "Update"})
-        told(window, "", "icon", "32");
-}
-
-void TestDesktop::whatTheDesktopIsTold() {
-    QFETCH(QString, window);
-    QFETCH(QString, control);
-    QFETCH(QString, what);
-    Form1Harness h;
-    QWidget* shownWindow = openActive(h, window);
-    QVERIFY(shownWindow);
-    const QPointer<QWidget> widget = control.isEmpty() ? shownWindow : shownWindow->findChild<QWidget*>(control);
-    const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    const QMap<QString, QString> told{
-        {"role", accessible->role() == QAccessible::Window ? "window" : "other"},
-        {"value", accessible->state().readOnly && accessible->state().focusable ? accessible->text(QAccessible::Value)
-                                                                                : "locked"},
-        {"icon", QString::number(widget->windowIcon().pixmap(32).height())},
-    };
-    QTEST(told[what], "told");
-}
-
-// Tab walks the main window's whole chain back to the typing box; pressed
-// after a Backspace, which leaves a fix pending, it types nothing.
-void TestDesktop::tabWalksEveryControlAndTypesNothing() {
-    Form1Harness h;
-    QVERIFY(openActive(h));
-    h.type("ox");
-    h.press(Qt::Key_Backspace);
-    QStringList visited;
-    do {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << focused();
-    } while (visited.last() != "Text1" && visited.size() < 30);
-    QCOMPARE(visited.join(u' '), "Command1 Check1 Check2 Command6 Combo2 Combo3 Text5 Combo1 Text2 Text3 Text4 "
-                                 "Command3 Command5 Command4 Command2 Text1");
-    QCOMPARE(h.fixes(), "0");
-}
-
-void TestDesktop::escLeavesAWindow_data() {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<bool>("listDropped"); // Esc first closes the list, the next one the window
-    const auto row = [](const char* name, const char* window, const char* control, bool listDropped) {
-        QTest::newRow(name) << QString(window) << QString(control) << listDropped;
-    };
-    row("About, from its text", "About", "Text1", false);
-    row("Update Results, from a dropped-down list", "Update", "ImageCombo2", true);
-    row("Progress, from a dropped-down list", "Progress", "cboWord", true);
-    row("Progress, from its table", "Progress", "tblWords", false);
-}
-
-void TestDesktop::escLeavesAWindow() {
-    QFETCH(QString, window);
-    QFETCH(QString, control);
-    QFETCH(bool, listDropped);
-    Form1Harness h;
-    QWidget* shown = openActive(h, window);
-    QVERIFY(shown);
-    const QPointer<QWidget> widget = shown->findChild<QWidget*>(control);
-    widget->setFocus();
-    if (listDropped) {
-        QTest::keyClick(widget, Qt::Key_Down, Qt::AltModifier);
-        QTRY_VERIFY(QApplication::activePopupWidget());
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QVERIFY(!QApplication::activePopupWidget() && shown->isVisible());
-    }
-    QTest::keyClick(widget, Qt::Key_Escape);
-    QTRY_VERIFY(widget.isNull());
-    QVERIFY(h.form->isEnabled());
-}
-
-// Wildcards in a source's name are letters; a named pipe in place of an
-// About text would hold the window until someone writes to it. Picking the
-// entry a list already shows puts its record back in the time box.
-void TestDesktop::sourcesAreTakenAsNamedAndRepicked() {
-    Form1Harness h(Files::Real);
-    const QString friendPath = h.root.filePath("friend?.dat");
-    const QString minePath = h.root.filePath("mine*.dat");
-    QVERIFY(writeFile(friendPath, crlf(resultLines("house 4.3"))) &&
-            writeFile(minePath, crlf(resultLines("garden 5"))));
-    QVERIFY(mkfifo("pipe", 0600) == 0 && mkfifo("whatsnew.txt", 0600) == 0);
-    QVERIFY(QFile::link("pipe", "information.txt"));
-    h.start();
-    h.openSources(friendPath, minePath);
-    QCOMPARE(entries(h.w->ImageCombo1) + entries(h.w->ImageCombo2), (QStringList{"house", "garden"}));
-    for (const auto& [list, time] : {std::pair{h.w->ImageCombo1, h.w->Text3}, {h.w->ImageCombo2, h.w->Text6}}) {
-        time->setText("typed over");
-        // The list opened from the keyboard, and its entry chosen again.
-        QTest::keyClick(list, Qt::Key_F4);
-        QTest::keyClick(static_cast<QWidget*>(list->view()), Qt::Key_Return);
-    }
-    QCOMPARE(h.w->Text3->text() + ' ' + h.w->Text6->text(), "4.3 5");
-    Form2 about(h.services);
-    QCOMPARE(aboutTexts(&about), "|");
-}
-
-// The name a screen reader reads for every designed control of every window
-// (its own where the window gives one, else Qt's), "window control: name",
-// against tests/data/accessible-names.txt.
-void TestDesktop::everyControlKeepsTheNameAScreenReaderReads() {
-    QStringList read;
-    for (const char* which : {"main", "About", "Progress", "Update"}) {
-        Form1Harness h;
-        const QWidget* window = openActive(h, which);
-        QVERIFY(window);
-        for (QWidget* control : window->findChildren<QWidget*>()) {
-            if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
-                continue;
-            const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-            const QString name = control->accessibleName();
-            read << QStringLiteral("%1 %2: %3")
-                        .arg(which, control->objectName(), name.isEmpty() ? accessible->text(QAccessible::Name) : name);
+private slots:
+    // No locale leaves a trace of the time zone it names, or of the brackets,
+    // comma or blank around it; and half a second past midnight is midnight.
+    void recordDateInEveryLocale() {
+        static const QRegularExpression remnant(QStringLiteral(R"(\(\s*\)|\[\s*\]|^\s|[\s,]$|\s\s|UTC)"));
+        const QDate day(2026, 12, 7);
+        for (const QLocale& locale :
+             QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            const QString date = locale.toString(day, QLocale::ShortFormat);
+            const QString text = generalDateTimeText(QDateTime(day, QTime(18, 22, 5), Qt::UTC), locale);
+            QVERIFY2(text.startsWith(date + ' ') && text.size() > date.size() + 1 && !text.contains(remnant),
+                     qPrintable(locale.name() + ": " + text));
+            QCOMPARE(generalDateTimeText(QDateTime(day, QTime(0, 0, 0, 500)), locale), date);
         }
+        // Qt prints the day-period letter B of some locales as it is; five
+        // seconds past midnight is no midnight.
+        QCOMPARE(generalDateTimeText(QDateTime(day, QTime(18, 22, 5)), QLocale("zh_TW")),
+                 QString::fromUtf8("2026/12/7 下午6:22:05"));
+        QCOMPARE(generalDateTimeText(QDateTime(day, QTime(0, 0, 5)), QLocale("en_US")), "12/7/26 12:00:05 AM");
     }
-    const QString expected = QString::fromUtf8(readFile(TAPMETER_TEST_DATA "/accessible-names.txt"));
-    QCOMPARE(read.join(u'\n') + u'\n', expected);
-}
 
-void TestDesktop::titlesNameTheProgramsVersion() {
-    Form1Harness h;
-    const QString program = QStringLiteral("Tapmeter ") + ProgramVersion;
-    QCOMPARE(openActive(h, "About")->findChild<QLabel*>("Label1")->text().left(program.size() + 11),
-             program + " is made by");
-    QCOMPARE(h.form->windowTitle(), program);
-}
+    // The About texts show as written, line breaks and Windows-1252 letters
+    // included; a missing one leaves its box empty, which is no reason to trouble
+    // the user.
+    void aboutShowsItsTextsReadAnewOnlyAfterBack() {
+        Form1Harness h;
+        h.fakes.files.put("information.txt", "a\r\nAlt+\xf8\r\n");
+        Form2* first = qobject_cast<Form2*>(openActive(h, "About"));
+        QVERIFY(first);
+        QCOMPARE(aboutTexts(first), "|a\nAlt+ø\n");
+        h.fakes.files.put("whatsnew.txt", "Tapmeter 4.1\r\n\r\n\xf8 \x80 \xe9\r\n");
+        // While it is open, "About" brings the same window without reading again.
+        h.ui->mnuAbout->trigger();
+        QCOMPARE(shownWindow<Form2>("Form2"), first);
+        QCOMPARE(aboutTexts(first), "|a\nAlt+ø\n");
+        // "&Back!", by its access key, ends it; the next one reads the texts anew.
+        QTest::keyClick(first, Qt::Key_B, Qt::AltModifier);
+        QTRY_VERIFY(!shownWindow<Form2>("Form2"));
+        h.ui->mnuAbout->trigger();
+        QCOMPARE(aboutTexts(shownWindow("Form2")), "Tapmeter 4.1\n\nø € é\n|a\nAlt+ø\n");
+        QVERIFY(h.fakes.dialogs.boxes.isEmpty());
+    }
+
+    // Tab walks the main window's whole chain back to the typing box; pressed
+    // after a Backspace, which leaves a fix pending, it types nothing.
+    void tabWalksEveryControlAndTypesNothing() {
+        Form1Harness h;
+        QVERIFY(openActive(h));
+        h.type("ox");
+        h.press(Qt::Key_Backspace);
+        QStringList visited;
+        do {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << focused();
+        } while (visited.last() != "Text1" && visited.size() < 30);
+        QCOMPARE(visited.join(u' '), "Command1 Check1 Check2 Command6 Combo2 Combo3 Text5 Combo1 Text2 Text3 Text4 "
+                                     "Command3 Command5 Command4 Command2 Text1");
+        QCOMPARE(h.fixes(), "0");
+    }
+
+    void escLeavesAWindow_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("listDropped"); // Esc first closes the list, the next one the window
+        const auto row = [](const char* name, const char* window, const char* control, bool listDropped) {
+            QTest::newRow(name) << window << control << listDropped;
+        };
+        row("About, from its text", "About", "Text1", false);
+        row("Update Results, from a dropped-down list", "Update", "ImageCombo2", true);
+        row("Progress, from a dropped-down list", "Progress", "cboWord", true);
+        row("Progress, from its table", "Progress", "tblWords", false);
+    }
+
+    void escLeavesAWindow() {
+        QFETCH(QString, window);
+        QFETCH(QString, control);
+        QFETCH(bool, listDropped);
+        Form1Harness h;
+        QWidget* shown = openActive(h, window);
+        QVERIFY(shown);
+        const QPointer<QWidget> widget = shown->findChild<QWidget*>(control);
+        widget->setFocus();
+        if (listDropped) {
+            QTest::keyClick(widget, Qt::Key_Down, Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QVERIFY(!QApplication::activePopupWidget() && shown->isVisible());
+        }
+        QTest::keyClick(widget, Qt::Key_Escape);
+        QTRY_VERIFY(widget.isNull());
+        QVERIFY(h.form->isEnabled());
+    }
+
+    // Wildcards in a source's name are letters; a named pipe in place of an
+    // About text would hold the window until someone writes to it. Picking the
+    // entry a list already shows puts its record back in the time box.
+    void sourcesAreTakenAsNamedAndRepicked() {
+        Form1Harness h(Files::Real);
+        const QString friendPath = h.root.filePath("friend?.dat");
+        const QString minePath = h.root.filePath("mine*.dat");
+        QVERIFY(writeFile(friendPath, crlf(resultLines("house 4.3"))) &&
+                writeFile(minePath, crlf(resultLines("garden 5"))));
+        QVERIFY(mkfifo("pipe", 0600) == 0 && mkfifo("whatsnew.txt", 0600) == 0);
+        QVERIFY(QFile::link("pipe", "information.txt"));
+        h.start();
+        h.openSources(friendPath, minePath);
+        QCOMPARE(entries(h.w->ImageCombo1) + entries(h.w->ImageCombo2), (QStringList{"house", "garden"}));
+        for (const auto& [list, time] : {std::pair{h.w->ImageCombo1, h.w->Text3}, {h.w->ImageCombo2, h.w->Text6}}) {
+            time->setText("typed over");
+            // The list opened from the keyboard, and its entry chosen again.
+            QTest::keyClick(list, Qt::Key_F4);
+            QTest::keyClick(static_cast<QWidget*>(list->view()), Qt::Key_Return);
+        }
+        QCOMPARE(h.w->Text3->text() + ' ' + h.w->Text6->text(), "4.3 5");
+        Form2 about(h.services);
+        QCOMPARE(aboutTexts(&about), "|");
+    }
+
+    // What a screen reader reads of every window, opened in turn, Update Results last: "window: role "title", icon
+    // size", then for each of its designed controls "window control: name" (its own where the window gives one, else
+    // Qt's) and, for a locked box that is still read out, " = value"; the program's version reads "<version>".
+    // Against tests/data/accessible-names.txt.
+    void screenReadersHearEveryWindowAndControlAsBefore() {
+        QStringList read;
+        for (const char* which : {"main", "About", "Progress", "Update"}) {
+            Form1Harness h;
+            QWidget* window = openActive(h, which);
+            QVERIFY(window);
+            const bool isWindow = QAccessible::queryAccessibleInterface(window)->role() == QAccessible::Window;
+            read << QStringLiteral("%1: %2 \"%3\", icon %4")
+                        .arg(which, isWindow ? "window" : "pane", window->windowTitle(),
+                             QString::number(window->windowIcon().pixmap(32).height()));
+            for (QWidget* control : window->findChildren<QWidget*>()) {
+                if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
+                    continue;
+                const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+                const QString name = control->accessibleName();
+                const QString value = accessible->text(QAccessible::Value);
+                const bool locked = accessible->state().readOnly && accessible->state().focusable && !value.isEmpty();
+                read << QStringLiteral("%1 %2: %3")
+                                .arg(which, control->objectName(),
+                                     name.isEmpty() ? accessible->text(QAccessible::Name) : name) +
+                            (locked ? " = " + value : QString());
+            }
+        }
+        const QString expected = QString::fromUtf8(readFile(TAPMETER_TEST_DATA "/accessible-names.txt"));
+        QCOMPARE(
+            read.join(u'\n').append(u'\n').replace(QStringLiteral("Tapmeter ") + ProgramVersion, "Tapmeter <version>"),
+            expected);
+    }
+};
 
 QTEST_MAIN(TestDesktop)
 #include "test_desktop.moc"

@@ -17,173 +17,160 @@ class TestRules : public QObject {
     Q_OBJECT
 
 private slots:
-    void numbersReadAndWritten_data();
-    void numbersReadAndWritten();
-    void wordCount_data();
-    void wordCount();
-    void sameLettersInAnyCase_data();
-    void sameLettersInAnyCase();
-    void correctBeginnings_data();
-    void correctBeginnings();
-    void lettersCountedAsSeen_data();
-    void lettersCountedAsSeen();
-    void mergeOfTwoTables_data();
-    void mergeOfTwoTables();
+    // A text read as the number it begins with (the fuzz target holds the reading
+    // against the C library's), brought to some decimals or not, and written back.
+    void numbersReadAndWritten_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("decimals"); // -1: not rounded
+        QTest::addColumn<QString>("written");
+        QTest::newRow("blanks, tabs and line feeds anywhere") << " \t1 2\n.5" << -1 << "12.5";
+        QTest::newRow("sign and exponent") << "-1.5e2x" << -1 << "-150";
+        QTest::newRow("zero has no sign") << "-0" << -1 << "0";
+        QTest::newRow("fifteen digits hide the binary error") << "0.30000000000000004" << -1 << "0.3";
+        QTest::newRow("half to even, down") << "0.0625" << 3 << "0.062";
+        QTest::newRow("half to even, up") << "0.0675" << 3 << "0.068";
+        QTest::newRow("half to even, to a whole") << "1000.05" << 1 << "1000";
+    }
+
+    void numbersReadAndWritten() {
+        QFETCH(QString, text);
+        QFETCH(int, decimals);
+        const double number = numberFromText(text);
+        QTEST(numberText(decimals < 0 ? number : roundHalfEven(number, decimals)), "written");
+    }
+
+    void wordCount_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("words");
+        QTest::newRow("blanks only") << "   " << 0;
+        QTest::newRow("blanks around and between") << "  hello   world  " << 2;
+        QTest::newRow("a tab separates no words") << "a\tb" << 1;
+    }
+
+    void wordCount() {
+        QFETCH(QString, text);
+        QTEST(CountWords(text), "words");
+    }
+
+    // Pairs of texts are written "a|b".
+    void sameLettersInAnyCase_data() {
+        QTest::addColumn<QString>("pair");
+        QTest::addColumn<bool>("caseSensitive");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("case sensitive") << "Cat|cat" << true << false;
+        // One letter stands for one: "ß" is no "ss", however the texts line up.
+        QTest::newRow("ß is its own capital") << "straße|STRAßE" << false << true;
+        QTest::newRow("ß is no ss") << "strasse|straße" << false << false;
+        QTest::newRow("ß and s swapped") << "ßs|sß" << false << false;
+        QTest::newRow("beyond 16 bits, case blind") << "\U00010428x|\U00010400X" << false << true;
+        // "é" as one character and as "e" with a combining acute.
+        QTest::newRow("composed and decomposed") << "caf\u00e9|cafe\u0301" << true << true;
+        QTest::newRow("composed and decomposed, case blind") << "CAF\u00c9|cafe\u0301" << false << true;
+        QTest::newRow("accents in another order") << "\u1ec7|e\u0323\u0302" << true << true;
+        QTest::newRow("another accent") << "caf\u00e9|cafe\u0300" << true << false;
+        QTest::newRow("Greek, case blind") << "ελπίδα|ΕΛΠΊΔΑ" << false << true;
+        QTest::newRow("Greek final sigma, case blind") << "λόγος|ΛΌΓΟΣ" << false << true;
+        QTest::newRow("Cyrillic, case blind") << "привет|ПРИВЕТ" << false << true;
+        QTest::newRow("Cyrillic, case sensitive") << "привет|Привет" << true << false;
+        QTest::newRow("Armenian, case blind") << "բարեւ|ԲԱՐԵՒ" << false << true;
+        QTest::newRow("Polish, case blind") << "żółw|ŻÓŁW" << false << true;
+    }
+
+    void sameLettersInAnyCase() {
+        QFETCH(QString, pair);
+        QFETCH(bool, caseSensitive);
+        const QString a = pair.section(u'|', 0, 0), b = pair.section(u'|', 1);
+        QTEST(sameLetters(a, b, caseSensitive), "same");
+        QTEST(sameLetters(b, a, caseSensitive), "same");
+    }
+
+    // What the indicator shows: whether the text typed so far is a correct
+    // beginning of the word ("word|typed").
+    void correctBeginnings_data() {
+        QTest::addColumn<QString>("pair");
+        QTest::addColumn<bool>("caseSensitive");
+        QTest::addColumn<bool>("correct");
+        QTest::newRow("a plain beginning") << "cat|ca" << true << true;
+        QTest::newRow("past the end") << "cat|cats" << true << false;
+        QTest::newRow("capitals, case blind") << "cat|CA" << false << true;
+        QTest::newRow("capitals, case sensitive") << "cat|CA" << true << false;
+        QTest::newRow("nothing typed") << "cat|" << true << true;
+        QTest::newRow("no word") << "|a" << true << false;
+        QTest::newRow("a base waiting for its accent") << "caf\u00e9|caf\u0065" << true << true;
+        QTest::newRow("decomposed typed, composed word") << "caf\u00e9s|cafe\u0301" << true << true;
+        QTest::newRow("composed typed, decomposed word") << "cafe\u0301s|caf\u00e9" << true << true;
+        QTest::newRow("the wrong accent") << "caf\u00e9|cafe\u0300" << true << false;
+        QTest::newRow("the accent left out") << "caf\u00e9s|cafes" << true << false;
+        QTest::newRow("Cyrillic, case blind") << "привет|ПРИ" << false << true;
+        QTest::newRow("ß is no ss") << "straße|strass" << false << false;
+        QTest::newRow("a Korean syllable on its way") << "\ud55c\uae00|\ud558" << true << true;
+    }
+
+    void correctBeginnings() {
+        QFETCH(QString, pair);
+        QFETCH(bool, caseSensitive);
+        QTEST(beginsWord(pair.section(u'|', 0, 0), pair.section(u'|', 1), caseSensitive), "correct");
+    }
+
+    // Letters as the word length and the mistake notes count them: a letter with
+    // its accents is one. The mistake is the first wrong letter of "word|typed".
+    void lettersCountedAsSeen_data() {
+        QTest::addColumn<QString>("pair");
+        QTest::addColumn<int>("letters"); // of the word
+        QTest::addColumn<QString>("mistake");
+        QTest::newRow("plain letters") << "cat|cx" << 3 << "2:a>x";
+        QTest::newRow("decomposed accents count once") << "cafe\u0301s|cafe\u0301x" << 5 << "5:s>x";
+        QTest::newRow("the wrong accent, composed") << "caf\u00e9|cafe\u0300" << 4 << "4:\u00e9>\u00e8";
+        QTest::newRow("two accents on one letter") << "vi\u1ec7t|vie\u0323\u0302x" << 4 << "4:t>x";
+        QTest::newRow("a letter that does not compose") << "q\u0303a|q\u0303b" << 2 << "2:a>b";
+        QTest::newRow("past the end") << "\u017c\u00f3\u0142w|\u017c\u00f3\u0142wy" << 4 << "5:>y";
+        QTest::newRow("Hebrew") << "שלום|שלוט" << 4 << "4:ם>ט";
+        QTest::newRow("a flag is one letter") << "\U0001F1F5\U0001F1F1a|\U0001F1F5\U0001F1F1b" << 2 << "2:a>b";
+    }
+
+    void lettersCountedAsSeen() {
+        QFETCH(QString, pair);
+        QFETCH(QString, mistake);
+        const QString word = pair.section(u'|', 0, 0);
+        QTEST(int(letterCount(word)), "letters");
+        const std::optional<Mistake> found = firstWrongLetter(word, pair.section(u'|', 1), true);
+        QVERIFY(found);
+        QCOMPARE(History::mistakesText({*found}), mistake);
+    }
+
+    void mergeOfTwoTables_data() {
+        QTest::addColumn<QString>("source1");
+        QTest::addColumn<QString>("source2");
+        QTest::addColumn<QString>("merged"); // Source 2 afterwards, then the report
+        const auto row = [](const char* name, const QString& source1, const QString& source2, const char* merged) {
+            QTest::newRow(name) << source1 << source2 << merged;
+        };
+        row("equal times stay", "a 4.3 D1 N1", "a 4.30 D2 N2", "a 4.30 D2 N2 | Done!/Updated: 0/Added: 0");
+        row("new words in order", "zebra 3 Z Z; house 4.3 D1 N1; apple - na na", "garden 1 DG NG; house 5 D2 N2",
+            "garden 1 DG NG; house 4.3 D1 N1; zebra 3 Z Z; apple - na na | Done!/Updated: 1/Added: 2");
+        row("a new word thrice, the fastest wins", "house 5 D1 N1; house 4 D3 N3; house 6 D4 N4", "other 1 d n",
+            "other 1 d n; house 4 D3 N3 | Done!/Updated: 1/Added: 1");
+        row("twice in Source 2: the first is updated", "house 2 D1 N1", "house 3 D2 N2; house 9 D3 N3",
+            "house 2 D1 N1; house 9 D3 N3 | Done!/Updated: 1/Added: 0");
+        row("no room for new words", "new 1 d n; w100 2 D N; new 0.5 d n",
+            numbered(RecordTable::Slots, "w%1 10 d n").join(u';'),
+            "w0 10 d n; ..; w100 2 D N | Done!/Updated: 1/Added: 0/Not added (no room): 1");
+    }
+
+    void mergeOfTwoTables() {
+        QFETCH(QString, source1);
+        QFETCH(QString, source2);
+        SourceTable from, into;
+        const QStringList words1 = ResultsFormat::readRecords(resultLines(source1), from).words;
+        QStringList words2 = ResultsFormat::readRecords(resultLines(source2), into).words;
+        const MergeOutcome outcome = mergeSources(words1, from, words2, into);
+        QStringList records = ResultsFormat::recordLines(into, int(words2.size())).join(u' ').mid(3).split(" :::");
+        if (records.size() > 5)
+            records = QStringList{records.first(), "..", records.last()};
+        const QString report = mergeReport(outcome).replace("\r\n\r\n", "/").replace("\r\n", "/");
+        QTEST(records.join("; ") + " | " + report, "merged");
+    }
 };
-
-// A text read as the number it begins with (the fuzz target holds the reading
-// against the C library's), brought to some decimals or not, and written back.
-void TestRules::numbersReadAndWritten_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("decimals"); // -1: not rounded
-    QTest::addColumn<QString>("written");
-    QTest::newRow("blanks, tabs and line feeds anywhere") << " \t1 2\n.5" << -1 << "12.5";
-    QTest::newRow("sign and exponent") << "-1.5e2x" << -1 << "-150";
-    QTest::newRow("zero has no sign") << "-0" << -1 << "0";
-    QTest::newRow("fifteen digits hide the binary error") << "0.30000000000000004" << -1 << "0.3";
-    QTest::newRow("half to even, down") << "0.0625" << 3 << "0.062";
-    QTest::newRow("half to even, up") << "0.0675" << 3 << "0.068";
-    QTest::newRow("half to even, to a whole") << "1000.05" << 1 << "1000";
-}
-
-void TestRules::numbersReadAndWritten() {
-    QFETCH(QString, text);
-    QFETCH(int, decimals);
-    const double number = numberFromText(text);
-    QTEST(numberText(decimals < 0 ? number : roundHalfEven(number, decimals)), "written");
-}
-
-void TestRules::wordCount_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("words");
-    QTest::newRow("blanks only") << "   " << 0;
-    QTest::newRow("blanks around and between") << "  hello   world  " << 2;
-    QTest::newRow("a tab separates no words") << "a\tb" << 1;
-}
-
-void TestRules::wordCount() {
-    QFETCH(QString, text);
-    QTEST(CountWords(text), "words");
-}
-
-// Pairs of texts are written "a|b".
-void TestRules::sameLettersInAnyCase_data() {
-    QTest::addColumn<QString>("pair");
-    QTest::addColumn<bool>("caseSensitive");
-    QTest::addColumn<bool>("same");
-    QTest::newRow("case sensitive") << "Cat|cat" << true << false;
-    // One letter stands for one: "ß" is no "ss", however the texts line up.
-    QTest::newRow("ß is its own capital") << "straße|STRAßE" << false << true;
-    QTest::newRow("ß is no ss") << "strasse|straße" << false << false;
-    QTest::newRow("ß and s swapped") << "ßs|sß" << false << false;
-    QTest::newRow("beyond 16 bits, case blind") << "\U00010428x|\U00010400X" << false << true;
-    // "é" as one character and as "e" with a combining acute.
-    QTest::newRow("composed and decomposed") << "caf\u00e9|cafe\u0301" << true << true;
-    QTest::newRow("composed and decomposed, case blind") << "CAF\u00c9|cafe\u0301" << false << true;
-    QTest::newRow("accents in another order") << "\u1ec7|e\u0323\u0302" << true << true;
-    QTest::newRow("another accent") << "caf\u00e9|cafe\u0300" << true << false;
-    QTest::newRow("Greek, case blind") << "ελπίδα|ΕΛΠΊΔΑ" << false << true;
-    QTest::newRow("Greek final sigma, case blind") << "λόγος|ΛΌΓΟΣ" << false << true;
-    QTest::newRow("Cyrillic, case blind") << "привет|ПРИВЕТ" << false << true;
-    QTest::newRow("Cyrillic, case sensitive") << "привет|Привет" << true << false;
-    QTest::newRow("Armenian, case blind") << "բարեւ|ԲԱՐԵՒ" << false << true;
-    QTest::newRow("Polish, case blind") << "żółw|ŻÓŁW" << false << true;
-}
-
-void TestRules::sameLettersInAnyCase() {
-    QFETCH(QString, pair);
-    QFETCH(bool, caseSensitive);
-    const QString a = pair.section(u'|', 0, 0), b = pair.section(u'|', 1);
-    QTEST(sameLetters(a, b, caseSensitive), "same");
-    QTEST(sameLetters(b, a, caseSensitive), "same");
-}
-
-// What the indicator shows: whether the text typed so far is a correct
-// beginning of the word ("word|typed").
-void TestRules::correctBeginnings_data() {
-    QTest::addColumn<QString>("pair");
-    QTest::addColumn<bool>("caseSensitive");
-    QTest::addColumn<bool>("correct");
-    QTest::newRow("a plain beginning") << "cat|ca" << true << true;
-    QTest::newRow("past the end") << "cat|cats" << true << false;
-    QTest::newRow("capitals, case blind") << "cat|CA" << false << true;
-    QTest::newRow("capitals, case sensitive") << "cat|CA" << true << false;
-    QTest::newRow("nothing typed") << "cat|" << true << true;
-    QTest::newRow("no word") << "|a" << true << false;
-    QTest::newRow("a base waiting for its accent") << "caf\u00e9|caf\u0065" << true << true;
-    QTest::newRow("decomposed typed, composed word") << "caf\u00e9s|cafe\u0301" << true << true;
-    QTest::newRow("composed typed, decomposed word") << "cafe\u0301s|caf\u00e9" << true << true;
-    QTest::newRow("the wrong accent") << "caf\u00e9|cafe\u0300" << true << false;
-    QTest::newRow("the accent left out") << "caf\u00e9s|cafes" << true << false;
-    QTest::newRow("Cyrillic, case blind") << "привет|ПРИ" << false << true;
-    QTest::newRow("ß is no ss") << "straße|strass" << false << false;
-    QTest::newRow("a Korean syllable on its way") << "\ud55c\uae00|\ud558" << true << true;
-}
-
-void TestRules::correctBeginnings() {
-    QFETCH(QString, pair);
-    QFETCH(bool, caseSensitive);
-    QTEST(beginsWord(pair.section(u'|', 0, 0), pair.section(u'|', 1), caseSensitive), "correct");
-}
-
-// Letters as the word length and the mistake notes count them: a letter with
-// its accents is one. The mistake is the first wrong letter of "word|typed".
-void TestRules::lettersCountedAsSeen_data() {
-    QTest::addColumn<QString>("pair");
-    QTest::addColumn<int>("letters"); // of the word
-    QTest::addColumn<QString>("mistake");
-    QTest::newRow("plain letters") << "cat|cx" << 3 << "2:a>x";
-    QTest::newRow("decomposed accents count once") << "cafe\u0301s|cafe\u0301x" << 5 << "5:s>x";
-    QTest::newRow("the wrong accent, composed") << "caf\u00e9|cafe\u0300" << 4 << "4:\u00e9>\u00e8";
-    QTest::newRow("two accents on one letter") << "vi\u1ec7t|vie\u0323\u0302x" << 4 << "4:t>x";
-    QTest::newRow("a letter that does not compose") << "q\u0303a|q\u0303b" << 2 << "2:a>b";
-    QTest::newRow("past the end") << "\u017c\u00f3\u0142w|\u017c\u00f3\u0142wy" << 4 << "5:>y";
-    QTest::newRow("Hebrew") << "שלום|שלוט" << 4 << "4:ם>ט";
-    QTest::newRow("a flag is one letter") << "\U0001F1F5\U0001F1F1a|\U0001F1F5\U0001F1F1b" << 2 << "2:a>b";
-}
-
-void TestRules::lettersCountedAsSeen() {
-    QFETCH(QString, pair);
-    QFETCH(QString, mistake);
-    const QString word = pair.section(u'|', 0, 0);
-    QTEST(int(letterCount(word)), "letters");
-    const std::optional<Mistake> found = firstWrongLetter(word, pair.section(u'|', 1), true);
-    QVERIFY(found);
-    QCOMPARE(History::mistakesText({*found}), mistake);
-}
-
-void TestRules::mergeOfTwoTables_data() {
-    QTest::addColumn<QString>("source1");
-    QTest::addColumn<QString>("source2");
-    QTest::addColumn<QString>("merged"); // Source 2 afterwards, then the report
-    const auto row = [](const char* name, const QString& source1, const QString& source2, const char* merged) {
-        QTest::newRow(name) << source1 << source2 << merged;
-    };
-    row("equal times stay", "a 4.3 D1 N1", "a 4.30 D2 N2", "a 4.30 D2 N2 | Done!/Updated: 0/Added: 0");
-    row("new words in order", "zebra 3 Z Z; house 4.3 D1 N1; apple - na na", "garden 1 DG NG; house 5 D2 N2",
-        "garden 1 DG NG; house 4.3 D1 N1; zebra 3 Z Z; apple - na na | Done!/Updated: 1/Added: 2");
-    row("a new word thrice, the fastest wins", "house 5 D1 N1; house 4 D3 N3; house 6 D4 N4", "other 1 d n",
-        "other 1 d n; house 4 D3 N3 | Done!/Updated: 1/Added: 1");
-    row("twice in Source 2: the first is updated", "house 2 D1 N1", "house 3 D2 N2; house 9 D3 N3",
-        "house 2 D1 N1; house 9 D3 N3 | Done!/Updated: 1/Added: 0");
-    row("no room for new words", "new 1 d n; w100 2 D N; new 0.5 d n",
-        numbered(RecordTable::Slots, "w%1 10 d n").join(u';'),
-        "w0 10 d n; ..; w100 2 D N | Done!/Updated: 1/Added: 0/Not added (no room): 1");
-}
-
-void TestRules::mergeOfTwoTables() {
-    QFETCH(QString, source1);
-    QFETCH(QString, source2);
-    SourceTable from, into;
-    const QStringList words1 = ResultsFormat::readRecords(resultLines(source1), from).words;
-    QStringList words2 = ResultsFormat::readRecords(resultLines(source2), into).words;
-    const MergeOutcome outcome = mergeSources(words1, from, words2, into);
-    QStringList records = ResultsFormat::recordLines(into, int(words2.size())).join(u' ').mid(3).split(" :::");
-    if (records.size() > 5)
-        records = QStringList{records.first(), "..", records.last()};
-    const QString report = mergeReport(outcome).replace("\r\n\r\n", "/").replace("\r\n", "/");
-    QTEST(records.join("; ") + " | " + report, "merged");
-}
 
 QTEST_GUILESS_MAIN(TestRules)
 #include "test_rules.moc"

@@ -22,27 +22,14 @@
 
 namespace {
 
-const QString EnglishDescription =
-    QStringLiteral("A typing-speed trainer: type the chosen word, and the fastest time of each word is kept.");
-
-// The settings of the desktop's language: LANGUAGE, LC_ALL, LC_MESSAGES, LANG ("-" leaves one unset).
-struct DesktopLanguage {
-    QString language, all, messages, lang;
-};
-
-// The program's answer to --help under those settings.
-QStringList helpLines(const DesktopLanguage& desktop) {
+// The first lines of the program's answer to --help where the desktop's language settings (LANGUAGE, LC_ALL,
+// LC_MESSAGES, LANG) are those given, "NAME=value NAME=value", and the others unset.
+QStringList helpLines(const QString& desktop) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    const std::pair<QString, QString> settings[] = {{QStringLiteral("LANGUAGE"), desktop.language},
-                                                    {QStringLiteral("LC_ALL"), desktop.all},
-                                                    {QStringLiteral("LC_MESSAGES"), desktop.messages},
-                                                    {QStringLiteral("LANG"), desktop.lang}};
-    for (const auto& [name, value] : settings) {
-        if (value == QLatin1String("-"))
-            environment.remove(name);
-        else
-            environment.insert(name, value);
-    }
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.remove(name);
+    for (const QString& setting : desktop.split(u' '))
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(TAPMETER_PROGRAM), {QStringLiteral("--help")});
@@ -51,65 +38,41 @@ QStringList helpLines(const DesktopLanguage& desktop) {
     return QString::fromUtf8(program.readAllStandardOutput()).split(QLatin1Char('\n'));
 }
 
-// One text of a catalogue and its translation, one form per plural form.
-struct Message {
-    QString context;
-    QString source;
-    bool finished = false;
-    QStringList forms;
-};
-
-// The texts of the language's catalogue as committed.
-QList<Message> readCatalogue(const QString& language) {
+// Each translation of the language's catalogue as committed, one per plural form, beside its English text:
+// {"[context] English", translation}.
+QList<std::pair<QString, QString>> translations(const QString& language) {
     QFile file(QStringLiteral(TAPMETER_CATALOGUES "/tapmeter_%1.ts").arg(language));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QList<Message> messages;
-    QString context;
+    QList<std::pair<QString, QString>> found;
+    QString context, source;
     bool counted = false; // a text with a count: one translation per plural form
     QXmlStreamReader xml(&file);
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == QLatin1String("name")) {
+        if (xml.name() == u"name")
             context = xml.readElementText();
-        } else if (xml.name() == QLatin1String("message")) {
-            messages << Message{context, QString(), false, {}};
-            counted = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
-        } else if (xml.name() == QLatin1String("source")) {
-            messages.last().source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation")) {
-            messages.last().finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-            if (!counted)
-                messages.last().forms << xml.readElementText();
-        } else if (xml.name() == QLatin1String("numerusform")) {
-            messages.last().forms << xml.readElementText();
-        }
+        else if (xml.name() == u"message")
+            counted = xml.attributes().value(QLatin1String("numerus")) == u"yes";
+        else if (xml.name() == u"source")
+            source = QStringLiteral("[%1] %2").arg(context, xml.readElementText());
+        else if ((xml.name() == u"translation" && !counted) || xml.name() == u"numerusform")
+            found.append({source, xml.readElementText()});
     }
-    return messages;
-}
-
-// The placeholders of a text, in order: "%1", "%n", "%L2".
-QStringList placeholders(const QString& text) {
-    static const QRegularExpression placeholder(QStringLiteral("%(L?[0-9]{1,2}|n)"));
-    QStringList found;
-    for (const QRegularExpressionMatch& match : placeholder.globalMatch(text))
-        found << match.captured();
-    found.sort();
     return found;
 }
 
-// How many Alt letters a text marks ("&&" is a plain "&").
-int altLetters(const QString& text) {
-    int marks = 0;
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (text[i + 1] != QLatin1Char('&') && !text[i + 1].isSpace())
-            ++marks;
-        ++i;
-    }
-    return marks;
+// What a translation keeps of its English text, sorted: the placeholders ("%1", "%n", "%L2") and an "&" for each
+// Alt letter marked ("&&" is a plain "&").
+QStringList placeholdersAndAltLetters(const QString& text) {
+    static const QRegularExpression mark(QStringLiteral("%(L?[0-9]{1,2}|n)|&&|&(?=\\S)"));
+    QStringList found;
+    for (const QRegularExpressionMatch& match : mark.globalMatch(text))
+        found << match.captured();
+    found.removeAll(QStringLiteral("&&"));
+    found.sort();
+    return found;
 }
 
 QStringList languages() {
@@ -155,26 +118,23 @@ QString cutText(QWidget* control) {
             if (inside == label || !label->geometry().contains(inside->geometry()))
                 continue;
             // "Word length:      chars.": the words before the gap end before the number begins.
+            if (text != text.trimmed() || !text.contains(QStringLiteral("   ")))
+                return QStringLiteral("%1 \"%2\" has no gap for %3")
+                    .arg(label->objectName(), text, inside->objectName());
             const QString before = text.section(QStringLiteral("   "), 0, 0);
-            const QString cut = shortOf(before, textWidth(label, before), inside->x() - label->x());
-            if (!cut.isEmpty() || text.size() - text.trimmed().size() > 0 || !text.contains(QStringLiteral("   ")))
-                return cut.isEmpty() ? QStringLiteral("%1 \"%2\" has no gap for %3")
-                                           .arg(label->objectName(), text, inside->objectName())
-                                     : cut;
+            if (const QString cut = shortOf(before, textWidth(label, before), inside->x() - label->x()); !cut.isEmpty())
+                return cut;
         }
         return shortOf(text, textWidth(label, text), room);
     }
-    if (auto* box = qobject_cast<QCheckBox*>(control)) {
-        QStyleOptionButton option;
-        option.initFrom(box);
-        const QRect contents = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
-        return shortOf(box->text(), textWidth(box, box->text()), room - contents.left());
-    }
-    if (auto* button = qobject_cast<QPushButton*>(control)) {
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         QStyleOptionButton option;
         option.initFrom(button);
-        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        return shortOf(button->text(), textWidth(button, button->text()), contents.width());
+        const bool box = qobject_cast<QCheckBox*>(button);
+        const QRect contents = button->style()->subElementRect(
+            box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
+        return shortOf(button->text(), textWidth(button, button->text()),
+                       box ? room - contents.left() : contents.width());
     }
     if (auto* frame = qobject_cast<QGroupBox*>(control)) {
         QStyleOptionGroupBox option;
@@ -245,17 +205,20 @@ QStringList sharedAltLetters(QWidget* window) {
         for (QAction* entry : menus->actions())
             texts << entry->text();
     }
-    QMap<QChar, QStringList> byLetter;
-    for (const QString& text : texts) {
-        static const QRegularExpression mark(QStringLiteral("&([^&\\s])"));
-        for (const QRegularExpressionMatch& letter :
-             mark.globalMatch(text.toLower().replace(QLatin1String("&&"), QString())))
-            byLetter[letter.captured(1).at(0)] << text;
-    }
+    static const QRegularExpression mark(QStringLiteral("&&|&(\\S)"));
+    const auto lettersOf = [](const QString& text) {
+        QSet<QString> letters;
+        for (const QRegularExpressionMatch& letter : mark.globalMatch(text.toLower()))
+            letters << letter.captured(1);
+        letters.remove(QString()); // "&&", a plain "&"
+        return letters;
+    };
     QStringList shared;
-    for (auto letter = byLetter.cbegin(); letter != byLetter.cend(); ++letter) {
-        if (letter->size() > 1)
-            shared << QStringLiteral("Alt+%1: %2").arg(letter.key(), letter->join(QStringLiteral(", ")));
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        for (qsizetype j = i + 1; j < texts.size(); ++j) {
+            if (lettersOf(texts[i]).intersects(lettersOf(texts[j])))
+                shared << texts[i] + " and " + texts[j];
+        }
     }
     return shared;
 }
@@ -306,42 +269,33 @@ private slots:
     }
 
     void helpSpeaksTheDesktopLanguage_data() {
-        QTest::addColumn<DesktopLanguage>("desktop");
+        QTest::addColumn<QString>("desktop");
         QTest::addColumn<QString>("usage");       // how the first line begins: Qt's own text
         QTest::addColumn<QString>("description"); // how the program describes itself: its own text
-        const QString german = QStringLiteral("Ein Trainer für die Tippgeschwindigkeit");
-        const QString polish = QStringLiteral("Trener szybkości pisania");
-        QTest::newRow("LANGUAGE") << DesktopLanguage{"de", "-", "-", "C.UTF-8"} << "Aufruf:" << german;
-        QTest::newRow("LANGUAGE over LANG")
-            << DesktopLanguage{"pl", "-", "-", "de_DE.UTF-8"} << "Sposób użycia:" << polish;
-        QTest::newRow("first spoken language of LANGUAGE")
-            << DesktopLanguage{"ja:ko:pl:de", "-", "-", "-"} << "Sposób użycia:" << polish;
-        QTest::newRow("English before a spoken language")
-            << DesktopLanguage{"en_GB:de", "-", "-", "-"} << "Usage:" << EnglishDescription;
-        QTest::newRow("LC_ALL over LC_MESSAGES") << DesktopLanguage{"-", "ru_RU.UTF-8", "de_DE.UTF-8", "-"}
-                                                 << "Использование:" << QStringLiteral("Тренажёр скорости печати");
-        QTest::newRow("LC_MESSAGES over LANG")
-            << DesktopLanguage{"-", "-", "fr_FR.UTF-8", "de_DE.UTF-8"}
-            << "Utilisation :" << QStringLiteral("Un entraîneur de vitesse de frappe");
-        QTest::newRow("LANG with a region") << DesktopLanguage{"-", "-", "-", "es_MX.UTF-8"}
-                                            << "Uso:" << QStringLiteral("Un entrenador de velocidad de escritura");
-        QTest::newRow("Portuguese of Portugal reads Brazilian")
-            << DesktopLanguage{"-", "-", "-", "pt_PT.UTF-8"} << "Uso:" << QStringLiteral("Um treinador de velocidade");
-        QTest::newRow("no language spoken")
-            << DesktopLanguage{"ja", "-", "-", "ja_JP.UTF-8"} << "Usage:" << EnglishDescription;
-        QTest::newRow("C locale") << DesktopLanguage{"-", "C", "-", "-"} << "Usage:" << EnglishDescription;
+        const auto row = [](const char* name, const char* desktop, const char* usage, const char* description) {
+            QTest::newRow(name) << desktop << usage << description;
+        };
+        row("LANGUAGE", "LANGUAGE=de LANG=C.UTF-8", "Aufruf:", "Ein Trainer für die");
+        row("LANGUAGE over LANG", "LANGUAGE=pl LANG=de_DE.UTF-8", "Sposób użycia:", "Trener szybkości");
+        row("first spoken language of LANGUAGE", "LANGUAGE=ja:ko:pl:de", "Sposób użycia:", "Trener szybkości");
+        row("English before a spoken language", "LANGUAGE=en_GB:de", "Usage:", "A typing-speed trainer");
+        row("LC_ALL over LC_MESSAGES", "LC_ALL=ru_RU.UTF-8 LC_MESSAGES=de_DE.UTF-8", "Использование:", "Тренажёр");
+        row("LC_MESSAGES over LANG", "LC_MESSAGES=fr_FR.UTF-8 LANG=de_DE.UTF-8", "Utilisation :", "Un entraîneur");
+        row("LANG with a region", "LANG=es_MX.UTF-8", "Uso:", "Un entrenador de velocidad");
+        row("Portuguese of Portugal reads Brazilian", "LANG=pt_PT.UTF-8", "Uso:", "Um treinador de velocidade");
+        row("no language spoken", "LANGUAGE=ja LANG=ja_JP.UTF-8", "Usage:", "A typing-speed trainer");
+        row("C locale", "LC_ALL=C", "Usage:", "A typing-speed trainer");
     }
 
     void helpSpeaksTheDesktopLanguage() {
-        QFETCH(DesktopLanguage, desktop);
+        QFETCH(QString, desktop);
         QFETCH(QString, usage);
         QFETCH(QString, description);
 
         const QStringList help = helpLines(desktop);
 
-        QVERIFY2(help.size() > 2, qPrintable(help.join(QLatin1Char('\n'))));
-        QVERIFY2(help[0].startsWith(usage), qPrintable(help[0]));
-        QVERIFY2(help[1].startsWith(description), qPrintable(help[1]));
+        QVERIFY2(help.size() > 2 && help[0].startsWith(usage) && help[1].startsWith(description),
+                 qPrintable(help.join(QLatin1Char('\n'))));
     }
 
     // A translation shows the same values as the English text and marks an Alt letter where it does.
@@ -354,20 +308,16 @@ private slots:
     void translationsKeepPlaceholdersAndAltLetters() {
         QFETCH(QString, language);
 
-        const QList<Message> messages = readCatalogue(language);
+        const QList<std::pair<QString, QString>> translated = translations(language);
 
-        QVERIFY(!messages.isEmpty());
+        QVERIFY(!translated.isEmpty());
         QStringList wrong;
-        for (const Message& message : messages) {
-            for (const QString& form : message.forms) {
-                if (message.finished && (placeholders(form) != placeholders(message.source) ||
-                                         altLetters(form) != altLetters(message.source)))
-                    wrong << QStringLiteral("  [%1] \"%2\" as \"%3\"").arg(message.context, message.source, form);
-            }
+        for (const auto& [english, translation] : translated) {
+            if (placeholdersAndAltLetters(translation) != placeholdersAndAltLetters(english))
+                wrong << QStringLiteral("  %1 as \"%2\"").arg(english, translation);
         }
-        QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("Placeholders or Alt letters (&) differ in "
-                                                            "translations/tapmeter_%1.ts:\n%2")
-                                                 .arg(language, wrong.join(QLatin1Char('\n')))));
+        QVERIFY2(wrong.isEmpty(), qPrintable("Placeholders or Alt letters (&) differ in translations/tapmeter_" +
+                                             language + ".ts:\n" + wrong.join(QLatin1Char('\n'))));
     }
 
     // In every language every label, button, tick box, list entry and menu entry of every window shows its whole text.
@@ -394,35 +344,34 @@ private slots:
         QVERIFY2(shared.isEmpty(), qPrintable(shared.join(QLatin1Char('\n'))));
     }
 
-    // The About window shows the copy of its texts in the language of the windows, saved in UTF-8 by a text editor, and
-    // the English one where there is none.
+    // The About window shows the copy of its texts in the language of the windows (whatsnew_de.txt beside
+    // whatsnew.txt), saved in UTF-8 by a text editor, and the English one where there is none.
     void aboutTextsFollowTheLanguage_data() {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("copies"); // the texts' copies in the working folder beside whatsnew.txt
         QTest::addColumn<QString>("shown");
-        const QStringList copies{"whatsnew_de.txt", "whatsnew_pt_BR.txt"};
-        QTest::newRow("German") << "de" << copies << "whatsnew_de.txt: Größe";
-        QTest::newRow("Brazilian Portuguese") << "pt_BR" << copies << "whatsnew_pt_BR.txt: Größe";
-        QTest::newRow("Polish, without its copy") << "pl" << copies << "English";
-        QTest::newRow("English, with copies of others") << "" << copies << "English";
+        const auto row = [](const char* name, const char* language, const char* shown) {
+            QTest::newRow(name) << language << shown;
+        };
+        row("German", "de", "whatsnew_de.txt: Größe");
+        row("Brazilian Portuguese", "pt_BR", "whatsnew_pt_BR.txt: Größe");
+        row("Polish, without its copy", "pl", "English");
+        row("English, with copies of others", "", "English");
     }
 
     void aboutTextsFollowTheLanguage() {
         QFETCH(QString, language);
-        QFETCH(QStringList, copies);
-        QFETCH(QString, shown);
         installTranslations(language);
         Form1Harness h;
         h.fakes.files.put("whatsnew.txt", "English");
-        for (const QString& copy : copies)
-            h.fakes.files.put(copy, (copy + QStringLiteral(": Größe")).toUtf8());
+        for (const QString copy : {"whatsnew_de.txt", "whatsnew_pt_BR.txt"})
+            h.fakes.files.put(copy, (copy + ": Größe").toUtf8());
         h.start();
 
         h.ui->mnuAbout->trigger();
 
         QWidget* about = shownWindow("Form2");
         QVERIFY(about);
-        QCOMPARE(about->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText(), shown);
+        QTEST(about->findChild<QPlainTextEdit*>("Text1")->toPlainText(), "shown");
     }
 
     // On this laptop screen, in every language, Progress opens beside the main window and neither runs off the screen.
@@ -440,8 +389,7 @@ private slots:
 
         const QRect screen = h.form->screen()->availableGeometry();
         QCOMPARE(screen.size(), QSize(1280, 800));
-        QVERIFY(screen.contains(h.form->frameGeometry()));
-        QVERIFY(screen.contains(progress->frameGeometry()));
+        QVERIFY(screen.contains(h.form->frameGeometry()) && screen.contains(progress->frameGeometry()));
         QVERIFY(!progress->frameGeometry().intersects(h.form->frameGeometry()));
     }
 };

@@ -21,17 +21,11 @@
 
 #include <cstdio>
 
-namespace {
-
-void print(const QString& text) {
-    std::printf("%s\n", qPrintable(text));
-    std::fflush(stdout);
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Line by line, so that the script reads each as it comes.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    static const auto print = [](const QString& text) { std::puts(qPrintable(text)); };
     identifyApplication();
     if (argc < 2 || !QDir::setCurrent(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "usage: tapmeter_typist FOLDER [WORD:PAUSE]...\n");
@@ -67,11 +61,10 @@ int main(int argc, char* argv[]) {
         }
     }
 
+    const auto field = [&window](const char* name) { return window.findChild<QLineEdit*>(name)->text(); };
     for (int i = 0; i < list->count(); ++i) {
         list->setCurrentIndex(i);
-        print(QStringLiteral("%1\t%2\t%3")
-                  .arg(list->currentText(), window.findChild<QLineEdit*>(QStringLiteral("Text2"))->text(),
-                       window.findChild<QLineEdit*>(QStringLiteral("Text4"))->text()));
+        print(QStringLiteral("%1\t%2\t%3").arg(list->currentText(), field("Text2"), field("Text4")));
     }
     window.findChild<QAction*>(QStringLiteral("mnuProgress"))->trigger();
     QTest::qWait(100);
