@@ -495,7 +495,6 @@ private slots:
         p.find<QPushButton>("cmdPractise")->click();
         QCOMPARE(h.ui->Combo1->currentText(), "eel");
         p.find<QCheckBox>("chkPractise")->click();
-        QCOMPARE(h.setting("PractiseNeediestWord"), "1");
         // Of the listed words cat needs practice most: two wrong letters in its only attempt.
         QTRY_COMPARE(QApplication::focusWidget(), h.ui->Text1);
         // A text longer than the word notes the extra letter.
@@ -523,7 +522,7 @@ private slots:
     }
 
     void progressFollowsTheDrill_data() {
-        QTest::addColumn<QString>("typedBefore"); // each once, in history.csv
+        QTest::addColumn<QString>("typedBefore"); // each once in history.csv, eel slowly
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("mainWord");    // the main window's word
         QTest::addColumn<QString>("chosen");      // Progress's chooser
@@ -537,11 +536,12 @@ private slots:
         row("until the typist chooses in Progress", "cat dog eel",
             {"choose dog in the main window", "choose eel in Progress", "choose cat in the main window"}, "cat", "eel",
             "eel");
-        row("practiseTakesTheFirstWordOfTheChooser", "dog eel", {"choose dog in Progress", "click Practise"}, "dog",
-            "dog", "dog");
+        row("Practise takes the first word of the chooser", "dog eel", {"choose dog in Progress", "click Practise"},
+            "dog", "dog", "dog");
         row("on a first day Practise on All words takes the neediest", "",
             {"choose dog in the main window", "click Practise"}, "cat", "All words", "");
-        row("tickBoxChoosesAfterCountingTheFinishedWord", "", {"tick the box", "type cat"}, "dog", "cat", "cat");
+        row("the tick box chooses after counting the finished word", "", {"tick the box", "type cat"}, "dog", "cat",
+            "cat");
         row("Practise makes Progress follow the drill again", "cat dog eel eel",
             {"tick the box", "choose dog in Progress", "click Practise", "type dog"}, "eel", "eel", "eel");
     }
@@ -572,6 +572,8 @@ private slots:
                 p.find<QPushButton>("cmdPractise")->click();
             else if (step == "tick the box")
                 p.find<QCheckBox>("chkPractise")->click();
+            else
+                QFAIL(qPrintable("no such step: " + step));
         }
         QTEST(h.ui->Combo1->currentText(), "mainWord");
         QTEST(p.cboWord->currentText(), "chosen");
@@ -682,11 +684,9 @@ private slots:
         Form1Harness h;
         const ProgressControls p = openProgress(h, resultLines("cat - na na;dog - na na"));
         typeKeys(p.find<QLineEdit>("txtName"), "Ann");
-        QCOMPARE(h.setting("RecordName"), "Ann");
         h.type("cat");
         QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt), QStringList());
         QCOMPARE(h.ui->Text4->text(), "Ann");
-        QVERIFY(h.fakes.appendFiles.files.value(History::ownFileName()).contains(",cat,0,3,0,1,"));
         h.ui->Command4->click();
         QVERIFY(h.results().startsWith(crlf({":::cat", "0", "05/12/2026 18:22:05", "Ann"})));
 
