@@ -9,6 +9,8 @@ namespace {
 const QString Green = Form1Harness::Green;
 const QString Red = Form1Harness::Red;
 const QString Now = QStringLiteral("05/12/2026 18:22:05");
+// Backspace typed as the character it sends.
+const QString Backspace = QStringLiteral("\b");
 
 // The main window on one word whose record is "time date name" ("-": none),
 // with these preferences ("Sounds=1 CaseSensitive=0").
@@ -38,6 +40,11 @@ struct Run : Form1Harness {
             .arg(sinceLastLetter(), totalTime(), secondsPerLetter(), typingTime(), lettersWritten(), wordsWritten(),
                  fixes());
     }
+    // The box, the counters, the indicator and whether the clock runs.
+    QString shown() const {
+        return '"' + typed() + "\" " + counters() + ", " + indicator() +
+               (clockRuns() ? ", clock runs" : ", clock held");
+    }
     // How the typist finds the window while a box is open: its first words,
     // the indicator and whether the clock runs.
     QStringList whileTold;
@@ -51,6 +58,8 @@ struct Run : Form1Harness {
 };
 
 const QString Zero = QStringLiteral("since last 0, total 0, per letter 0, typing 0, letters 0, words 0, fixes 0");
+// An empty box, every counter at 0, a green indicator and the clock held.
+const QString Afresh = "\"\" " + Zero + ", green, clock held";
 } // namespace
 
 class TestTypingRun : public QObject {
@@ -99,28 +108,15 @@ private slots:
         h.ticks(2);
         h.type("s");
         h.ticks(601);
-        QCOMPARE(h.counters(),
-                 "since last 60.1, total 60.6, per letter 0.125, typing 0.5, letters 4, words 1, fixes 0");
-        QCOMPARE(h.indicator(), Green);
+        QCOMPARE(h.shown(), "\"hous\" since last 60.1, total 60.6, per letter 0.125, typing 0.5, letters 4, words 1, "
+                            "fixes 0, green, clock runs");
     }
     void secondsPerLetterIsCutToSixCharacters() {
         Run h("abcdefgh");
         h.type("a");
         h.ticks(10001);
         h.type("bc");
-        QCOMPARE(h.secondsPerLetter(), "333.36");
-        QCOMPARE(h.typingTime(), "1000.1");
-    }
-    void soundsFollowTheTypingWhenTicked() {
-        Run h("house", "- old Nm", "Sounds=1");
-        h.type("hx");
-        h.clickReset();
-        QCOMPARE(h.heard, QStringList({"type", "type", "mistake", "type", "reset"}));
-    }
-    void greyedSoundsAreSilent() {
-        Run h("cat", "- old Nm", "Sounds=2");
-        h.type("cx");
-        QCOMPARE(h.heard, QStringList());
+        QCOMPARE(h.secondsPerLetter() + " per letter, typing " + h.typingTime(), "333.36 per letter, typing 1000.1");
     }
     // Letters come faster than the clock's interval: a clock that each of
     // them started anew would never tick. This test alone runs on the real clock.
@@ -135,51 +131,64 @@ private slots:
         QVERIFY(ticks > 0);
     }
 
+    // Each sound as the typing goes; the record's sound ends before the name is asked for.
+    void soundsFollowTheTyping_data() {
+        QTest::addColumn<QString>("sounds"); // the check box: 1 ticked, 2 greyed
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("heard");
+        const auto row = [](const char* name, const char* sounds, const char* keys, const char* heard) {
+            QTest::newRow(name) << QString(sounds) << QString(keys) << QString(heard).split(u' ', Qt::SkipEmptyParts);
+        };
+        row("letters, a mistake, a reset", "1", "cx", "type type mistake type reset");
+        row("greyed is silent", "2", "cx", "");
+        row("a reset of the empty box", "1", "", "reset");
+        row("a record", "1", "cat", "type type type type newrecord! name-asked reset reset");
+    }
+    void soundsFollowTheTyping() {
+        QFETCH(QString, sounds);
+        QFETCH(QString, keys);
+        Run h("cat", "- old Nm", "Sounds=" + sounds);
+        h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box&) { h.heard << "name-asked"; };
+        h.type(keys);
+        h.clickReset();
+        QTEST(h.heard, "heard");
+    }
+
     // Fixes: a fix is typing on after one or more Backspaces.
     void typingOnAfterBackspaceCountsOneFix() {
         Run h("cat");
-        h.press(Qt::Key_Backspace);
-        h.type("cxy");
-        h.press(Qt::Key_Backspace);
-        h.press(Qt::Key_Backspace);
-        h.type("a");
-        QCOMPARE(h.typed(), "ca");
-        QCOMPARE(h.counters(), "since last 0, total 0, per letter 0, typing 0, letters 6, words 1, fixes 2");
+        h.type(Backspace + "cxy" + Backspace + Backspace + "a");
+        QCOMPARE(
+            h.shown(),
+            "\"ca\" since last 0, total 0, per letter 0, typing 0, letters 6, words 1, fixes 2, green, clock runs");
     }
     // Delete types nothing: it neither counts a fix nor ends the one pending.
     void deleteIsNoTyping() {
         Run h("cattle");
-        h.type("cax");
-        h.press(Qt::Key_Backspace);
-        h.press(Qt::Key_Left);
+        h.type("ca" + Backspace);
         // As X11 reports it, with the character 127.
         QTest::sendKeyEvent(QTest::Click, h.ui->Text1, Qt::Key_Delete, QString(QChar(0x7f)), Qt::NoModifier);
-        QCOMPARE(h.typed(), "c");
         QCOMPARE(h.fixes(), "0");
-        h.type("at");
+        h.type("a");
         QCOMPARE(h.fixes(), "1");
     }
     void aPendingFixOutlivesAReset() {
         Run h("cat");
-        h.type("ca");
-        h.press(Qt::Key_Backspace);
+        h.type("ca" + Backspace);
         h.clickReset();
-        QCOMPARE(h.fixes(), "0");
         h.type("c");
         QCOMPARE(h.fixes(), "1");
     }
     void aLetterFromAnInputMethodMendsThePendingFix() {
         Run h("cat");
-        h.type("x");
-        h.press(Qt::Key_Backspace);
+        h.type("x" + Backspace);
         h.compose("", "é");
-        QCOMPARE(h.typed(), "é");
-        QCOMPARE(h.counters(), "since last 0, total 0, per letter 0, typing 0, letters 3, words 1, fixes 1");
+        QCOMPARE(h.shown(),
+                 "\"é\" since last 0, total 0, per letter 0, typing 0, letters 3, words 1, fixes 1, red, clock runs");
     }
     void aDeadKeyStillComposingIsNoLetter() {
         Run h("cat");
-        h.type("x");
-        h.press(Qt::Key_Backspace);
+        h.type("x" + Backspace);
         h.compose("´", "");
         QCOMPARE(h.counters(), "since last 0, total 0, per letter 0, typing 0, letters 2, words 0, fixes 0");
     }
@@ -187,42 +196,25 @@ private slots:
     // Reset: emptying the box counts one more change, which the reset clears.
     void resetEmptiesTheBoxAndHoldsTheClock() {
         Run h("house");
-        h.type("hx");
-        h.press(Qt::Key_Backspace);
-        h.type("o"); // one fix
+        h.type("hx" + Backspace + "o"); // one fix
         h.ticks(4);
         h.clickSmallReset();
-        QCOMPARE(h.typed(), "");
-        QCOMPARE(h.counters(), Zero);
-        QCOMPARE(h.indicator(), Green);
-        QVERIFY(!h.clockRuns());
-    }
-    void resetOfAnEmptyBoxPlaysOnlyItsSound() {
-        Run h("house", "- old Nm", "Sounds=1");
-        h.clickReset();
-        QCOMPARE(h.heard, QStringList({"reset"}));
-        QCOMPARE(h.indicator(), Red);
-        QVERIFY(!h.clockRuns());
+        QCOMPARE(h.shown(), Afresh);
     }
 
-    // The automatic action
+    // The automatic reset: by letters on the change that reaches the limit, by time on the tick.
     void automaticResetAfterLetters() {
         Run h("abcdef");
         h.automatic("Reset", "Letters written", "3");
         h.type("abx");
-        QCOMPARE(h.typed(), "");
-        QCOMPARE(h.counters(), Zero);
-        QCOMPARE(h.indicator(), Green);
-        QVERIFY(!h.clockRuns());
+        QCOMPARE(h.shown(), Afresh);
     }
     void automaticResetAfterTime() {
         Run h("abcdef");
         h.automatic("Reset", "Time passed", "0.3");
         h.type("ab");
         h.ticks(3);
-        QCOMPARE(h.typed(), "");
-        QCOMPARE(h.counters(), Zero);
-        QVERIFY(!h.clockRuns());
+        QCOMPARE(h.shown(), Afresh);
     }
     // "- STOPPED -" comes on each change while the count equals the limit,
     // before the indicator shows the change (painted black to see it).
@@ -244,47 +236,47 @@ private slots:
         h.type("h");
         h.ticks(16);
         QCOMPARE(h.whileTold, QStringList{"- STOPPED -, clock held, green"});
-        QCOMPARE(h.counters(), "since last 1.6, total 1.6, per letter 0, typing 0, letters 1, words 1, fixes 0");
-        QVERIFY(h.clockRuns());
+        QCOMPARE(
+            h.shown(),
+            "\"h\" since last 1.6, total 1.6, per letter 0, typing 0, letters 1, words 1, fixes 0, green, clock runs");
     }
-    // The clock's own limit counts only under "Time passed".
-    void aWordLimitIsNoTimeLimit() {
-        Run h("cat");
-        h.automatic("Stop", "Words written", "2");
-        h.type("c");
-        h.ticks(20);
-        QCOMPARE(h.totalTime(), "2");
-        QCOMPARE(h.fakes.dialogs.boxes.size(), 0);
-    }
-    // The total time counts from 0.1 in tenths: "1.50" and "0" never show.
-    void timeLimitIsMetOnlyAsWritten_data() {
+    // The clock's own limit counts only under "Time passed", and the total
+    // time counts from 0.1 in tenths: "1.50" and "0" never show.
+    void noStopWhereTheTimeNeverMeetsTheLimit_data() {
+        QTest::addColumn<QString>("criterion");
         QTest::addColumn<QString>("limit");
-        QTest::newRow("1.50 is no 1.5") << "1.50";
-        QTest::newRow("0 comes before the first tick") << "0";
+        QTest::newRow("a word limit is no time limit") << "Words written"
+                                                       << "3";
+        QTest::newRow("1.50 is no 1.5") << "Time passed"
+                                        << "1.50";
+        QTest::newRow("0 comes before the first tick") << "Time passed"
+                                                       << "0";
     }
-    void timeLimitIsMetOnlyAsWritten() {
+    void noStopWhereTheTimeNeverMeetsTheLimit() {
+        QFETCH(QString, criterion);
         QFETCH(QString, limit);
         Run h("cat");
-        h.automatic("Stop", "Time passed", limit);
+        h.automatic("Stop", criterion, limit);
         h.type("ca");
         h.ticks(30);
         h.clearBox();
         QCOMPARE(h.fakes.dialogs.boxes.size(), 0);
-        QCOMPARE(h.counters(), "since last 3, total 3, per letter 1, typing 3, letters 3, words 0, fixes 0");
-        QVERIFY(h.clockRuns());
+        QCOMPARE(h.shown(),
+                 "\"\" since last 3, total 3, per letter 1, typing 3, letters 3, words 0, fixes 0, green, clock runs");
     }
+    // The limits are set after the first criterion was shown: the box starts empty.
     void eachCriterionKeepsItsOwnLimit() {
         Run h("cat");
-        // The limits are set after the first criterion was shown: the box starts empty.
+        const auto limitOf = [&h](const char* criterion) {
+            h.chooseCriterion(criterion);
+            return h.limit();
+        };
         QCOMPARE(h.limit(), "");
         h.typeLimit("10");
-        h.chooseCriterion("Time passed");
-        QCOMPARE(h.limit(), "0");
+        QCOMPARE(limitOf("Time passed"), "0");
         h.typeLimit("30");
-        h.chooseCriterion("Words written");
-        QCOMPARE(h.limit(), "10");
-        h.chooseCriterion("Time passed");
-        QCOMPARE(h.limit(), "30");
+        QCOMPARE(limitOf("Words written"), "10");
+        QCOMPARE(limitOf("Time passed"), "30");
     }
     // A finished word empties the box, a change like any other: a stop at 0
     // words is told before the record is asked for, and again after.
@@ -297,15 +289,29 @@ private slots:
                                            "- STOPPED -, clock held, green"}));
         QCOMPARE(h.record(), "0.5 " + Now + " ");
     }
-    // A reset at 0 words on the emptied box clears the time before the record.
-    void automaticResetOnTheEmptiedBoxComesBeforeTheRecord() {
+    // An automatic reset before the record is made (at 0 words, on the emptied
+    // box) clears the time the record takes; one while the name is asked for
+    // (the clock ticks on under the box) leaves it.
+    void automaticResetWhileTheRecordIsMade_data() {
+        QTest::addColumn<QString>("criterion");
+        QTest::addColumn<QString>("limit");
+        QTest::addColumn<QString>("record");
+        QTest::newRow("before, at 0 words") << "Words written"
+                                            << "0"
+                                            << "0 " + Now + " Bo, last score 0";
+        QTest::newRow("under the name prompt, by time") << "Time passed"
+                                                        << "1"
+                                                        << "0.3 " + Now + " Bo, last score 0";
+    }
+    void automaticResetWhileTheRecordIsMade() {
+        QFETCH(QString, criterion);
+        QFETCH(QString, limit);
         Run h("cat", "4.3 old Nm");
-        h.fakes.dialogs.promptAnswers << "Ann";
-        h.automatic("Reset", "Words written", "0");
-        h.finish(5);
-        QCOMPARE(h.record(), "0 " + Now + " Ann");
-        QCOMPARE(h.lastScore(), "0");
-        QVERIFY(!h.clockRuns());
+        h.fakes.dialogs.promptAnswers << "Bo";
+        h.automatic("Reset", criterion, limit);
+        h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box&) { h.ticks(10); };
+        h.finish(3);
+        QTEST(h.record() + ", last score " + h.lastScore(), "record");
     }
 
     // A finished word and its record: the name is asked for while the clock
@@ -318,11 +324,8 @@ private slots:
         QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt),
                  QStringList{"YOU BROKE THE RECORD!!!! 5 seconds! Please enter your name:"});
         QCOMPARE(h.whileTold, QStringList{"YOU BROKE THE, clock runs, green"});
-        QCOMPARE(h.record(), "5 " + Now + " Typist");
-        QCOMPARE(h.lastScore(), "5");
-        QCOMPARE(h.typed(), "");
-        QCOMPARE(h.counters(), Zero);
-        QVERIFY(!h.clockRuns());
+        QCOMPARE(h.record() + ", last score " + h.lastScore(), "5 " + Now + " Typist, last score 5");
+        QCOMPARE(h.shown(), Afresh);
     }
     // 9.5 seconds against a stored 10.2 is a record, though "9.5" sorts after
     // "10.2" as a text; then 10.3 is none.
@@ -335,59 +338,33 @@ private slots:
         QCOMPARE(h.lastScore(), "10.3");
         QCOMPARE(h.record(), "9.5 " + Now + " Bo");
     }
-    void recordNameIsKeptToOneLineWithEveryLetter() {
-        Run h("cat");
-        h.fakes.dialogs.promptAnswers << "Ann\nΩ Lee";
-        h.type("cat");
-        QCOMPARE(h.record(), "0 " + Now + " Ann Ω Lee");
+    // The word's record after typing in no time ("word: stored record"). Words
+    // are compared letter by letter: ß is no "ss", its capital is ß.
+    void recordAfterTyping_data() {
+        QTest::addColumn<QString>("word"); // and its stored record
+        QTest::addColumn<QString>("preferences");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("name"); // given when asked
+        QTest::addColumn<QString>("record");
+        const auto row = [](const char* name, const char* word, const char* preferences, const QString& keys,
+                            const char* given, const QString& record) {
+            QTest::newRow(name) << QString(word) << QString(preferences) << keys << QString(given) << record;
+        };
+        row("capitals, case sensitive off", "straße: 9 old Nm", "CaseSensitive=0", "STRAßE", "", "0 " + Now + " ");
+        row("capitals, case sensitive on", "straße: 9 old Nm", "CaseSensitive=1", "STRAßE", "", "9 old Nm");
+        row("emptying the box is no attempt at an empty word", ": 9 old Nm", "", "a" + Backspace + "a", "", "9 old Nm");
+        row("a stored zero is never beaten", "cat: 0 old Nm", "", "cat", "", "0 old Nm");
+        row("the name kept to one line", "cat: - old Nm", "", "cat", "Ann\nΩ Lee", "0 " + Now + " Ann Ω Lee");
     }
-    void recordSoundEndsBeforeTheNamePrompt() {
-        Run h("cat", "- old Nm", "Sounds=1");
-        h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box&) { h.heard << "name asked"; };
-        h.type("cat");
-        QCOMPARE(h.heard, QStringList({"type", "type", "type", "type", "newrecord!", "name asked", "reset"}));
-    }
-    // The clock ticks on while the name is asked for, and the automatic reset
-    // by time comes; the record keeps the time the word took.
-    void theClockTicksUnderTheNamePrompt() {
-        Run h("cat");
-        h.fakes.dialogs.promptAnswers << "Bo";
-        h.automatic("Reset", "Time passed", "1");
-        h.fakes.dialogs.whileOpen = [&](const FakeDialogs::Box&) { h.ticks(10); };
-        h.finish(3);
-        QCOMPARE(h.record(), "0.3 " + Now + " Bo");
-        QCOMPARE(h.lastScore(), "0");
-    }
-    // Words are compared letter by letter: ß is no "ss", its capital is ß.
-    void capitalsFinishAWordWhenCaseSensitiveIsOff() {
-        Run h("straße", "9 old Nm", "CaseSensitive=0");
-        h.type("STRAßE");
-        QCOMPARE(h.typed(), "");
-        QCOMPARE(h.record(), "0 " + Now + " ");
-    }
-    void capitalsFinishNoWordWhenCaseSensitiveIsOn() {
-        Run h("straße", "9 old Nm", "CaseSensitive=1");
-        h.type("STRAßE");
-        QCOMPARE(h.typed(), "STRAßE");
-        QCOMPARE(h.record(), "9 old Nm");
-    }
-    void emptyingTheBoxIsNoAttemptAtAnEmptyWord() {
-        Run h("", "9 old Nm");
-        h.type("a");
-        h.press(Qt::Key_Backspace);
-        h.type("a");
-        h.clickReset();
-        QCOMPARE(h.lastScore(), "0");
-        QCOMPARE(h.record(), "9 old Nm");
-    }
-    // Pasted past the end and deleted back, the word is finished in no time.
-    void aStoredZeroIsNeverBeaten() {
-        Run h("cat", "0 old Nm");
-        h.paste("cats");
-        h.press(Qt::Key_Backspace);
-        QCOMPARE(h.typed(), "");
-        QCOMPARE(h.record(), "0 old Nm");
-        QCOMPARE(h.fakes.dialogs.boxes.size(), 0);
+    void recordAfterTyping() {
+        QFETCH(QString, word);
+        QFETCH(QString, preferences);
+        QFETCH(QString, keys);
+        QFETCH(QString, name);
+        Run h(word.section(u':', 0, 0), word.section(QStringLiteral(": "), 1), preferences);
+        h.fakes.dialogs.promptAnswers << name;
+        h.type(keys);
+        QTEST(h.record(), "record");
     }
     void withNoWordChosenThereIsNoRecord() {
         Run h("cat");
@@ -405,16 +382,6 @@ private slots:
         QCOMPARE(h.fakes.files.writes, 0);
         QVERIFY(h.form->close());
         QCOMPARE(h.results(), crlf({":::cat", "1.2", Now, "Ann"}));
-    }
-
-    // The hint in the empty box says what to do.
-    void hintSaysWhatToDo() {
-        Run h("dog");
-        QCOMPARE(h.hint(), "Type: dog");
-        h.removeWord();
-        QCOMPARE(h.hint(), "Add a word first, with Add word");
-        h.addWord("dog");
-        QCOMPARE(h.hint(), "Type: dog");
     }
 };
 

@@ -39,29 +39,40 @@ int saves(const Form1Harness& h) {
 QString wordCountShown(const Form1Harness& h) {
     return h.ui->Label10->text();
 }
+// The word chosen, its record, its length, and the count of words.
+QString chosen(const Form1Harness& h) {
+    return QStringList{h.ui->Combo1->currentText(), h.record(), h.ui->Label13->text(), wordCountShown(h)}.join(" | ");
+}
+void clickLoad(Form1Harness& h) {
+    h.ui->Command2->click();
+}
+void clickSave(Form1Harness& h) {
+    h.ui->Command4->click();
+}
+// Chooses "Add Words" and picks words.txt holding these bytes.
+void addWordsFrom(Form1Harness& h, const QByteArray& words) {
+    h.fakes.files.put("words.txt", words);
+    h.fakes.dialogs.openFileAnswers << h.fakes.files.absolute("words.txt");
+    h.ui->mnuAddWords->trigger();
+}
 } // namespace
 
 class TestWordList : public QObject {
     Q_OBJECT
 
 private slots:
-    void moreWordsThanTheListHoldsAreToldOnce() {
+    // What is beyond the list's 101 words is told once, kept in the file, and
+    // no word is asked for.
+    void theListHoldsNoMoreThan101Words() {
         const QByteArray file = crlf(resultLines(numbered(103, "w%1 - na na").join(u';')));
         Shown h(file);
-        QCOMPARE(h.listed().size(), 101);
-        QCOMPARE(h.listed().constLast(), "w100");
-        QCOMPARE(wordCountShown(h), "Words in database: 101");
-        QCOMPARE(toldStarts(h, 67),
-                 QStringList({"results.dat holds 103 words, but the list keeps only the first 101."}));
-        QCOMPARE(h.results(), file);
-    }
-
-    void aFullListTakesNoMoreWords() {
-        Shown h(crlf(resultLines(numbered(101, "w%1 - na na").join(u';'))));
         h.addWord("more");
-        QCOMPARE(h.listed().size(), 101);
+        QCOMPARE(h.listed().constLast() + ", " + wordCountShown(h), "w100, Words in database: 101");
         QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt), QStringList());
-        QCOMPARE(toldStarts(h, 60), QStringList({"The word list is full: it holds 101 words. Remove a word bef"}));
+        QCOMPARE(toldStarts(h, 67),
+                 QStringList({"results.dat holds 103 words, but the list keeps only the first 101.",
+                              "The word list is full: it holds 101 words. Remove a word before add"}));
+        QCOMPARE(h.results(), file);
     }
 
     void anUnreadableFileIsNeverSavedOverUntilLoadReadsIt() {
@@ -70,39 +81,31 @@ private slots:
         h.setResults(file);
         h.fakes.files.unreadable.insert(h.resultsPath());
         startShown(h, std::nullopt);
-        h.ui->Command4->click(); // Save
+        clickSave(h);
         h.fakes.files.unreadable.clear();
-        h.ui->Command4->click();
+        clickSave(h);
         QCOMPARE(saves(h), 0);
-        h.ui->Command2->click(); // Load
-        h.ui->Command4->click();
+        clickLoad(h);
+        clickSave(h);
         QCOMPARE(toldStarts(h),
                  QStringList({"results.dat cannot be read: it may not b", "Could not save results.dat: it could not",
                               "Could not save results.dat: it could not", "Saved!"}));
-        QCOMPARE(h.listed(), QStringList{"house"});
-        QCOMPARE(h.record(), "4.3 D N");
         QCOMPARE(h.results(), file);
     }
 
-    void loadDropsTheWordsAddedSince() {
+    // Load reads the file again: the words added since go, and an empty or
+    // missing file leaves the list as it is.
+    void loadDropsTheWordsAddedSinceFromAFileItReads() {
         Shown h(crlf(resultLines("cat - na na")));
         h.addWord("dog");
-        QCOMPARE(wordCountShown(h), "Words in database: 2");
-        h.ui->Command2->click(); // Load
-        QCOMPARE(h.listed(), QStringList{"cat"});
-        QCOMPARE(wordCountShown(h), "Words in database: 1");
-    }
-
-    void loadOfAnEmptyOrMissingFileKeepsTheList() {
-        Shown h(crlf(resultLines("cat - na na")));
+        clickLoad(h);
+        QCOMPARE(h.listed().join(u' ') + ", " + wordCountShown(h), "cat, Words in database: 1");
         h.addWord("dog");
         h.setResults({});
-        h.ui->Command2->click(); // Load
-        QCOMPARE(h.listed(), QStringList({"cat", "dog"}));
+        clickLoad(h);
         h.fakes.files.files.clear();
-        h.ui->Command2->click();
-        QCOMPARE(h.listed(), QStringList({"cat", "dog"}));
-        QCOMPARE(h.ui->Combo1->currentText(), "dog");
+        clickLoad(h);
+        QCOMPARE(h.listed().join(u' ') + ", " + h.ui->Combo1->currentText(), "cat dog, dog");
         QCOMPARE(h.fakes.dialogs.messages(), QStringList());
     }
 
@@ -111,12 +114,11 @@ private slots:
     void aFileWithUnusableLinesIsCopiedBeforeItsFirstSave() {
         const QByteArray file = crlf({"junk", ":::house", "4.3", "D", "N", "extra"});
         Shown h(file);
-        h.ui->Command4->click(); // Save
+        clickSave(h);
         QVERIFY(h.form->close());
         QCOMPARE(toldStarts(h), QStringList({"results.dat holds lines Tapmeter cannot ", "Saved!"}));
         QCOMPARE(h.results(), crlf(resultLines("house 4.3 D N")));
         QCOMPARE(h.fakes.files.bytes("results.dat.bak"), file);
-        QCOMPARE(saves(h), 2);
     }
 
     // A copy is kept of a file as it is; once the file is gone, there is
@@ -124,7 +126,7 @@ private slots:
     void aFileDeletedWhileItsCopyIsPendingIsSaved() {
         Shown h(crlf({"junk", ":::house", "4.3", "D", "N"}));
         h.fakes.files.files.clear();
-        h.ui->Command4->click(); // Save
+        clickSave(h);
         QCOMPARE(toldStarts(h).constLast(), "Saved!");
         QCOMPARE(h.results(), crlf(resultLines("house 4.3 D N")));
     }
@@ -133,7 +135,7 @@ private slots:
         const QByteArray file = crlf({"junk", ":::house", "4.3", "D", "N"});
         Shown h(file);
         h.fakes.files.unreadable.insert(h.resultsPath());
-        h.ui->Command4->click(); // Save
+        clickSave(h);
         QCOMPARE(toldStarts(h, 60).constLast(), "Could not save results.dat: no copy of it could be kept as r");
         QCOMPARE(saves(h), 0);
         QVERIFY(!h.fakes.files.has("results.dat.bak"));
@@ -147,11 +149,8 @@ private slots:
             h.ui->Command3->click(); // Add word
         QCOMPARE(h.fakes.dialogs.texts(FakeDialogs::Kind::Prompt), QStringList(5, "Enter new word:"));
         QCOMPARE(h.listed(), QStringList({" ice cream ", "House", "house"}));
-        QCOMPARE(h.ui->Combo1->currentText(), "house");
-        QCOMPARE(h.record(), "- na na");
-        QCOMPARE(h.ui->Label13->text(), "5"); // the word's length
-        QCOMPARE(wordCountShown(h), "Words in database: 3");
-        h.ui->Command4->click(); // Save
+        QCOMPARE(chosen(h), "house | - na na | 5 | Words in database: 3");
+        clickSave(h);
         QCOMPARE(h.results(),
                  crlf({"::: ice cream ", "-", "na", "na", ":::House", "-", "na", "na", ":::house", "-", "na", "na"}));
     }
@@ -169,8 +168,8 @@ private slots:
     void removingAWordChoosesTheLast_data() {
         QTest::addColumn<int>("removed");
         QTest::addColumn<QString>("left");
-        QTest::newRow("the first of three") << 0 << "two three | 3 D3 N3";
-        QTest::newRow("the last of three") << 2 << "one two | 2 D2 N2";
+        QTest::newRow("the first of three") << 0 << "two three | three | 3 D3 N3 | 5 | Words in database: 2";
+        QTest::newRow("the last of three") << 2 << "one two | two | 2 D2 N2 | 3 | Words in database: 2";
     }
 
     void removingAWordChoosesTheLast() {
@@ -178,9 +177,8 @@ private slots:
         Shown h(crlf(ThreeWords));
         chooseEntry(h.ui->Combo1, removed);
         h.removeWord();
-        QTEST(h.listed().join(u' ') + " | " + h.record(), "left");
-        QCOMPARE(wordCountShown(h), "Words in database: 2");
-        h.ui->Command4->click(); // Save
+        QTEST(h.listed().join(u' ') + " | " + chosen(h), "left");
+        clickSave(h);
         QStringList kept = ThreeWords;
         kept.remove(4 * removed, 4);
         QCOMPARE(h.results(), crlf(kept));
@@ -190,20 +188,18 @@ private slots:
         Shown h(crlf(resultLines("only 7 D N")));
         h.removeWord();
         h.removeWord();
-        QCOMPARE(h.listed(), QStringList());
-        QCOMPARE(h.record(), "7 D N");
-        QCOMPARE(h.ui->Label13->text(), "0");
-        QCOMPARE(wordCountShown(h), "Words in database: 0");
+        QCOMPARE(chosen(h) + " | " + h.hint(), " | 7 D N | 0 | Words in database: 0 | Add a word first, with Add word");
     }
 
-    void theListTakesNoTypingButArrowsChoose() {
+    // The list takes no typing; the arrow keys choose a word, which the empty
+    // typing box names, to a screen reader too.
+    void arrowsChooseTheWordToType() {
         Shown h(crlf(ThreeWords));
         QTest::keyClicks(h.ui->Combo1, "tw\b");
-        QCOMPARE(h.ui->Combo1->currentText(), "one");
+        QCOMPARE(h.hint(), "Type: one");
         QTest::keyClick(h.ui->Combo1, Qt::Key_Down);
-        QCOMPARE(h.ui->Combo1->currentText(), "two");
-        QCOMPARE(h.record(), "2 D2 N2");
-        QCOMPARE(h.ui->Label13->text(), "3");
+        QCOMPARE(chosen(h) + " | " + h.hint(), "two | 2 D2 N2 | 3 | Words in database: 3 | Type: two");
+        QCOMPARE(QAccessible::queryAccessibleInterface(h.ui->Text1)->text(QAccessible::Description), "Type: two");
     }
 
     void closingTakesAboutAlongAndSaves() {
@@ -275,24 +271,9 @@ private slots:
         Form1Harness h;
         h.fakes.settings.refusedKeys << refused;
         h.start(resultLines("cat - na na"));
-        h.ui->Command4->click();
+        clickSave(h);
         QCOMPARE(h.fakes.dialogs.messages(), QStringList{"Could not save the settings in Tapmeter.ini."});
         QCOMPARE(saves(h), 1);
-    }
-
-    // The empty typing box names the word chosen in the list, and a screen reader
-    // reads it as the box's description.
-    void typingBoxNamesTheWordToType() {
-        Form1Harness h;
-        h.start(resultLines("cat - na na;dog - na na"));
-        const auto description = [&h] {
-            return QAccessible::queryAccessibleInterface(h.ui->Text1)->text(QAccessible::Description);
-        };
-        QCOMPARE(h.ui->Text1->placeholderText(), "Type: cat");
-        h.ui->Combo1->setFocus();
-        chooseEntry(h.ui->Combo1, 1);
-        QCOMPARE(h.ui->Text1->placeholderText(), "Type: dog");
-        QCOMPARE(description(), "Type: dog");
     }
 
     // A word picked with the mouse from the open list is typed next: the focus
@@ -320,13 +301,9 @@ private slots:
     // Add Words reads a file of words, one a line, into the list as far as it has room.
     void wordsFromAFileAreAddedAndTheSkippedLinesTold() {
         Shown h(crlf(resultLines(numbered(97, "w%1 - na na").join(u';') + ";cat - na na")));
-        h.fakes.files.put("words.txt", "ant\n\ncat\nbee\n\nfly\nowl\nyak\nemu\nelk\ngnu\nasp\nbat\n");
-        h.fakes.dialogs.openFileAnswers << h.fakes.files.absolute("words.txt");
-        h.ui->mnuAddWords->trigger();
-        h.ui->Command4->click(); // Save
-
-        const QStringList expectedEnd{"cat", "ant", "bee", "fly"};
-        QCOMPARE(h.listed().mid(97), expectedEnd);
+        addWordsFrom(h, "ant\n\ncat\nbee\n\nfly\nowl\nyak\nemu\nelk\ngnu\nasp\nbat\n");
+        clickSave(h);
+        QCOMPARE(h.listed().mid(97), QStringList({"cat", "ant", "bee", "fly"}));
         QCOMPARE(h.fakes.dialogs.messages().value(0),
                  "Words added: 3.\r\nEmpty lines skipped (2): line 2, line 5.\r\n"
                  "Lines skipped as already in the list (1): line 3 \"cat\".\r\n"
@@ -338,10 +315,8 @@ private slots:
     void anUnreadableFileOfWordsAddsNothing() {
         Shown h(crlf(resultLines("cat - na na")));
         const QString path = h.fakes.files.absolute("words.txt");
-        h.fakes.files.put("words.txt", "ant\n");
         h.fakes.files.unreadable << path;
-        h.fakes.dialogs.openFileAnswers << path;
-        h.ui->mnuAddWords->trigger();
+        addWordsFrom(h, "ant\n");
         QCOMPARE(h.listed(), QStringList{"cat"});
         QCOMPARE(h.fakes.dialogs.messages(),
                  QStringList{path + " cannot be read: it may not be yours to read, not be a "
@@ -355,9 +330,7 @@ private slots:
         startShown(h, crlf(resultLines("cat - na na")));
         h.ui->mnuProgress->trigger();
         h.type("cat");
-        h.fakes.files.put("words.txt", "ant\nbee\n");
-        h.fakes.dialogs.openFileAnswers << h.fakes.files.absolute("words.txt");
-        h.ui->mnuAddWords->trigger();
+        addWordsFrom(h, "ant\nbee\n");
         const QWidget* progress = shownWindow("ProgressWindow");
         auto* chooser = progress->findChild<QComboBox*>("cboWord");
         chooser->setFocus();
@@ -368,9 +341,7 @@ private slots:
 
     void aUtf8FileOfWordsIsReadAsWritten() {
         Shown h;
-        h.fakes.files.put("words.txt", QStringLiteral("\u017c\u00f3\u0142w\r\nkot\r\n").toUtf8());
-        h.fakes.dialogs.openFileAnswers << h.fakes.files.absolute("words.txt");
-        h.ui->mnuAddWords->trigger();
+        addWordsFrom(h, QStringLiteral("\u017c\u00f3\u0142w\r\nkot\r\n").toUtf8());
         QCOMPARE(h.listed(), QStringList({QStringLiteral("\u017c\u00f3\u0142w"), "kot"}));
     }
 };
