@@ -122,7 +122,8 @@ private slots:
         QTest::newRow("SIGTERM") << SIGTERM << Trouble::None;
         // Nor can it be written: it is no regular file.
         QTest::newRow("SIGTERM, results.dat cannot be read") << SIGTERM << Trouble::Unreadable;
-        QTest::newRow("SIGHUP again and again") << SIGHUP << Trouble::SignalsWhileEnding;
+        QTest::newRow("SIGHUP again and again: a second signal during the teardown is ignored")
+            << SIGHUP << Trouble::SignalsWhileEnding;
         QTest::newRow("SIGTERM, output to a pipe nobody reads") << SIGTERM << Trouble::OutputNobodyReads;
         // It says so, on standard error too, and ends without touching the first one's lock.
         QTest::newRow("SIGTERM, after a second copy was started") << SIGTERM << Trouble::SecondCopy;
@@ -286,24 +287,6 @@ private slots:
         const FolderLock lock(folder.path());
         QVERIFY(!lock.heldElsewhere());
         QVERIFY(!QFileInfo::exists(lockPath(runtime.path(), folder.path())));
-    }
-
-    // The first signal ends the run; the program's own teardown that follows is
-    // not cut short by a second one.
-    void aSecondSignalDuringTheTeardownIsIgnored() {
-        int requested = 0;
-        {
-            const SessionEnd sessionEnd;
-            connect(&sessionEnd, &SessionEnd::requested, this, [&requested] { ++requested; });
-            raise(SIGTERM);
-            QTRY_COMPARE(requested, 1);
-        }
-        // This test process ends here if they still end it.
-        raise(SIGTERM);
-        raise(SIGHUP);
-        QCOMPARE(requested, 1);
-        for (const int signal : {SIGTERM, SIGHUP, SIGINT})
-            std::signal(signal, SIG_DFL);
     }
 
     // Installed, the program works in a folder of its own; where that cannot be

@@ -70,8 +70,7 @@ private slots:
         const QString friendPath = h.root.filePath(QStringLiteral("friend.dat"));
         QVERIFY(writeFile(h.resultsPath(), OldResults) && writeFile(friendPath, FriendResults));
         h.start();
-        h.fakes.dialogs.promptAnswers << QString::fromLatin1(LongWord);
-        h.ui->Command3->click();
+        h.addWord(QString::fromLatin1(LongWord));
         if (caller == Caller::Merge)
             h.openSources(friendPath, h.resultsPath());
         const auto cleanUp = qScopeGuard([] { limitFileSize(false); });

@@ -118,12 +118,12 @@ QString cutText(QWidget* control) {
             if (inside == label || !label->geometry().contains(inside->geometry()))
                 continue;
             // "Word length:      chars.": the words before the gap end before the number begins.
+            if (text != text.trimmed() || !text.contains(QStringLiteral("   ")))
+                return QStringLiteral("%1 \"%2\" has no gap for %3")
+                    .arg(label->objectName(), text, inside->objectName());
             const QString before = text.section(QStringLiteral("   "), 0, 0);
-            const QString cut = shortOf(before, textWidth(label, before), inside->x() - label->x());
-            if (!cut.isEmpty() || text.size() - text.trimmed().size() > 0 || !text.contains(QStringLiteral("   ")))
-                return cut.isEmpty() ? QStringLiteral("%1 \"%2\" has no gap for %3")
-                                           .arg(label->objectName(), text, inside->objectName())
-                                     : cut;
+            if (const QString cut = shortOf(before, textWidth(label, before), inside->x() - label->x()); !cut.isEmpty())
+                return cut;
         }
         return shortOf(text, textWidth(label, text), room);
     }
@@ -389,8 +389,7 @@ private slots:
 
         const QRect screen = h.form->screen()->availableGeometry();
         QCOMPARE(screen.size(), QSize(1280, 800));
-        QVERIFY(screen.contains(h.form->frameGeometry()));
-        QVERIFY(screen.contains(progress->frameGeometry()));
+        QVERIFY(screen.contains(h.form->frameGeometry()) && screen.contains(progress->frameGeometry()));
         QVERIFY(!progress->frameGeometry().intersects(h.form->frameGeometry()));
     }
 };
