@@ -4,6 +4,7 @@
 #include "platform/qttextfiles.h"
 #include "tests/fakes/fakeservices.h"
 #include "tests/resultlines.h"
+#include "tests/table.h"
 #include "trainer/filledsquare.h"
 #include "trainer/form1.h"
 

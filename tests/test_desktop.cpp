@@ -117,16 +117,12 @@ private slots:
     }
 
     void escLeavesAWindow_data() {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<bool>("listDropped"); // Esc first closes the list, the next one the window
-        const auto row = [](const char* name, const char* window, const char* control, bool listDropped) {
-            QTest::newRow(name) << window << control << listDropped;
-        };
-        row("About, from its text", "About", "Text1", false);
-        row("Update Results, from a dropped-down list", "Update", "ImageCombo2", true);
-        row("Progress, from a dropped-down list", "Progress", "cboWord", true);
-        row("Progress, from its table", "Progress", "tblWords", false);
+        // With the list dropped down, Esc first closes the list, the next one the window.
+        const Table<QString, QString, bool> table("window", "control", "listDropped");
+        table.row("About, from its text", "About", "Text1", false);
+        table.row("Update Results, from a dropped-down list", "Update", "ImageCombo2", true);
+        table.row("Progress, from a dropped-down list", "Progress", "cboWord", true);
+        table.row("Progress, from its table", "Progress", "tblWords", false);
     }
 
     void escLeavesAWindow() {

@@ -53,23 +53,20 @@ private slots:
     // What may be found where the lock of a folder goes. Only a Tapmeter working in that folder keeps another copy out;
     // nothing found there ever hangs the start.
     void oneCopyPerFolder_data() {
-        QTest::addColumn<QByteArray>("lock"); // what the lock file holds: PID stands for this process's number
-        QTest::addColumn<QString>("kind");  // file, held file (a running process holds it), link, pipe, device, folder
-        QTest::addColumn<bool>("inFolder"); // the holder works in the folder locked
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("copy working in the folder") << QByteArray("PID\ntapmeter\n") << "held file" << true << true;
-        QTest::newRow("copy working in another folder")
-            << QByteArray("PID\ntapmeter\n") << "held file" << false << false;
-        QTest::newRow("copy on another computer")
-            << QByteArray("1\ntapmeter\nanother-computer\n") << "held file" << true << false;
+        // What the lock holds (PID stands for this process's number); what it is: a file, a held file (a running
+        // process holds it), a link, a pipe, a device or a folder; whether its holder works in the folder locked.
+        const Table<QByteArray, QString, bool, bool> table("lock", "kind", "inFolder", "refused");
+        table.row("copy working in the folder", QByteArray("PID\ntapmeter\n"), "held file", true, true);
+        table.row("copy working in another folder", QByteArray("PID\ntapmeter\n"), "held file", false, false);
+        table.row("copy on another computer", QByteArray("1\ntapmeter\nanother-computer\n"), "held file", true, false);
         // A copy that has made its lock but not yet written into it.
-        QTest::newRow("empty lock of a copy that is starting") << QByteArray() << "held file" << true << true;
+        table.row("empty lock of a copy that is starting", QByteArray(), "held file", true, true);
         // Whatever it names, a lock nobody holds is free.
-        QTest::newRow("lock naming a copy that has ended") << QByteArray("PID\ntapmeter\n") << "file" << true << false;
-        QTest::newRow("link to nowhere") << QByteArray() << "link" << true << false;
-        QTest::newRow("named pipe") << QByteArray() << "pipe" << true << false;
-        QTest::newRow("device") << QByteArray() << "device" << true << false;
-        QTest::newRow("folder with a file in it") << QByteArray() << "folder" << true << false;
+        table.row("lock naming a copy that has ended", QByteArray("PID\ntapmeter\n"), "file", true, false);
+        table.row("link to nowhere", QByteArray(), "link", true, false);
+        table.row("named pipe", QByteArray(), "pipe", true, false);
+        table.row("device", QByteArray(), "device", true, false);
+        table.row("folder with a file in it", QByteArray(), "folder", true, false);
     }
 
     void oneCopyPerFolder() {
@@ -117,16 +114,15 @@ private slots:
 
     // The program itself, in a folder of its own, ended by a signal once it has taken its lock.
     void signalSavesAndEnds_data() {
-        QTest::addColumn<int>("signal");
-        QTest::addColumn<Trouble>("trouble");
-        QTest::newRow("SIGTERM") << SIGTERM << Trouble::None;
+        const Table<int, Trouble> table("signal", "trouble");
+        table.row("SIGTERM", SIGTERM, Trouble::None);
         // Nor can it be written: it is no regular file.
-        QTest::newRow("SIGTERM, results.dat cannot be read") << SIGTERM << Trouble::Unreadable;
-        QTest::newRow("SIGHUP again and again: a second signal during the teardown is ignored")
-            << SIGHUP << Trouble::SignalsWhileEnding;
-        QTest::newRow("SIGTERM, output to a pipe nobody reads") << SIGTERM << Trouble::OutputNobodyReads;
+        table.row("SIGTERM, results.dat cannot be read", SIGTERM, Trouble::Unreadable);
+        table.row("SIGHUP again and again: a second signal during the teardown is ignored", SIGHUP,
+                  Trouble::SignalsWhileEnding);
+        table.row("SIGTERM, output to a pipe nobody reads", SIGTERM, Trouble::OutputNobodyReads);
         // It says so, on standard error too, and ends without touching the first one's lock.
-        QTest::newRow("SIGTERM, after a second copy was started") << SIGTERM << Trouble::SecondCopy;
+        table.row("SIGTERM, after a second copy was started", SIGTERM, Trouble::SecondCopy);
     }
 
     void signalSavesAndEnds() {
@@ -187,11 +183,11 @@ private slots:
     // The session ends while the record's name prompt is open: the record is kept with the name typed so far, by the
     // program's own prompt and end of the session.
     void recordTypedAsTheSessionEndsIsKept_data() {
-        QTest::addColumn<int>("signal"); // 0: the session manager asks to save
-        QTest::addColumn<QString>("name");
-        QTest::newRow("SIGTERM") << SIGTERM << "Ann";
-        QTest::newRow("SIGINT, nothing typed") << SIGINT << "";
-        QTest::newRow("the session manager") << 0 << "Ann";
+        // Signal 0: the session manager asks to save.
+        const Table<int, QString> table("signal", "name");
+        table.row("SIGTERM", SIGTERM, "Ann");
+        table.row("SIGINT, nothing typed", SIGINT, "");
+        table.row("the session manager", 0, "Ann");
     }
 
     void recordTypedAsTheSessionEndsIsKept() {
@@ -234,11 +230,10 @@ private slots:
     // files is written in place; a shared sticky folder (as /tmp) refuses the replacement, which must be
     // told and leave the old file as it was.
     void savesInAFolderThatLimitsIt_data() {
-        QTest::addColumn<int>("folderMode");
-        QTest::addColumn<bool>("saved");
-        QTest::newRow("allows no new files") << 0555 << true;
-        QTest::newRow("immutable: new files not permitted") << -1 << true;
-        QTest::newRow("sticky, the file is another's") << 01777 << false;
+        const Table<int, bool> table("folderMode", "saved");
+        table.row("allows no new files", 0555, true);
+        table.row("immutable: new files not permitted", -1, true);
+        table.row("sticky, the file is another's", 01777, false);
     }
 
     void savesInAFolderThatLimitsIt() {

@@ -53,14 +53,9 @@ private slots:
     // A word and a name typed through to a record, saved and loaded again: every letter stays, in UTF-8 where the
     // code page lacks one, else one byte a letter as the file always was, whatever is added, typed or saved.
     void aTypedRecordIsSavedInTheFilesLettersAndReadBack_data() {
-        QTest::addColumn<QString>("records");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("name");
-        const auto row = [](const char* name, const char* records, const char* word, const char* typist) {
-            QTest::newRow(name) << records << word << typist;
-        };
-        row("a Polish word and name, in UTF-8", "house 9 D Ann", "żółw", "Łukasz");
-        row("a Western European list, byte for byte", "café 4.2 D José; smørrebrød - na na", "Straße", "Zoë");
+        const Table<QString, QString, QString> table("records", "word", "name");
+        table.row("a Polish word and name, in UTF-8", "house 9 D Ann", "żółw", "Łukasz");
+        table.row("a Western European list, byte for byte", "café 4.2 D José; smørrebrød - na na", "Straße", "Zoë");
     }
 
     void aTypedRecordIsSavedInTheFilesLettersAndReadBack() {
@@ -85,20 +80,18 @@ private slots:
     }
 
     void aMergeWritesSource2InUtf8OnlyWhenItMust_data() {
-        QTest::addColumn<QByteArray>("source1");
-        QTest::addColumn<QByteArray>("source2");
-        QTest::addColumn<QByteArray>("merged");
+        const Table<QByteArray, QByteArray, QByteArray> table("source1", "source2", "merged");
         const QByteArray houseCodePage(":::h\xe9\r\n9\r\nD\r\nJos\xe9\r\n");
-        QTest::newRow("UTF-8 records that fit the code page")
-            << utf8Lines("hé 5 D2 Zoë") << houseCodePage << QByteArray(":::h\xe9\r\n5\r\nD2\r\nZo\xeb\r\n");
-        QTest::newRow("a Polish name into the code page")
-            << utf8Lines("hé 5 D2 Łukasz") << houseCodePage << utf8Lines("hé 5 D2 Łukasz");
-        QTest::newRow("a Greek word into the code page")
-            << utf8Lines("ελπίδα 3 D3 Eleni") << houseCodePage << utf8Lines("hé 9 D José; ελπίδα 3 D3 Eleni");
-        QTest::newRow("code-page records into UTF-8 with a mark")
-            << houseCodePage << Mark + utf8Lines("hé 12 D0 Ola") << Mark + utf8Lines("hé 9 D José");
-        QTest::newRow("code-page records into UTF-8")
-            << houseCodePage << utf8Lines("żółw 1 D Ola") << utf8Lines("żółw 1 D Ola; hé 9 D José");
+        table.row("UTF-8 records that fit the code page", utf8Lines("hé 5 D2 Zoë"), houseCodePage,
+                  QByteArray(":::h\xe9\r\n5\r\nD2\r\nZo\xeb\r\n"));
+        table.row("a Polish name into the code page", utf8Lines("hé 5 D2 Łukasz"), houseCodePage,
+                  utf8Lines("hé 5 D2 Łukasz"));
+        table.row("a Greek word into the code page", utf8Lines("ελπίδα 3 D3 Eleni"), houseCodePage,
+                  utf8Lines("hé 9 D José; ελπίδα 3 D3 Eleni"));
+        table.row("code-page records into UTF-8 with a mark", houseCodePage, Mark + utf8Lines("hé 12 D0 Ola"),
+                  Mark + utf8Lines("hé 9 D José"));
+        table.row("code-page records into UTF-8", houseCodePage, utf8Lines("żółw 1 D Ola"),
+                  utf8Lines("żółw 1 D Ola; hé 9 D José"));
     }
 
     void aMergeWritesSource2InUtf8OnlyWhenItMust() {
@@ -117,10 +110,10 @@ private slots:
     // However an input method or a file composes "é", it is the same letter:
     // the indicator stays green and the word finishes.
     void composedAndDecomposedLettersFinishTheWord_data() {
-        QTest::addColumn<QString>("wordAndTyped"); // "word|typed"
-        QTest::newRow("decomposed into composed") << "caf\u00e9|cafe\u0301";
-        QTest::newRow("composed into decomposed") << "cafe\u0301|caf\u00e9";
-        QTest::newRow("two accents, one by one") << "vi\u1ec7t|vie\u0323\u0302t";
+        const Table<QString> table("wordAndTyped");
+        table.row("decomposed into composed", "caf\u00e9|cafe\u0301");
+        table.row("composed into decomposed", "cafe\u0301|caf\u00e9");
+        table.row("two accents, one by one", "vi\u1ec7t|vie\u0323\u0302t");
     }
 
     void composedAndDecomposedLettersFinishTheWord() {

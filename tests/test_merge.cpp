@@ -115,9 +115,10 @@ private slots:
     }
 
     void aPathChangedSinceOpenIsNotMerged_data() {
-        QTest::addColumn<int>("changed"); // the source whose path is changed
-        QTest::newRow("Source 1") << 1;
-        QTest::newRow("Source 2") << 2;
+        // The source whose path is changed.
+        const Table<int> table("changed");
+        table.row("Source 1", 1);
+        table.row("Source 2", 2);
     }
     void aPathChangedSinceOpenIsNotMerged() {
         QFETCH(int, changed);

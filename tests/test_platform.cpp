@@ -3,6 +3,7 @@
 #include "platform/qtclock.h"
 #include "platform/qtsettingsstore.h"
 #include "platform/windowstyle.h"
+#include "tests/table.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -39,10 +40,10 @@ private slots:
     // writer would wait for an empty lock to grow old; here it is kept young all along, so a write that waits never
     // ends.
     void deadSettingsLockIsTakenOver_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("empty lock") << "empty";
-        QTest::newRow("lock naming no process") << "junk";
-        QTest::newRow("named pipe") << "pipe";
+        const Table<QString> table("kind");
+        table.row("empty lock", "empty");
+        table.row("lock naming no process", "junk");
+        table.row("named pipe", "pipe");
     }
     void deadSettingsLockIsTakenOver() {
         QFETCH(QString, kind);
@@ -87,13 +88,10 @@ private slots:
     // screen is wide enough for both but no side of the main window is, the main
     // window slides just far enough, toward the side with more room.
     void progressIsPlacedBesideTheMainWindow_data() {
-        QTest::addColumn<QRect>("mainWindow");
-        QTest::addColumn<QRect>("mainWindowSlidTo");
-        QTest::addColumn<QRect>("progress");
-        QTest::addColumn<QRect>("screen");
-        const auto row = [](const char* name, const QRect& main, const QRect& slid, const QRect& progress,
-                            const QRect& screen = QRect(0, 0, 1280, 1024)) {
-            QTest::newRow(name) << main << slid << progress << screen;
+        const Table<QRect, QRect, QRect, QRect> table("mainWindow", "mainWindowSlidTo", "progress", "screen");
+        const auto row = [&table](const char* name, const QRect& main, const QRect& slid, const QRect& progress,
+                                  const QRect& screen = QRect(0, 0, 1280, 1024)) {
+            table.row(name, main, slid, progress, screen);
         };
         row("right of it", {0, 366, 529, 292}, {0, 366, 529, 292}, {529, 366, 720, 620});
         row("left of it", {745, 366, 529, 292}, {745, 366, 529, 292}, {25, 366, 720, 620});

@@ -107,32 +107,29 @@ class TestProgress : public QObject {
 
 private slots:
     void historyWritesAndReadsBack_data() {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QStringList>("readBefore");
-        const auto row = [](const char* name, const QByteArray& before, const QStringList& read = {}) {
-            QTest::newRow(name) << before << read;
-        };
+        const Table<QByteArray, QStringList> table("before", "readBefore");
         const QByteArray header = History::headerLine();
-        row("empty file", "");
-        row("comma, quotes and a line break in a word, last line whole but unended",
-            header + History::line(attempt("a,\"b\"\nc", "4.7")).chopped(2), {"a,\"b\"\nc 4.7 5 1 0 []"});
+        table.row("empty file", "", {});
+        table.row("comma, quotes and a line break in a word, last line whole but unended",
+                  header + History::line(attempt("a,\"b\"\nc", "4.7")).chopped(2), {"a,\"b\"\nc 4.7 5 1 0 []"});
         // Letters the notes or the file use themselves: blank, '>', ':', digits, comma, quote, line break.
         const QList<Mistake> odd = {{1, U',', U'"'},  {2, U' ', U'>'}, {3, U'>', U' '}, {4, U'>', U'>'},
                                     {12, U':', U'1'}, {5, 0, U'>'},    {6, 0, U' '},    {7, U'\U0001F600', U'\n'}};
-        row("milliseconds and mistakes, then a line torn inside quotes",
-            header + History::line(attempt("ab", "0.1", Noon, 43, odd)) + "2026-12-05T12:00:00+01:00,\"a,\"\"b",
-            {"ab 0.1 5 1 0 43ms [1:,>\" 2: >> 3:>>  4:>>> 12::>1 5:>> 6:>  7:\U0001F600>\n]"});
-        row("six-column lines of earlier files",
-            "date,word,seconds,letters,fixes,record\r\n2026-12-01T08:00:00+01:00,cat,0,3,0,1\r\n"
-            "2026-12-01T08:00:01+01:00,cat,0.1,3,0,0,73,2:a>s\r\n",
-            {"cat 0 3 0 1", "cat 0.1 3 0 0 73ms [2:a>s]"});
+        table.row("milliseconds and mistakes, then a line torn inside quotes",
+                  header + History::line(attempt("ab", "0.1", Noon, 43, odd)) + "2026-12-05T12:00:00+01:00,\"a,\"\"b",
+                  {"ab 0.1 5 1 0 43ms [1:,>\" 2: >> 3:>>  4:>>> 12::>1 5:>> 6:>  7:\U0001F600>\n]"});
+        table.row("six-column lines of earlier files",
+                  "date,word,seconds,letters,fixes,record\r\n2026-12-01T08:00:00+01:00,cat,0,3,0,1\r\n"
+                  "2026-12-01T08:00:01+01:00,cat,0.1,3,0,0,73,2:a>s\r\n",
+                  {"cat 0 3 0 1", "cat 0.1 3 0 0 73ms [2:a>s]"});
         // A date without its offset is of local time.
-        row("newer version's extra columns, LF line ends",
-            "date,word,seconds,letters,fixes,record,milliseconds,mistakes,wpm\n"
-            "2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,3512,,40\n2026-12-01T08:00:00,cat,3.5,3,0,1\n",
-            {"cat 3.5 3 0 1 3512ms []", "cat 3.5 3 0 1"});
+        table.row("newer version's extra columns, LF line ends",
+                  "date,word,seconds,letters,fixes,record,milliseconds,mistakes,wpm\n"
+                  "2026-12-01T08:00:00+01:00,cat,3.5,3,0,1,3512,,40\n2026-12-01T08:00:00,cat,3.5,3,0,1\n",
+                  {"cat 3.5 3 0 1 3512ms []", "cat 3.5 3 0 1"});
         // Milliseconds or mistakes that do not read leave the rest of the line.
-        row("what does not read",
+        table.row(
+            "what does not read",
             header +
                 "2026-12-01T08:00:00,cat,3.5,3,0,2\r\nyesterday,cat,3.5,3,0,1\r\n2026-12-01T08:00:00,cat,x,3,0,1\r\n"
                 "2026-12-01T08:00:00,cat,-1,3,0,1\r\n2026-12-01T08:00:00,cat,3.5,-3,0,1\r\n"
@@ -168,27 +165,25 @@ private slots:
     }
 
     void needAndNextWord_data() {
-        QTest::addColumn<QString>("history");
-        QTest::addColumn<QStringList>("listed");
-        QTest::addColumn<QString>("needs"); // each word's need, in the order first typed
-        QTest::addColumn<QString>("next");  // the listed word to practise next
-        const auto row = [](const char* name, const QString& history, const QStringList& listed, const char* needs,
-                            const char* next) { QTest::newRow(name) << history << listed << needs << next; };
-        row("slowness per letter against the good pace, plus wrong letters",
-            "cat*10@400 practice*10@1400 rhythm*10@2000 typo*10@600!1", {},
-            "cat 0.00 practice 0.00 rhythm 1.00 typo 1.00", "");
-        row("a lucky attempt does not pin its word", QString("the@300 and@300 ").repeated(10) + "the@120",
-            {"the", "and"}, "the 0.00 and 0.00", "and");
-        row("a slow word", "cat*10@400 practice*10@2800", {}, "cat 0.00 practice 1.00", "");
-        row("a record lowers its word's need", "cat*10@400 practice*10@2800 practice@1400", {},
-            "cat 0.00 practice 0.90", "");
+        // Each word's need, in the order first typed, and the listed word to practise next.
+        const Table<QString, QStringList, QString, QString> table("history", "listed", "needs", "next");
+        table.row("slowness per letter against the good pace, plus wrong letters",
+                  "cat*10@400 practice*10@1400 rhythm*10@2000 typo*10@600!1", {},
+                  "cat 0.00 practice 0.00 rhythm 1.00 typo 1.00", "");
+        table.row("a lucky attempt does not pin its word", QString("the@300 and@300 ").repeated(10) + "the@120",
+                  {"the", "and"}, "the 0.00 and 0.00", "and");
+        table.row("a slow word", "cat*10@400 practice*10@2800", {}, "cat 0.00 practice 1.00", "");
+        table.row("a record lowers its word's need", "cat*10@400 practice*10@2800 practice@1400", {},
+                  "cat 0.00 practice 0.90", "");
         const QStringList catNewtDog{"cat", "newt", "dog"}, easyHard{"easy", "hard"};
-        row("a word never typed comes first", "cat*3@900!2", catNewtDog, "cat 2.00", "newt");
-        row("then in the list's order", "cat*3@900!2 newt@600", catNewtDog, "cat 3.25 newt 0.00", "dog");
-        row("then the neediest", "cat*3@900!2 newt@600 dog@600", catNewtDog, "cat 2.50 newt 0.00 dog 0.00", "cat");
-        row("a word going wrong comes again", "easy@600 hard*2@600!5", easyHard, "easy 0.00 hard 5.00", "hard");
-        row("but not a fourth time in a row", "easy@600 hard*3@600!5", easyHard, "easy 0.00 hard 5.00", "easy");
-        row("unless it is the only word listed", "easy@600 hard*3@600!5", {"hard"}, "easy 0.00 hard 5.00", "hard");
+        table.row("a word never typed comes first", "cat*3@900!2", catNewtDog, "cat 2.00", "newt");
+        table.row("then in the list's order", "cat*3@900!2 newt@600", catNewtDog, "cat 3.25 newt 0.00", "dog");
+        table.row("then the neediest", "cat*3@900!2 newt@600 dog@600", catNewtDog, "cat 2.50 newt 0.00 dog 0.00",
+                  "cat");
+        table.row("a word going wrong comes again", "easy@600 hard*2@600!5", easyHard, "easy 0.00 hard 5.00", "hard");
+        table.row("but not a fourth time in a row", "easy@600 hard*3@600!5", easyHard, "easy 0.00 hard 5.00", "easy");
+        table.row("unless it is the only word listed", "easy@600 hard*3@600!5", {"hard"}, "easy 0.00 hard 5.00",
+                  "hard");
     }
 
     // A word's need: how much slower a letter of it went of late than the
@@ -285,15 +280,12 @@ private slots:
     }
 
     void chartNamesTheTimesAndKeepsAttemptsApart_data() {
-        QTest::addColumn<int>("secondsApart");
-        QTest::addColumn<QString>("axis");
-        QTest::addColumn<QString>("told"); // by the chart, then by the third point's tooltip
-        QTest::newRow("first day")
-            << 40 << "12:00 at 0, 12:02 at 4, 12:04 at 7"
-            << "9 attempts, from 5 Dec 2026 12:00:00 to 5 Dec 2026 12:04:40|5 Dec 2026 12:00:40: 1 s";
-        QTest::newRow("days")
-            << 86400 << "5 Dec 2026 at 0, 6 Dec 2026 at 2, 9 Dec 2026 at 5, 12 Dec 2026 at 8"
-            << "9 attempts, from 5 Dec 2026 12:00:00 to 12 Dec 2026 12:00:00|6 Dec 2026 12:00:00: 1 s";
+        // What the chart tells, then the third point's tooltip.
+        const Table<int, QString, QString> table("secondsApart", "axis", "told");
+        table.row("first day", 40, "12:00 at 0, 12:02 at 4, 12:04 at 7",
+                  "9 attempts, from 5 Dec 2026 12:00:00 to 5 Dec 2026 12:04:40|5 Dec 2026 12:00:40: 1 s");
+        table.row("days", 86400, "5 Dec 2026 at 0, 6 Dec 2026 at 2, 9 Dec 2026 at 5, 12 Dec 2026 at 8",
+                  "9 attempts, from 5 Dec 2026 12:00:00 to 12 Dec 2026 12:00:00|6 Dec 2026 12:00:00: 1 s");
     }
 
     // Two attempts in one second and seven more: each is a point of its own, in
@@ -522,28 +514,23 @@ private slots:
     }
 
     void progressFollowsTheDrill_data() {
-        QTest::addColumn<QString>("typedBefore"); // each once in history.csv, eel slowly
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QString>("mainWord");    // the main window's word
-        QTest::addColumn<QString>("chosen");      // Progress's chooser
-        QTest::addColumn<QString>("highlighted"); // the table's highlighted row
-        const auto row = [](const char* name, const char* typedBefore, const QStringList& steps, const char* mainWord,
-                            const char* chosen, const char* highlighted) {
-            QTest::newRow(name) << typedBefore << steps << mainWord << chosen << highlighted;
-        };
-        row("Progress shows the main window's word", "cat dog eel", {"choose dog in the main window"}, "dog", "dog",
-            "dog");
-        row("until the typist chooses in Progress", "cat dog eel",
-            {"choose dog in the main window", "choose eel in Progress", "choose cat in the main window"}, "cat", "eel",
-            "eel");
-        row("Practise takes the first word of the chooser", "dog eel", {"choose dog in Progress", "click Practise"},
-            "dog", "dog", "dog");
-        row("on a first day Practise on All words takes the neediest", "",
-            {"choose dog in the main window", "click Practise"}, "cat", "All words", "");
-        row("the tick box chooses after counting the finished word", "", {"tick the box", "type cat"}, "dog", "cat",
-            "cat");
-        row("Practise makes Progress follow the drill again", "cat dog eel eel",
-            {"tick the box", "choose dog in Progress", "click Practise", "type dog"}, "eel", "eel", "eel");
+        // The words typed before, each once in history.csv (eel slowly), the steps, then the main window's word, the
+        // word in Progress's chooser and the table's highlighted row.
+        const Table<QString, QStringList, QString, QString, QString> table("typedBefore", "steps", "mainWord", "chosen",
+                                                                           "highlighted");
+        table.row("Progress shows the main window's word", "cat dog eel", {"choose dog in the main window"}, "dog",
+                  "dog", "dog");
+        table.row("until the typist chooses in Progress", "cat dog eel",
+                  {"choose dog in the main window", "choose eel in Progress", "choose cat in the main window"}, "cat",
+                  "eel", "eel");
+        table.row("Practise takes the first word of the chooser", "dog eel",
+                  {"choose dog in Progress", "click Practise"}, "dog", "dog", "dog");
+        table.row("on a first day Practise on All words takes the neediest", "",
+                  {"choose dog in the main window", "click Practise"}, "cat", "All words", "");
+        table.row("the tick box chooses after counting the finished word", "", {"tick the box", "type cat"}, "dog",
+                  "cat", "cat");
+        table.row("Practise makes Progress follow the drill again", "cat dog eel eel",
+                  {"tick the box", "choose dog in Progress", "click Practise", "type dog"}, "eel", "eel", "eel");
     }
 
     // Progress's chooser and the table's highlighted row show the main
@@ -581,16 +568,13 @@ private slots:
     }
 
     void progressOfAWord_data() {
-        QTest::addColumn<QString>("attempts");
-        QTest::addColumn<QString>("figures"); // best, average of the last 10, change
-        const auto row = [](const char* name, const char* attempts, const char* figures) {
-            QTest::newRow(name) << attempts << figures;
-        };
-        row("one", "w@3000", "3.00 3 none");
-        row("ten: nothing to compare with", "w@6000 w*9@4000", "4.00 4.2 none");
-        row("nineteen: not against fewer than 10", "w*9@6000 w*10@4000", "4.00 4 none");
-        row("twenty: against the 10 before", "w*10@6000 w*10@4000", "4.00 4 -2");
-        row("against the 10 before, not all", "w*5@9000 w*10@5000 w*10@4000", "4.00 4 -1");
+        // Figures: best, average of the last 10, change.
+        const Table<QString, QString> table("attempts", "figures");
+        table.row("one", "w@3000", "3.00 3 none");
+        table.row("ten: nothing to compare with", "w@6000 w*9@4000", "4.00 4.2 none");
+        table.row("nineteen: not against fewer than 10", "w*9@6000 w*10@4000", "4.00 4 none");
+        table.row("twenty: against the 10 before", "w*10@6000 w*10@4000", "4.00 4 -2");
+        table.row("against the 10 before, not all", "w*5@9000 w*10@5000 w*10@4000", "4.00 4 -1");
     }
 
     void progressOfAWord() {
@@ -660,9 +644,9 @@ private slots:
     }
 
     void preferenceNotRememberedIsTold_data() {
-        QTest::addColumn<QString>("key");
-        QTest::newRow("tick box") << "PractiseNeediestWord";
-        QTest::newRow("name box") << "RecordName";
+        const Table<QString> table("key");
+        table.row("tick box", "PractiseNeediestWord");
+        table.row("name box", "RecordName");
     }
 
     // A preference that cannot be remembered is told once, at once; the box
@@ -756,10 +740,9 @@ private slots:
     // In a locale whose weeks begin on Sunday, a Wednesday's week holds its
     // Sunday; an attempt dated tomorrow is neither today's nor this week's.
     void thisWeekBeginsOnTheLocalesFirstDay_data() {
-        QTest::addColumn<Qt::DayOfWeek>("firstDay");
-        QTest::addColumn<int>("thisWeek");
-        QTest::newRow("Sunday") << Qt::Sunday << 3;
-        QTest::newRow("Monday") << Qt::Monday << 2;
+        const Table<Qt::DayOfWeek, int> table("firstDay", "thisWeek");
+        table.row("Sunday", Qt::Sunday, 3);
+        table.row("Monday", Qt::Monday, 2);
     }
     void thisWeekBeginsOnTheLocalesFirstDay() {
         QFETCH(Qt::DayOfWeek, firstDay);

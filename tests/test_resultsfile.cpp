@@ -2,6 +2,7 @@
 #include "platform/ansitext.h"
 #include "tests/fakes/fakeservices.h"
 #include "tests/resultlines.h"
+#include "tests/table.h"
 
 #include <QTest>
 
@@ -29,12 +30,10 @@ private slots:
     }
 
     void reading_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<Lines>("words");
-        QTest::addColumn<QString>("first"); // the first record's time, date and name, over "old" ones
-        QTest::addColumn<int>("dropped");
-        const auto row = [](const char* name, const QByteArray& bytes, const Lines& words, const char* first,
-                            int dropped = 0) { QTest::newRow(name) << bytes << words << QString(first) << dropped; };
+        // The first record's time, date and name, over "old" ones.
+        const Table<QByteArray, Lines, QString, int> table("bytes", "words", "first", "dropped");
+        const auto row = [&table](const char* name, const QByteArray& bytes, const Lines& words, const char* first,
+                                  int dropped = 0) { table.row(name, bytes, words, first, dropped); };
         row("lines before the first marker", "x\r\n4\r\n:::cat\r\n2\r\n", {"cat"}, "2 old old");
         row("no marker", "no\r\nmarker\r\n", {}, "old old old");
         row("three colons alone", ":::\r\n1\r\n", {""}, "1 old old");
@@ -64,23 +63,18 @@ private slots:
     }
 
     void readsInTheEncodingItsBytesShow_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<Encoding>("readAs");
-        QTest::addColumn<QString>("word");
+        const Table<QByteArray, Encoding, QString> table("bytes", "readAs", "word");
         const QByteArray mark("\xef\xbb\xbf");
-        const auto row = [](const char* name, const QByteArray& bytes, Encoding readAs, const QString& word) {
-            QTest::newRow(name) << bytes << readAs << word;
-        };
-        row("ASCII only", record("house"), Encoding::CodePage, "house");
-        row("code page", record("caf\xe9"), Encoding::CodePage, "café");
-        row("UTF-8 without a mark", record("caf\xc3\xa9"), Encoding::Utf8, "café");
-        row("UTF-8 with a mark", mark + record("\xc5\xbc\xc3\xb3\xc5\x82w"), Encoding::Utf8WithBom, "żółw");
-        row("a mark and ASCII", mark + record("a"), Encoding::Utf8WithBom, "a");
-        row("invalid UTF-8 is the code page", record("\xc3\xa9") + record("\xe9"), Encoding::CodePage, "Ã©");
-        row("a sequence cut at the end", record("a") + ":::\xc5\r\n1\r\nD\r\nN\xc5\r\n", Encoding::CodePage, "a");
-        row("an overlong form", record("\xc0\xaf"), Encoding::CodePage, "À¯");
-        row("a mark inside a line is a letter", record("a\xef\xbb\xbf"), Encoding::Utf8,
-            QString::fromUtf8("a\xef\xbb\xbf"));
+        table.row("ASCII only", record("house"), Encoding::CodePage, "house");
+        table.row("code page", record("caf\xe9"), Encoding::CodePage, "café");
+        table.row("UTF-8 without a mark", record("caf\xc3\xa9"), Encoding::Utf8, "café");
+        table.row("UTF-8 with a mark", mark + record("\xc5\xbc\xc3\xb3\xc5\x82w"), Encoding::Utf8WithBom, "żółw");
+        table.row("a mark and ASCII", mark + record("a"), Encoding::Utf8WithBom, "a");
+        table.row("invalid UTF-8 is the code page", record("\xc3\xa9") + record("\xe9"), Encoding::CodePage, "Ã©");
+        table.row("a sequence cut at the end", record("a") + ":::\xc5\r\n1\r\nD\r\nN\xc5\r\n", Encoding::CodePage, "a");
+        table.row("an overlong form", record("\xc0\xaf"), Encoding::CodePage, "À¯");
+        table.row("a mark inside a line is a letter", record("a\xef\xbb\xbf"), Encoding::Utf8,
+                  QString::fromUtf8("a\xef\xbb\xbf"));
     }
 
     // Each file reads as its bytes show and is "read whole": written back in the
@@ -100,23 +94,22 @@ private slots:
     }
 
     void writesInItsOwnEncodingUnlessTheWordsNeedUtf8_data() {
-        QTest::addColumn<QByteArray>("bytes"); // the file as read; none for a new file
-        QTest::addColumn<QString>("added");    // a word added to its list
-        QTest::addColumn<QByteArray>("written");
+        // The file as read (none for a new file), a word added to its list, and the file as written.
+        const Table<QByteArray, QString, QByteArray> table("bytes", "added", "written");
         const QByteArray mark("\xef\xbb\xbf");
         const QByteArray cafeCodePage(":::caf\xe9\r\n-\r\nna\r\nna\r\n");
         const QByteArray cafeUtf8(":::caf\xc3\xa9\r\n-\r\nna\r\nna\r\n");
         const QByteArray turtle(":::\xc5\xbc\xc3\xb3\xc5\x82w\r\n-\r\nna\r\nna\r\n");
         const QByteArray smorrebrod(":::sm\xf8rrebr\xf8"
                                     "d\r\n-\r\nna\r\nna\r\n");
-        QTest::newRow("a new file in the code page") << QByteArray() << "café" << cafeCodePage;
-        QTest::newRow("a new file beyond the code page") << QByteArray() << "żółw" << turtle;
-        QTest::newRow("the code page, byte for byte") << cafeCodePage << "smørrebrød" << cafeCodePage + smorrebrod;
-        QTest::newRow("the code page, turned UTF-8 without a mark") << cafeCodePage << "żółw" << cafeUtf8 + turtle;
-        QTest::newRow("UTF-8 stays UTF-8") << cafeUtf8 << "house" << cafeUtf8 + ":::house\r\n-\r\nna\r\nna\r\n";
-        QTest::newRow("UTF-8 keeps its mark") << mark + turtle << "café" << mark + turtle + cafeUtf8;
-        QTest::newRow("code-page letters that would read as UTF-8")
-            << QByteArray() << "Ã©" << QByteArray(":::\xc3\x83\xc2\xa9\r\n-\r\nna\r\nna\r\n");
+        table.row("a new file in the code page", QByteArray(), "café", cafeCodePage);
+        table.row("a new file beyond the code page", QByteArray(), "żółw", turtle);
+        table.row("the code page, byte for byte", cafeCodePage, "smørrebrød", cafeCodePage + smorrebrod);
+        table.row("the code page, turned UTF-8 without a mark", cafeCodePage, "żółw", cafeUtf8 + turtle);
+        table.row("UTF-8 stays UTF-8", cafeUtf8, "house", cafeUtf8 + ":::house\r\n-\r\nna\r\nna\r\n");
+        table.row("UTF-8 keeps its mark", mark + turtle, "café", mark + turtle + cafeUtf8);
+        table.row("code-page letters that would read as UTF-8", QByteArray(), "Ã©",
+                  QByteArray(":::\xc3\x83\xc2\xa9\r\n-\r\nna\r\nna\r\n"));
     }
 
     // What a save writes after a word was added: the file's encoding, the code

@@ -8,6 +8,7 @@
 #include "merge/sourcemerge.h"
 #include "progress/history.h"
 #include "tests/resultlines.h"
+#include "tests/table.h"
 #include "trainer/lettercase.h"
 #include "trainer/numbertext.h"
 
@@ -20,16 +21,15 @@ private slots:
     // A text read as the number it begins with (the fuzz target holds the reading
     // against the C library's), brought to some decimals or not, and written back.
     void numbersReadAndWritten_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("decimals"); // -1: not rounded
-        QTest::addColumn<QString>("written");
-        QTest::newRow("blanks, tabs and line feeds anywhere") << " \t1 2\n.5" << -1 << "12.5";
-        QTest::newRow("sign and exponent") << "-1.5e2x" << -1 << "-150";
-        QTest::newRow("zero has no sign") << "-0" << -1 << "0";
-        QTest::newRow("fifteen digits hide the binary error") << "0.30000000000000004" << -1 << "0.3";
-        QTest::newRow("half to even, down") << "0.0625" << 3 << "0.062";
-        QTest::newRow("half to even, up") << "0.0675" << 3 << "0.068";
-        QTest::newRow("half to even, to a whole") << "1000.05" << 1 << "1000";
+        // Decimals -1: not rounded.
+        const Table<QString, int, QString> table("text", "decimals", "written");
+        table.row("blanks, tabs and line feeds anywhere", " \t1 2\n.5", -1, "12.5");
+        table.row("sign and exponent", "-1.5e2x", -1, "-150");
+        table.row("zero has no sign", "-0", -1, "0");
+        table.row("fifteen digits hide the binary error", "0.30000000000000004", -1, "0.3");
+        table.row("half to even, down", "0.0625", 3, "0.062");
+        table.row("half to even, up", "0.0675", 3, "0.068");
+        table.row("half to even, to a whole", "1000.05", 1, "1000");
     }
 
     void numbersReadAndWritten() {
@@ -40,11 +40,10 @@ private slots:
     }
 
     void wordCount_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("words");
-        QTest::newRow("blanks only") << "   " << 0;
-        QTest::newRow("blanks around and between") << "  hello   world  " << 2;
-        QTest::newRow("a tab separates no words") << "a\tb" << 1;
+        const Table<QString, int> table("text", "words");
+        table.row("blanks only", "   ", 0);
+        table.row("blanks around and between", "  hello   world  ", 2);
+        table.row("a tab separates no words", "a\tb", 1);
     }
 
     void wordCount() {
@@ -54,19 +53,17 @@ private slots:
 
     // Pairs of texts are written "a|b".
     void sameLettersInAnyCase_data() {
-        QTest::addColumn<QString>("pair");
-        QTest::addColumn<bool>("caseSensitive");
-        QTest::addColumn<bool>("same");
-        QTest::newRow("case sensitive") << "Cat|cat" << true << false;
+        const Table<QString, bool, bool> table("pair", "caseSensitive", "same");
+        table.row("case sensitive", "Cat|cat", true, false);
         // One letter stands for one: "ß" is no "ss".
-        QTest::newRow("ß is its own capital") << "straße|STRAßE" << false << true;
-        QTest::newRow("ß is no ss") << "strasse|straße" << false << false;
-        QTest::newRow("beyond 16 bits, case blind") << "\U00010428x|\U00010400X" << false << true;
+        table.row("ß is its own capital", "straße|STRAßE", false, true);
+        table.row("ß is no ss", "strasse|straße", false, false);
+        table.row("beyond 16 bits, case blind", "\U00010428x|\U00010400X", false, true);
         // "é" as one character and as "e" with a combining acute.
-        QTest::newRow("composed and decomposed") << "caf\u00e9|cafe\u0301" << true << true;
-        QTest::newRow("accents in another order") << "\u1ec7|e\u0323\u0302" << true << true;
-        QTest::newRow("another accent") << "caf\u00e9|cafe\u0300" << true << false;
-        QTest::newRow("Greek final sigma, case blind") << "λόγος|ΛΌΓΟΣ" << false << true;
+        table.row("composed and decomposed", "caf\u00e9|cafe\u0301", true, true);
+        table.row("accents in another order", "\u1ec7|e\u0323\u0302", true, true);
+        table.row("another accent", "caf\u00e9|cafe\u0300", true, false);
+        table.row("Greek final sigma, case blind", "λόγος|ΛΌΓΟΣ", false, true);
     }
 
     void sameLettersInAnyCase() {
@@ -80,23 +77,21 @@ private slots:
     // What the indicator shows: whether the text typed so far is a correct
     // beginning of the word ("word|typed").
     void correctBeginnings_data() {
-        QTest::addColumn<QString>("pair");
-        QTest::addColumn<bool>("caseSensitive");
-        QTest::addColumn<bool>("correct");
-        QTest::newRow("a plain beginning") << "cat|ca" << true << true;
-        QTest::newRow("past the end") << "cat|cats" << true << false;
-        QTest::newRow("capitals, case blind") << "cat|CA" << false << true;
-        QTest::newRow("capitals, case sensitive") << "cat|CA" << true << false;
-        QTest::newRow("nothing typed") << "cat|" << true << true;
-        QTest::newRow("no word") << "|a" << true << false;
-        QTest::newRow("a base waiting for its accent") << "caf\u00e9|caf\u0065" << true << true;
-        QTest::newRow("decomposed typed, composed word") << "caf\u00e9s|cafe\u0301" << true << true;
-        QTest::newRow("composed typed, decomposed word") << "cafe\u0301s|caf\u00e9" << true << true;
-        QTest::newRow("the wrong accent") << "caf\u00e9|cafe\u0300" << true << false;
-        QTest::newRow("the accent left out") << "caf\u00e9s|cafes" << true << false;
-        QTest::newRow("Cyrillic, case blind") << "привет|ПРИ" << false << true;
-        QTest::newRow("ß is no ss") << "straße|strass" << false << false;
-        QTest::newRow("a Korean syllable on its way") << "\ud55c\uae00|\ud558" << true << true;
+        const Table<QString, bool, bool> table("pair", "caseSensitive", "correct");
+        table.row("a plain beginning", "cat|ca", true, true);
+        table.row("past the end", "cat|cats", true, false);
+        table.row("capitals, case blind", "cat|CA", false, true);
+        table.row("capitals, case sensitive", "cat|CA", true, false);
+        table.row("nothing typed", "cat|", true, true);
+        table.row("no word", "|a", true, false);
+        table.row("a base waiting for its accent", "caf\u00e9|caf\u0065", true, true);
+        table.row("decomposed typed, composed word", "caf\u00e9s|cafe\u0301", true, true);
+        table.row("composed typed, decomposed word", "cafe\u0301s|caf\u00e9", true, true);
+        table.row("the wrong accent", "caf\u00e9|cafe\u0300", true, false);
+        table.row("the accent left out", "caf\u00e9s|cafes", true, false);
+        table.row("Cyrillic, case blind", "привет|ПРИ", false, true);
+        table.row("ß is no ss", "straße|strass", false, false);
+        table.row("a Korean syllable on its way", "\ud55c\uae00|\ud558", true, true);
     }
 
     void correctBeginnings() {
@@ -108,17 +103,16 @@ private slots:
     // Letters as the word length and the mistake notes count them: a letter with
     // its accents is one. The mistake is the first wrong letter of "word|typed".
     void lettersCountedAsSeen_data() {
-        QTest::addColumn<QString>("pair");
-        QTest::addColumn<int>("letters"); // of the word
-        QTest::addColumn<QString>("mistake");
-        QTest::newRow("plain letters") << "cat|cx" << 3 << "2:a>x";
-        QTest::newRow("decomposed accents count once") << "cafe\u0301s|cafe\u0301x" << 5 << "5:s>x";
-        QTest::newRow("the wrong accent, composed") << "caf\u00e9|cafe\u0300" << 4 << "4:\u00e9>\u00e8";
-        QTest::newRow("two accents on one letter") << "vi\u1ec7t|vie\u0323\u0302x" << 4 << "4:t>x";
-        QTest::newRow("a letter that does not compose") << "q\u0303a|q\u0303b" << 2 << "2:a>b";
-        QTest::newRow("past the end") << "\u017c\u00f3\u0142w|\u017c\u00f3\u0142wy" << 4 << "5:>y";
-        QTest::newRow("Hebrew") << "שלום|שלוט" << 4 << "4:ם>ט";
-        QTest::newRow("a flag is one letter") << "\U0001F1F5\U0001F1F1a|\U0001F1F5\U0001F1F1b" << 2 << "2:a>b";
+        // The letters of the word, and the first wrong one typed.
+        const Table<QString, int, QString> table("pair", "letters", "mistake");
+        table.row("plain letters", "cat|cx", 3, "2:a>x");
+        table.row("decomposed accents count once", "cafe\u0301s|cafe\u0301x", 5, "5:s>x");
+        table.row("the wrong accent, composed", "caf\u00e9|cafe\u0300", 4, "4:\u00e9>\u00e8");
+        table.row("two accents on one letter", "vi\u1ec7t|vie\u0323\u0302x", 4, "4:t>x");
+        table.row("a letter that does not compose", "q\u0303a|q\u0303b", 2, "2:a>b");
+        table.row("past the end", "\u017c\u00f3\u0142w|\u017c\u00f3\u0142wy", 4, "5:>y");
+        table.row("Hebrew", "שלום|שלוט", 4, "4:ם>ט");
+        table.row("a flag is one letter", "\U0001F1F5\U0001F1F1a|\U0001F1F5\U0001F1F1b", 2, "2:a>b");
     }
 
     void lettersCountedAsSeen() {
@@ -131,22 +125,18 @@ private slots:
     }
 
     void mergeOfTwoTables_data() {
-        QTest::addColumn<QString>("source1");
-        QTest::addColumn<QString>("source2");
-        QTest::addColumn<QString>("merged"); // Source 2 afterwards, then the report
-        const auto row = [](const char* name, const QString& source1, const QString& source2, const char* merged) {
-            QTest::newRow(name) << source1 << source2 << merged;
-        };
-        row("equal times stay", "a 4.3 D1 N1", "a 4.30 D2 N2", "a 4.30 D2 N2 | Done!/Updated: 0/Added: 0");
-        row("new words in order", "zebra 3 Z Z; house 4.3 D1 N1; apple - na na", "garden 1 DG NG; house 5 D2 N2",
-            "garden 1 DG NG; house 4.3 D1 N1; zebra 3 Z Z; apple - na na | Done!/Updated: 1/Added: 2");
-        row("a new word thrice, the fastest wins", "house 5 D1 N1; house 4 D3 N3; house 6 D4 N4", "other 1 d n",
-            "other 1 d n; house 4 D3 N3 | Done!/Updated: 1/Added: 1");
-        row("twice in Source 2: the first is updated", "house 2 D1 N1", "house 3 D2 N2; house 9 D3 N3",
-            "house 2 D1 N1; house 9 D3 N3 | Done!/Updated: 1/Added: 0");
-        row("no room for new words", "new 1 d n; w100 2 D N; new 0.5 d n",
-            numbered(RecordTable::Slots, "w%1 10 d n").join(u';'),
-            "w0 10 d n; ..; w100 2 D N | Done!/Updated: 1/Added: 0/Not added (no room): 1");
+        // Merged: Source 2 afterwards, then the report.
+        const Table<QString, QString, QString> table("source1", "source2", "merged");
+        table.row("equal times stay", "a 4.3 D1 N1", "a 4.30 D2 N2", "a 4.30 D2 N2 | Done!/Updated: 0/Added: 0");
+        table.row("new words in order", "zebra 3 Z Z; house 4.3 D1 N1; apple - na na", "garden 1 DG NG; house 5 D2 N2",
+                  "garden 1 DG NG; house 4.3 D1 N1; zebra 3 Z Z; apple - na na | Done!/Updated: 1/Added: 2");
+        table.row("a new word thrice, the fastest wins", "house 5 D1 N1; house 4 D3 N3; house 6 D4 N4", "other 1 d n",
+                  "other 1 d n; house 4 D3 N3 | Done!/Updated: 1/Added: 1");
+        table.row("twice in Source 2: the first is updated", "house 2 D1 N1", "house 3 D2 N2; house 9 D3 N3",
+                  "house 2 D1 N1; house 9 D3 N3 | Done!/Updated: 1/Added: 0");
+        table.row("no room for new words", "new 1 d n; w100 2 D N; new 0.5 d n",
+                  numbered(RecordTable::Slots, "w%1 10 d n").join(u';'),
+                  "w0 10 d n; ..; w100 2 D N | Done!/Updated: 1/Added: 0/Not added (no room): 1");
     }
 
     void mergeOfTwoTables() {

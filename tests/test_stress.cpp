@@ -51,8 +51,7 @@ class TestStress : public QObject {
 
 private slots:
     void failedWriteLosesNothing_data() {
-        QTest::addColumn<Fault>("fault");
-        QTest::addColumn<Caller>("caller");
+        const Table<Fault, Caller> table("fault", "caller");
         const char* const callers[] = {"Save button", "closing", "merge"};
         for (int caller = 0; caller < int(std::size(callers)); ++caller) {
             QTest::addRow("working folder removed, %s", callers[caller]) << Fault::FolderRemoved << Caller(caller);
@@ -93,22 +92,20 @@ private slots:
     }
 
     void hostileFilesLoadAsTheRulesSay_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("words");
-        QTest::addColumn<QByteArray>("saved"); // the records as written back
+        // Saved: the records as written back.
+        const Table<QByteArray, QStringList, QByteArray> table("file", "words", "saved");
         // Lines before the first marker are skipped, however many.
         const QByteArray last = ":::last\r\n1.5\r\nD\r\nN\r\n";
-        QTest::newRow("100 MB of garbage") << garbage(100 * MiB) + '\r' + last << QStringList{"last"} << last;
+        table.row("100 MB of garbage", garbage(100 * MiB) + '\r' + last, QStringList{"last"}, last);
         const QByteArray nul = QByteArrayLiteral(":::a\0b\r\n\0\r\n\0\0\r\nna\0me\r\n");
-        QTest::newRow("NUL bytes") << QByteArray(MiB, '\0') + '\r' + nul + QByteArray(MiB, '\0')
-                                   << QStringList{QString::fromLatin1("a\0b", 3)} << nul;
+        table.row("NUL bytes", QByteArray(MiB, '\0') + '\r' + nul + QByteArray(MiB, '\0'),
+                  QStringList{QString::fromLatin1("a\0b", 3)}, nul);
         const QByteArray longLine =
             ":::long\r\n1\r\nD\r\n" + garbage(10 * MiB).replace('\r', 'r') + "\r\n:::next\r\n2\r\nd\r\nn\r\n";
-        QTest::newRow("10 MB line") << longLine << QStringList{"long", "next"} << longLine;
+        table.row("10 MB line", longLine, QStringList{"long", "next"}, longLine);
         // Written back the same size, but not the same.
-        QTest::newRow("a short record, a blank line")
-            << QByteArray(":::a\r\n1\r\nD\r\n:::b\r\n2\r\nD\r\nN\r\n\r\n") << QStringList{"a", "b"}
-            << QByteArray(":::a\r\n1\r\nD\r\n\r\n:::b\r\n2\r\nD\r\nN\r\n");
+        table.row("a short record, a blank line", QByteArray(":::a\r\n1\r\nD\r\n:::b\r\n2\r\nD\r\nN\r\n\r\n"),
+                  QStringList{"a", "b"}, QByteArray(":::a\r\n1\r\nD\r\n\r\n:::b\r\n2\r\nD\r\nN\r\n"));
     }
 
     // The list shows what the reading rules make of the file, and saving writes it back without losing a byte.
@@ -134,11 +131,11 @@ private slots:
     }
 
     void historyIsReadAndAddedToOnlyAsARegularFile_data() {
-        QTest::addColumn<HistoryFile>("history");
-        QTest::newRow("a named pipe") << HistoryFile::NamedPipe;
-        QTest::newRow("a link to /dev/zero") << HistoryFile::LinkToZeros;
-        QTest::newRow("cut short by a full disk") << HistoryFile::CutByFullDisk;
-        QTest::newRow("beyond any history") << HistoryFile::BeyondAnyHistory;
+        const Table<HistoryFile> table("history");
+        table.row("a named pipe", HistoryFile::NamedPipe);
+        table.row("a link to /dev/zero", HistoryFile::LinkToZeros);
+        table.row("cut short by a full disk", HistoryFile::CutByFullDisk);
+        table.row("beyond any history", HistoryFile::BeyondAnyHistory);
     }
 
     // What is no regular file reads as no history and is never added to, without waiting; a line cut short comes off

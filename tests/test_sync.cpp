@@ -38,29 +38,26 @@ class TestSync : public QObject {
 private slots:
     // The names each engine gives the copy it keeps beside a file, and names that only look like them.
     void conflictNamesOfEachEngine_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("original"); // empty: no conflict copy
-        const auto row = [](const char* engine, const char* name, const char* original) {
-            QTest::newRow(engine) << QString(name) << QString(original);
-        };
-        row("Syncthing", "results.sync-conflict-20261207-193000-ABCDEFG.dat", "results.dat");
-        row("Syncthing before device ids", "history.sync-conflict-20261207-193000.csv", "history.csv");
-        row("Syncthing, a computer's file", "results-laptop-3f2a9c1e.sync-conflict-20261207-193000-Q2XK4ZB.dat",
-            "results-laptop-3f2a9c1e.dat");
-        row("Nextcloud", "results (conflicted copy 2026-12-07 193000).dat", "results.dat");
-        row("Nextcloud with the user", "history (conflicted copy Ann Lee 2026-12-07 193000).csv", "history.csv");
-        row("older ownCloud", "results_conflict-20261207-193000.dat", "results.dat");
-        row("Dropbox", "results (Computer's conflicted copy 2026-12-07).dat", "results.dat");
-        row("Dropbox, a user, typographic apostrophe, a number",
-            "history (Ann\u2019s conflicted copy 2026-12-07 (1)).csv", "history.csv");
-        row("Dropbox without a date", "results (conflicted copy).dat", "results.dat");
-        row("a folded copy", "results.sync-conflict-20261207-193000-ABCDEFG.dat.folded", "");
-        row("a date one digit short", "results.sync-conflict-2026127-193000-ABCDEFG.dat", "");
-        row("a time one digit short", "results (conflicted copy 2026-12-07 19300).dat", "");
-        row("no time", "results_conflict-20261207.dat", "");
-        row("a copy the typist made", "results (copy 2026-12-07).dat", "");
-        row("the kept copy", "results.dat.bak", "");
-        row("a computer's own file", "history-laptop-3f2a9c1e.csv", "");
+        // The original's name; none where it is no conflict copy.
+        const Table<QString, QString> table("name", "original");
+        table.row("Syncthing", "results.sync-conflict-20261207-193000-ABCDEFG.dat", "results.dat");
+        table.row("Syncthing before device ids", "history.sync-conflict-20261207-193000.csv", "history.csv");
+        table.row("Syncthing, a computer's file", "results-laptop-3f2a9c1e.sync-conflict-20261207-193000-Q2XK4ZB.dat",
+                  "results-laptop-3f2a9c1e.dat");
+        table.row("Nextcloud", "results (conflicted copy 2026-12-07 193000).dat", "results.dat");
+        table.row("Nextcloud with the user", "history (conflicted copy Ann Lee 2026-12-07 193000).csv", "history.csv");
+        table.row("older ownCloud", "results_conflict-20261207-193000.dat", "results.dat");
+        table.row("Dropbox", "results (Computer's conflicted copy 2026-12-07).dat", "results.dat");
+        table.row("Dropbox, a user, typographic apostrophe, a number",
+                  "history (Ann\u2019s conflicted copy 2026-12-07 (1)).csv", "history.csv");
+        table.row("Dropbox without a date", "results (conflicted copy).dat", "results.dat");
+        table.row("a folded copy", "results.sync-conflict-20261207-193000-ABCDEFG.dat.folded", "");
+        table.row("a date one digit short", "results.sync-conflict-2026127-193000-ABCDEFG.dat", "");
+        table.row("a time one digit short", "results (conflicted copy 2026-12-07 19300).dat", "");
+        table.row("no time", "results_conflict-20261207.dat", "");
+        table.row("a copy the typist made", "results (copy 2026-12-07).dat", "");
+        table.row("the kept copy", "results.dat.bak", "");
+        table.row("a computer's own file", "history-laptop-3f2a9c1e.csv", "");
     }
 
     void conflictNamesOfEachEngine() {

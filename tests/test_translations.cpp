@@ -269,22 +269,20 @@ private slots:
     }
 
     void helpSpeaksTheDesktopLanguage_data() {
-        QTest::addColumn<QString>("desktop");
-        QTest::addColumn<QString>("usage");       // how the first line begins: Qt's own text
-        QTest::addColumn<QString>("description"); // how the program describes itself: its own text
-        const auto row = [](const char* name, const char* desktop, const char* usage, const char* description) {
-            QTest::newRow(name) << desktop << usage << description;
-        };
-        row("LANGUAGE", "LANGUAGE=de LANG=C.UTF-8", "Aufruf:", "Ein Trainer für die");
-        row("LANGUAGE over LANG", "LANGUAGE=pl LANG=de_DE.UTF-8", "Sposób użycia:", "Trener szybkości");
-        row("first spoken language of LANGUAGE", "LANGUAGE=ja:ko:pl:de", "Sposób użycia:", "Trener szybkości");
-        row("English before a spoken language", "LANGUAGE=en_GB:de", "Usage:", "A typing-speed trainer");
-        row("LC_ALL over LC_MESSAGES", "LC_ALL=ru_RU.UTF-8 LC_MESSAGES=de_DE.UTF-8", "Использование:", "Тренажёр");
-        row("LC_MESSAGES over LANG", "LC_MESSAGES=fr_FR.UTF-8 LANG=de_DE.UTF-8", "Utilisation :", "Un entraîneur");
-        row("LANG with a region", "LANG=es_MX.UTF-8", "Uso:", "Un entrenador de velocidad");
-        row("Portuguese of Portugal reads Brazilian", "LANG=pt_PT.UTF-8", "Uso:", "Um treinador de velocidade");
-        row("no language spoken", "LANGUAGE=ja LANG=ja_JP.UTF-8", "Usage:", "A typing-speed trainer");
-        row("C locale", "LC_ALL=C", "Usage:", "A typing-speed trainer");
+        // How the first line begins (Qt's own text) and how the program describes itself (its own text).
+        const Table<QString, QString, QString> table("desktop", "usage", "description");
+        table.row("LANGUAGE", "LANGUAGE=de LANG=C.UTF-8", "Aufruf:", "Ein Trainer für die");
+        table.row("LANGUAGE over LANG", "LANGUAGE=pl LANG=de_DE.UTF-8", "Sposób użycia:", "Trener szybkości");
+        table.row("first spoken language of LANGUAGE", "LANGUAGE=ja:ko:pl:de", "Sposób użycia:", "Trener szybkości");
+        table.row("English before a spoken language", "LANGUAGE=en_GB:de", "Usage:", "A typing-speed trainer");
+        table.row("LC_ALL over LC_MESSAGES", "LC_ALL=ru_RU.UTF-8 LC_MESSAGES=de_DE.UTF-8",
+                  "Использование:", "Тренажёр");
+        table.row("LC_MESSAGES over LANG", "LC_MESSAGES=fr_FR.UTF-8 LANG=de_DE.UTF-8",
+                  "Utilisation :", "Un entraîneur");
+        table.row("LANG with a region", "LANG=es_MX.UTF-8", "Uso:", "Un entrenador de velocidad");
+        table.row("Portuguese of Portugal reads Brazilian", "LANG=pt_PT.UTF-8", "Uso:", "Um treinador de velocidade");
+        table.row("no language spoken", "LANGUAGE=ja LANG=ja_JP.UTF-8", "Usage:", "A typing-speed trainer");
+        table.row("C locale", "LC_ALL=C", "Usage:", "A typing-speed trainer");
     }
 
     void helpSpeaksTheDesktopLanguage() {
@@ -300,7 +298,7 @@ private slots:
 
     // A translation shows the same values as the English text and marks an Alt letter where it does.
     void translationsKeepPlaceholdersAndAltLetters_data() {
-        QTest::addColumn<QString>("language");
+        const Table<QString> table("language");
         for (const QString& language : languages())
             QTest::newRow(qPrintable(language)) << language;
     }
@@ -322,8 +320,8 @@ private slots:
 
     // In every language every label, button, tick box, list entry and menu entry of every window shows its whole text.
     void everyTextShowsWhole_data() {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("en") << QString();
+        const Table<QString> table("language");
+        table.row("en", QString());
         for (const QString& language : languages())
             QTest::newRow(qPrintable(language)) << language;
     }
@@ -347,15 +345,11 @@ private slots:
     // The About window shows the copy of its texts in the language of the windows (whatsnew_de.txt beside
     // whatsnew.txt), saved in UTF-8 by a text editor, and the English one where there is none.
     void aboutTextsFollowTheLanguage_data() {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("shown");
-        const auto row = [](const char* name, const char* language, const char* shown) {
-            QTest::newRow(name) << language << shown;
-        };
-        row("German", "de", "whatsnew_de.txt: Größe");
-        row("Brazilian Portuguese", "pt_BR", "whatsnew_pt_BR.txt: Größe");
-        row("Polish, without its copy", "pl", "English");
-        row("English, with copies of others", "", "English");
+        const Table<QString, QString> table("language", "shown");
+        table.row("German", "de", "whatsnew_de.txt: Größe");
+        table.row("Brazilian Portuguese", "pt_BR", "whatsnew_pt_BR.txt: Größe");
+        table.row("Polish, without its copy", "pl", "English");
+        table.row("English, with copies of others", "", "English");
     }
 
     void aboutTextsFollowTheLanguage() {

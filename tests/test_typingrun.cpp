@@ -66,18 +66,12 @@ private slots:
     // The indicator: is the box a correct beginning of the word? A list
     // without words holds none, which nothing typed begins.
     void indicatorTellsWhetherTheBoxBeginsTheWord_data() {
-        QTest::addColumn<QString>("preferences");
-        QTest::addColumn<bool>("wordRemoved");
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("colour");
-        const auto row = [](const char* name, const char* preferences, bool removed, const char* pasted, bool right) {
-            QTest::newRow(name) << QString(preferences) << removed << QString(pasted) << (right ? Green : Red);
-        };
-        row("capitals, case sensitive off", "CaseSensitive=0", false, "CA", true);
-        row("capitals, greyed counts as off", "CaseSensitive=2", false, "CA", true);
-        row("capitals, case sensitive", "CaseSensitive=1", false, "CA", false);
-        row("beyond the word", "", false, "cats", false);
-        row("no word in the list", "", true, "c", false);
+        const Table<QString, bool, QString, QString> table("preferences", "wordRemoved", "pasted", "colour");
+        table.row("capitals, case sensitive off", "CaseSensitive=0", false, "CA", Green);
+        table.row("capitals, greyed counts as off", "CaseSensitive=2", false, "CA", Green);
+        table.row("capitals, case sensitive", "CaseSensitive=1", false, "CA", Red);
+        table.row("beyond the word", "", false, "cats", Red);
+        table.row("no word in the list", "", true, "c", Red);
     }
     void indicatorTellsWhetherTheBoxBeginsTheWord() {
         QFETCH(QString, preferences);
@@ -123,11 +117,10 @@ private slots:
 
     // Each sound as the typing goes; the record's sound ends before the name is asked for.
     void soundsFollowTheTyping_data() {
-        QTest::addColumn<QString>("sounds"); // the check box: 1 ticked, 2 greyed
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QStringList>("heard");
-        const auto row = [](const char* name, const char* sounds, const char* keys, const char* heard) {
-            QTest::newRow(name) << QString(sounds) << QString(keys) << QString(heard).split(u' ', Qt::SkipEmptyParts);
+        // Sounds: the check box, 1 ticked, 2 greyed.
+        const Table<QString, QString, QStringList> table("sounds", "keys", "heard");
+        const auto row = [&table](const char* name, const char* sounds, const char* keys, const char* heard) {
+            table.row(name, sounds, keys, QString(heard).split(u' ', Qt::SkipEmptyParts));
         };
         row("letters, a mistake, a reset", "1", "cx", "type type mistake type reset");
         row("greyed is silent", "2", "cx", "");
@@ -207,15 +200,10 @@ private slots:
     // "Time passed", and the total time counts from 0.1 in tenths: "1.50" and
     // "0" never show.
     void automaticActionAtItsLimit_data() {
-        QTest::addColumn<QString>("automatic");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<int>("ticks");
-        QTest::addColumn<QStringList>("told");
-        QTest::addColumn<QString>("shown");
-        const auto row = [](const char* name, const char* automatic, const char* keys, int ticks, const char* told,
-                            const QString& shown) {
-            QTest::newRow(name) << QString(automatic) << QString(keys) << ticks
-                                << QString(told).split(u'/', Qt::SkipEmptyParts) << shown;
+        const Table<QString, QString, int, QStringList, QString> table("automatic", "keys", "ticks", "told", "shown");
+        const auto row = [&table](const char* name, const char* automatic, const char* keys, int ticks,
+                                  const char* told, const QString& shown) {
+            table.row(name, automatic, keys, ticks, QString(told).split(u'/', Qt::SkipEmptyParts), shown);
         };
         const QString running(
             "\"ab\" since last 3, total 3, per letter 1.5, typing 3, letters 2, words 1, fixes 0, green, clock runs");
@@ -261,15 +249,9 @@ private slots:
     // box) clears the time the record takes; one while the name is asked for
     // (the clock ticks on under the box) leaves it.
     void automaticResetWhileTheRecordIsMade_data() {
-        QTest::addColumn<QString>("criterion");
-        QTest::addColumn<QString>("limit");
-        QTest::addColumn<QString>("record");
-        QTest::newRow("before, at 0 words") << "Words written"
-                                            << "0"
-                                            << "0 " + Now + " Bo, last score 0";
-        QTest::newRow("under the name prompt, by time") << "Time passed"
-                                                        << "1"
-                                                        << "0.3 " + Now + " Bo, last score 0";
+        const Table<QString, QString, QString> table("criterion", "limit", "record");
+        table.row("before, at 0 words", "Words written", "0", "0 " + Now + " Bo, last score 0");
+        table.row("under the name prompt, by time", "Time passed", "1", "0.3 " + Now + " Bo, last score 0");
     }
     void automaticResetWhileTheRecordIsMade() {
         QFETCH(QString, criterion);
@@ -313,19 +295,14 @@ private slots:
     // The word's record after typing in no time ("word: stored record"). Words
     // are compared letter by letter: ß is no "ss", its capital is ß.
     void recordAfterTyping_data() {
-        QTest::addColumn<QString>("word"); // and its stored record
-        QTest::addColumn<QString>("preferences");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("name"); // given when asked
-        QTest::addColumn<QString>("record");
-        const auto row = [](const char* name, const char* word, const char* preferences, const QString& keys,
-                            const char* given, const QString& record) {
-            QTest::newRow(name) << QString(word) << QString(preferences) << keys << QString(given) << record;
-        };
-        row("capitals, case sensitive off", "straße: 9 old Nm", "CaseSensitive=0", "STRAßE", "", "0 " + Now + " ");
-        row("capitals, case sensitive on", "straße: 9 old Nm", "CaseSensitive=1", "STRAßE", "", "9 old Nm");
-        row("emptying the box is no attempt at an empty word", ": 9 old Nm", "", "a" + Backspace + "a", "", "9 old Nm");
-        row("the name kept to one line", "cat: - old Nm", "", "cat", "Ann\nΩ Lee", "0 " + Now + " Ann Ω Lee");
+        // The word and its stored record, the name given when asked, and the record afterwards.
+        const Table<QString, QString, QString, QString, QString> table("word", "preferences", "keys", "name", "record");
+        table.row("capitals, case sensitive off", "straße: 9 old Nm", "CaseSensitive=0", "STRAßE", "",
+                  "0 " + Now + " ");
+        table.row("capitals, case sensitive on", "straße: 9 old Nm", "CaseSensitive=1", "STRAßE", "", "9 old Nm");
+        table.row("emptying the box is no attempt at an empty word", ": 9 old Nm", "", "a" + Backspace + "a", "",
+                  "9 old Nm");
+        table.row("the name kept to one line", "cat: - old Nm", "", "cat", "Ann\nΩ Lee", "0 " + Now + " Ann Ω Lee");
     }
     void recordAfterTyping() {
         QFETCH(QString, word);

@@ -149,11 +149,9 @@ private slots:
     }
 
     void removingAWordChoosesTheLast_data() {
-        QTest::addColumn<int>("removed");
-        QTest::addColumn<QString>("left");
-        QTest::newRow("the first of three")
-            << 0 << "two three | three | 3 D3 N3 | 5 | Words in database: 2 | Type: three";
-        QTest::newRow("the last of three") << 2 << "one two | two | 2 D2 N2 | 3 | Words in database: 2 | Type: two";
+        const Table<int, QString> table("removed", "left");
+        table.row("the first of three", 0, "two three | three | 3 D3 N3 | 5 | Words in database: 2 | Type: three");
+        table.row("the last of three", 2, "one two | two | 2 D2 N2 | 3 | Words in database: 2 | Type: two");
     }
 
     void removingAWordChoosesTheLast() {
@@ -216,11 +214,10 @@ private slots:
     }
 
     void storedPreferences_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<Qt::CheckState>("state");
-        QTest::newRow("ticked") << "1" << Qt::Checked;
-        QTest::newRow("greyed") << "2" << Qt::PartiallyChecked;
-        QTest::newRow("not a number") << "yes" << Qt::Unchecked;
+        const Table<QString, Qt::CheckState> table("stored", "state");
+        table.row("ticked", "1", Qt::Checked);
+        table.row("greyed", "2", Qt::PartiallyChecked);
+        table.row("not a number", "yes", Qt::Unchecked);
     }
 
     void storedPreferences() {
@@ -240,9 +237,9 @@ private slots:
         QCOMPARE(h.setting("CaseSensitive"), QString::number(state == Qt::PartiallyChecked ? 2 : state == Qt::Checked));
     }
     void preferenceNotSavedIsTold_data() {
-        QTest::addColumn<QString>("refused");
-        QTest::newRow("Sounds") << "Sounds";
-        QTest::newRow("Case sensitive") << "CaseSensitive";
+        const Table<QString> table("refused");
+        table.row("Sounds", "Sounds");
+        table.row("Case sensitive", "CaseSensitive");
     }
     // Each check box that cannot be stored is told at "Save", and results.dat is
     // saved all the same.
